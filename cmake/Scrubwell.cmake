@@ -1,0 +1,113 @@
+# Build helpers: every source folder adds its files with these functions, so a folder's own
+# CMakeLists.txt is the only place that lists them.
+#   scrubwell_portable(files...)    portable core (both builds; must not include <windows.h>)
+#   scrubwell_win32(files...)       Win32 side (windows build only)
+#   scrubwell_portable_test(name files...)  GoogleTest exe over the core (both builds)
+#   scrubwell_win32_test(name files...)     GoogleTest exe over the Win32 side, run under Wine
+#   scrubwell_fuzz(name file [SEEDS dir])   libFuzzer target; in the other builds a replay test
+include_guard(GLOBAL)
+
+set(SCRUBWELL_ROOT ${CMAKE_CURRENT_LIST_DIR}/..)
+cmake_path(NORMAL_PATH SCRUBWELL_ROOT)
+
+if(WIN32)
+  enable_language(RC)
+  add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0501 WINVER=0x0501
+                          _WIN32_IE=0x0600 STRICT)
+  add_compile_options(-Wall -Wextra -Wno-unused-parameter -Wno-cast-function-type)
+  add_link_options(-static -static-libgcc -static-libstdc++)
+else()
+  add_compile_options(-Wall -Wextra -Wno-unused-parameter)
+endif()
+
+if(SCRUBWELL_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+function(_scrubwell_abs out)
+  set(files)
+  foreach(f IN LISTS ARGN)
+    cmake_path(ABSOLUTE_PATH f BASE_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR} OUTPUT_VARIABLE a)
+    list(APPEND files ${a})
+  endforeach()
+  set(${out} ${files} PARENT_SCOPE)
+endfunction()
+
+function(scrubwell_portable)
+  _scrubwell_abs(files ${ARGN})
+  target_sources(scrubwell_core PRIVATE ${files})
+endfunction()
+
+function(scrubwell_win32)
+  if(WIN32)
+    _scrubwell_abs(files ${ARGN})
+    target_sources(scrubwell_win PRIVATE ${files})
+  endif()
+endfunction()
+
+# Googletest from the distribution's sources, built once per build tree.
+macro(_scrubwell_gtest)
+  if(NOT TARGET gtest_main)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+    set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+  endif()
+endmacro()
+
+function(_scrubwell_register_test name)
+  if(WIN32)
+    add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wineprefix TIMEOUT 900
+                         ENVIRONMENT "SCRUBWELL_TEST_NAME=${name}")
+  else()
+    add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+    set_tests_properties(${name} PROPERTIES TIMEOUT 900)
+  endif()
+endfunction()
+
+function(scrubwell_portable_test name)
+  _scrubwell_gtest()
+  add_executable(${name} ${ARGN})
+  target_link_libraries(${name} PRIVATE scrubwell_core gtest_main)
+  target_include_directories(${name} PRIVATE ${SCRUBWELL_ROOT}/tests)
+  _scrubwell_register_test(${name})
+endfunction()
+
+function(scrubwell_win32_test name)
+  if(WIN32)
+    _scrubwell_gtest()
+    add_executable(${name} ${ARGN})
+    target_link_libraries(${name} PRIVATE scrubwell_testsupport scrubwell_win scrubwell_core gtest_main)
+    target_include_directories(${name} PRIVATE ${SCRUBWELL_ROOT}/tests)
+    _scrubwell_register_test(${name})
+  endif()
+endfunction()
+
+# A fuzz target is one file defining LLVMFuzzerTestOneInput. Under SCRUBWELL_FUZZ it is a libFuzzer
+# binary whose test runs it for SCRUBWELL_FUZZ_SECONDS; in the other builds it is linked with a replay
+# driver that feeds it the seed files and a few thousand mutations of them (under the sanitizers).
+set(SCRUBWELL_FUZZ_SECONDS 20 CACHE STRING "How long each fuzz test runs")
+function(scrubwell_fuzz name file)
+  cmake_parse_arguments(F "" "SEEDS" "" ${ARGN})
+  _scrubwell_abs(src ${file})
+  set(seeds ${CMAKE_CURRENT_SOURCE_DIR}/seeds/${name})
+  if(F_SEEDS)
+    _scrubwell_abs(seeds ${F_SEEDS})
+  endif()
+  if(SCRUBWELL_FUZZ)
+    add_executable(${name} ${src})
+    target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+    target_link_libraries(${name} PRIVATE scrubwell_core)
+    set(corpus ${CMAKE_CURRENT_BINARY_DIR}/corpus/${name})
+    file(MAKE_DIRECTORY ${corpus})
+    add_test(NAME ${name} COMMAND ${name} -max_total_time=${SCRUBWELL_FUZZ_SECONDS} -rss_limit_mb=2048
+                                  -max_len=65536 ${corpus} ${seeds})
+  elseif(NOT WIN32)
+    add_executable(${name} ${src} ${SCRUBWELL_ROOT}/fuzz/replay_main.cpp)
+    target_link_libraries(${name} PRIVATE scrubwell_core)
+    add_test(NAME ${name} COMMAND ${name} ${seeds})
+  endif()
+endfunction()

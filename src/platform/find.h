@@ -1,0 +1,35 @@
+// Directory enumeration with the find functions, filtered by the attribute-mask rule.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "platform/handles.h"
+
+namespace scrubwell {
+
+// Iterates the entries of a find pattern (for example "C:\\dir\\*.*") that pass `attributeMask`.
+// "." and ".." are returned like any entry; callers skip them where they must.
+class FindFiles {
+ public:
+  FindFiles(const std::string& pattern, DWORD attributeMask);
+  // Moves to the next passing entry; false at the end (or when the pattern found nothing).
+  bool next();
+  const WIN32_FIND_DATAA& data() const { return data_; }
+  const char* name() const { return data_.cFileName; }
+  // The 8.3 name when the system made one, else the long name.
+  const char* shortOrLongName() const {
+    return data_.cAlternateFileName[0] ? data_.cAlternateFileName : data_.cFileName;
+  }
+  bool isDirectory() const { return (data_.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
+  bool isDots() const;
+
+ private:
+  FindHandle handle_;
+  WIN32_FIND_DATAA data_{};
+  DWORD mask_;
+  bool first_ = true;
+  bool done_ = false;
+};
+
+}  // namespace scrubwell

@@ -1,0 +1,33 @@
+// Keeping the single user-interface thread responsive during long work: a full pump, a pump on a
+// time slice (one PeekMessage costs about 70 us under Wine, so hot loops pump only every ~15 ms),
+// and pump-and-sleep waits.
+#pragma once
+#include <windows.h>
+
+namespace scrubwell {
+
+// Dispatches every pending message. A WM_QUIT is put back so the main loop still sees it.
+void pumpMessages();
+
+// Pumps when about `sliceMs` have passed since the last pump; cheap to call after every entry.
+class PumpSlice {
+ public:
+  explicit PumpSlice(DWORD sliceMs = 15);
+  void operator()();
+  void now();  // pump unconditionally and restart the slice
+
+ private:
+  DWORD slice_;
+  DWORD last_;
+};
+
+// Pumps messages and sleeps in steps of `stepMs` (through the clock seam) until `ms` have passed.
+void waitPumping(DWORD ms, DWORD stepMs = 100);
+
+// Pumps and sleeps 100 ms until `done()` returns true.
+template <class Pred>
+void waitUntil(Pred done) {
+  while (!done()) waitPumping(100);
+}
+
+}  // namespace scrubwell

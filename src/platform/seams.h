@@ -1,0 +1,59 @@
+// The three seams tests may replace: prompts (message boxes, dialogs, modal windows), the clock
+// (time, pauses, setting the system time) and the launcher (starting other programs). Production
+// code reaches them only through prompts(), theClock() and launcher().
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace scrubwell {
+
+class Prompts {
+ public:
+  virtual ~Prompts() = default;
+  // A message box; returns the button pressed (IDOK, IDYES, IDNO, ...).
+  virtual int messageBox(HWND owner, const std::string& text, const std::string& caption,
+                         UINT flags) = 0;
+  // The save dialog. `filter` is in the OPENFILENAME format with '|' between parts.
+  // Returns the chosen path, or empty when the user cancelled.
+  virtual std::string saveFileName(HWND owner, const std::string& filter,
+                                   const std::string& defaultName,
+                                   const std::string& defaultExt) = 0;
+  // The shell's folder browser; `path` is preselected and receives the choice.
+  virtual bool browseForFolder(HWND owner, const std::string& prompt, std::string& path) = 0;
+  // A modal window named `window`; production runs `show` (which returns the window's result).
+  virtual int modal(const std::string& window, const std::function<int()>& show) = 0;
+};
+
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  virtual SYSTEMTIME localTime() = 0;
+  virtual SYSTEMTIME systemTime() = 0;  // UTC
+  virtual DWORD tickCount() = 0;
+  virtual void sleep(DWORD ms) = 0;
+  // Sets the system clock (UTC). Test clocks only record the request.
+  virtual bool setSystemTime(const SYSTEMTIME& utc) = 0;
+};
+
+class Launcher {
+ public:
+  virtual ~Launcher() = default;
+  // ShellExecuteA with the verb "Open"; true when the shell accepted it.
+  virtual bool open(const std::string& file, const std::string& parameters,
+                    const std::string& directory, int show) = 0;
+  // Starts a command line and waits for it up to `timeoutMs`; returns the exit code or -1.
+  virtual int runAndWait(const std::string& commandLine, DWORD timeoutMs) = 0;
+};
+
+Prompts& prompts();
+Clock& theClock();
+Launcher& launcher();
+
+// Replace a seam (tests); returns the previous one. Passing nullptr restores production.
+Prompts* setPrompts(Prompts* p);
+Clock* setClock(Clock* c);
+Launcher* setLauncher(Launcher* l);
+
+}  // namespace scrubwell

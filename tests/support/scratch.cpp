@@ -1,0 +1,132 @@
+// Scratch folders on the test drives and small file helpers for tests under Wine.
+#include "support/scratch.h"
+
+#include <vector>
+
+namespace scrubwell::test {
+
+ScratchFolder::ScratchFolder(char drive, const std::string& prefix) {
+  static unsigned counter = 0;
+  for (;;) {
+    std::string p = std::string(1, drive) + ":\\" + prefix + "-" +
+                    std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter) + "\\";
+    if (CreateDirectoryA(p.c_str(), nullptr)) {
+      path_ = p;
+      return;
+    }
+    if (GetLastError() != ERROR_ALREADY_EXISTS) {
+      path_ = p;  // the test will fail on its first file operation and say where
+      return;
+    }
+  }
+}
+
+ScratchFolder::~ScratchFolder() { removeTree(path_); }
+
+bool makeFolders(const std::string& path) {
+  std::string p = path;
+  while (!p.empty() && p.back() == '\\') p.pop_back();
+  if (p.size() <= 2) return true;
+  if (folderExists(p)) return true;
+  auto cut = p.find_last_of('\\');
+  if (cut != std::string::npos && !makeFolders(p.substr(0, cut))) return false;
+  return CreateDirectoryA(p.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
+bool writeFile(const std::string& path, const std::string& content) {
+  auto cut = path.find_last_of('\\');
+  if (cut != std::string::npos) makeFolders(path.substr(0, cut));
+  HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  BOOL ok = content.empty() ||
+            WriteFile(h, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
+  CloseHandle(h);
+  return ok && written == content.size();
+}
+
+bool writePatternFile(const std::string& path, uint64_t size, uint32_t seed) {
+  auto cut = path.find_last_of('\\');
+  if (cut != std::string::npos) makeFolders(path.substr(0, cut));
+  HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  std::vector<char> buf(65536);
+  uint32_t x = seed * 2654435761u + 1;
+  bool ok = true;
+  for (uint64_t done = 0; ok && done < size;) {
+    size_t n = static_cast<size_t>(size - done < buf.size() ? size - done : buf.size());
+    for (size_t i = 0; i < n; ++i) {
+      x ^= x << 13;
+      x ^= x >> 17;
+      x ^= x << 5;
+      buf[i] = static_cast<char>(x);
+    }
+    DWORD w = 0;
+    ok = WriteFile(h, buf.data(), static_cast<DWORD>(n), &w, nullptr) && w == n;
+    done += n;
+  }
+  CloseHandle(h);
+  return ok;
+}
+
+std::string readFile(const std::string& path) {
+  HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                         OPEN_EXISTING, 0, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return {};
+  std::string out;
+  char buf[65536];
+  DWORD n = 0;
+  while (ReadFile(h, buf, sizeof buf, &n, nullptr) && n > 0) out.append(buf, n);
+  CloseHandle(h);
+  return out;
+}
+
+bool fileExists(const std::string& path) {
+  DWORD a = GetFileAttributesA(path.c_str());
+  return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool folderExists(const std::string& path) {
+  std::string p = path;
+  if (p.size() > 3 && p.back() == '\\') p.pop_back();
+  DWORD a = GetFileAttributesA(p.c_str());
+  return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+void removeTree(const std::string& path) {
+  if (path.size() <= 3) return;  // never a drive root
+  std::string dir = path.back() == '\\' ? path : path + "\\";
+  WIN32_FIND_DATAA fd;
+  HANDLE h = FindFirstFileA((dir + "*").c_str(), &fd);
+  if (h != INVALID_HANDLE_VALUE) {
+    do {
+      std::string name = fd.cFileName;
+      if (name == "." || name == "..") continue;
+      std::string full = dir + name;
+      if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        removeTree(full);
+      } else {
+        SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA(full.c_str());
+      }
+    } while (FindNextFileA(h, &fd));
+    FindClose(h);
+  }
+  SetFileAttributesA(dir.c_str(), FILE_ATTRIBUTE_NORMAL);
+  RemoveDirectoryA(dir.c_str());
+}
+
+std::string runFolder() {
+  char buf[MAX_PATH] = {};
+  DWORD n = GetEnvironmentVariableA("SCRUBWELL_RUN_DIR", buf, MAX_PATH);
+  if (n == 0 || n >= MAX_PATH) return {};
+  std::string p = std::string("Z:") + buf;
+  for (char& c : p)
+    if (c == '/') c = '\\';
+  if (p.back() != '\\') p += '\\';
+  return p;
+}
+
+}  // namespace scrubwell::test

@@ -1,0 +1,43 @@
+// Scratch folders on the test drives and small file helpers for tests under Wine.
+// The runner (tools/wine-run) gives every test program a private prefix with these drives:
+// C: fixed, D: fixed, E: removable, N: network, Q: CD-ROM; Z: (the host root) is a network drive.
+// SCRUBWELL_WINE_DRIVES in a test's environment adds more for that program.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+namespace scrubwell::test {
+
+// A fresh, empty folder "X:\<prefix>-<n>\" on a drive; it and its whole tree are removed on
+// destruction (read-only attributes are cleared first).
+class ScratchFolder {
+ public:
+  explicit ScratchFolder(char drive = 'D', const std::string& prefix = "t");
+  ~ScratchFolder();
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+  const std::string& path() const { return path_; }  // with a trailing backslash
+  std::string operator/(const std::string& relative) const { return path_ + relative; }
+
+ private:
+  std::string path_;
+};
+
+// Writes `content` to `path`, creating missing parent folders. Returns false on failure.
+bool writeFile(const std::string& path, const std::string& content);
+// Writes a file of `size` bytes whose content is a repeatable function of `seed`.
+bool writePatternFile(const std::string& path, uint64_t size, uint32_t seed);
+std::string readFile(const std::string& path);  // empty when missing
+bool fileExists(const std::string& path);
+bool folderExists(const std::string& path);
+bool makeFolders(const std::string& path);  // creates every missing level
+void removeTree(const std::string& path);    // best effort, clears read-only attributes
+
+// The host (Unix) path of the test run's folder outside the prefix, from SCRUBWELL_RUN_DIR,
+// as a Windows path through Z:. Empty when not run by tools/wine-run.
+std::string runFolder();
+
+}  // namespace scrubwell::test
