@@ -1,0 +1,253 @@
+// Control wrappers: state changes are mirrored to the native control when it exists.
+#include "ui/framework/controls.h"
+
+#include <commctrl.h>
+
+namespace scrubwell::ui {
+
+void Control::setText(const std::string& t) {
+  text_ = t;
+  if (live()) SetWindowTextA(hwnd_, text_.c_str());
+}
+
+void Control::setVisible(bool v) {
+  visible_ = v;
+  if (live()) ShowWindow(hwnd_, v ? SW_SHOWNA : SW_HIDE);
+}
+
+void Control::setEnabled(bool e) {
+  enabled_ = e;
+  if (live()) EnableWindow(hwnd_, e);
+}
+
+void Control::attach(HWND control) {
+  hwnd_ = control;
+  if (live()) syncToNative();
+}
+
+void Control::syncToNative() {
+  // A control created by the template keeps its template caption until code sets a text.
+  if (!text_.empty()) SetWindowTextA(hwnd_, text_.c_str());
+  ShowWindow(hwnd_, visible_ ? SW_SHOWNA : SW_HIDE);
+  EnableWindow(hwnd_, enabled_);
+}
+
+void Label::handleCommand(int code) {
+  if (code == STN_CLICKED && onClick) onClick();
+}
+
+void Button::click() {
+  if (enabled() && onClick) onClick();
+}
+
+void Button::handleCommand(int code) {
+  if (code == BN_CLICKED) click();
+}
+
+void CheckBox::setChecked(bool c) {
+  checked_ = c;
+  if (live()) SendMessageA(hwnd(), BM_SETCHECK, c ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void CheckBox::click() {
+  if (!enabled()) return;
+  setChecked(!checked_);
+  if (onChange) onChange();
+}
+
+void CheckBox::handleCommand(int code) {
+  if (code != BN_CLICKED) return;
+  // Auto check boxes have already toggled natively; take over the native state.
+  checked_ = SendMessageA(hwnd(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+  if (onChange) onChange();
+}
+
+void CheckBox::syncToNative() {
+  Control::syncToNative();
+  SendMessageA(hwnd(), BM_SETCHECK, checked_ ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void ListBox::setItems(std::vector<std::string> items) {
+  items_ = std::move(items);
+  selected_ = -1;
+  if (live()) syncToNative();
+}
+
+void ListBox::add(const std::string& s) {
+  items_.push_back(s);
+  if (live())
+    SendMessageA(hwnd(), combo_ ? CB_ADDSTRING : LB_ADDSTRING, 0,
+                 reinterpret_cast<LPARAM>(s.c_str()));
+}
+
+void ListBox::removeAt(int i) {
+  if (i < 0 || i >= count()) return;
+  items_.erase(items_.begin() + i);
+  if (selected_ == i)
+    selected_ = -1;
+  else if (selected_ > i)
+    --selected_;
+  if (live()) syncToNative();
+}
+
+void ListBox::clear() { setItems({}); }
+
+void ListBox::setSelectedIndex(int i) {
+  selected_ = i >= 0 && i < count() ? i : -1;
+  if (live()) SendMessageA(hwnd(), combo_ ? CB_SETCURSEL : LB_SETCURSEL, selected_, 0);
+}
+
+void ListBox::handleCommand(int code) {
+  if (code != (combo_ ? CBN_SELCHANGE : LBN_SELCHANGE)) return;
+  selected_ = static_cast<int>(SendMessageA(hwnd(), combo_ ? CB_GETCURSEL : LB_GETCURSEL, 0, 0));
+  if (selected_ < 0 || selected_ >= count()) selected_ = -1;
+  if (onSelect) onSelect();
+}
+
+void ListBox::syncToNative() {
+  Control::syncToNative();
+  // The native list boxes are created unsorted (sorting, where wanted, happens in the data).
+  SendMessageA(hwnd(), combo_ ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
+  for (const auto& s : items_)
+    SendMessageA(hwnd(), combo_ ? CB_ADDSTRING : LB_ADDSTRING, 0,
+                 reinterpret_cast<LPARAM>(s.c_str()));
+  SendMessageA(hwnd(), combo_ ? CB_SETCURSEL : LB_SETCURSEL, selected_, 0);
+}
+
+void CheckListBox::setChecked(int i, bool c) {
+  if (i < 0 || i >= count()) return;
+  checks_[static_cast<size_t>(i)] = c;
+  if (live()) {
+    syncing_ = true;
+    ListView_SetCheckState(hwnd(), i, c);
+    syncing_ = false;
+  }
+}
+
+void CheckListBox::setItems(std::vector<std::string> items) {
+  checks_.assign(items.size(), 0);
+  items_ = std::move(items);
+  selected_ = -1;
+  if (live()) syncToNative();
+}
+
+void CheckListBox::add(const std::string& s) {
+  items_.push_back(s);
+  checks_.push_back(0);
+  if (live()) syncToNative();
+}
+
+void CheckListBox::removeAt(int i) {
+  if (i < 0 || i >= count()) return;
+  checks_.erase(checks_.begin() + i);
+  ListBox::removeAt(i);
+}
+
+void CheckListBox::clear() { setItems({}); }
+
+LRESULT CheckListBox::handleNotify(NMHDR* nm) {
+  if (nm->code != LVN_ITEMCHANGED || syncing_) return 0;
+  auto* lv = reinterpret_cast<NMLISTVIEW*>(nm);
+  if (!(lv->uChanged & LVIF_STATE) || lv->iItem < 0 || lv->iItem >= count()) return 0;
+  if (lv->uNewState & LVIS_SELECTED) selected_ = lv->iItem;
+  bool nowChecked = ((lv->uNewState & LVIS_STATEIMAGEMASK) >> 12) == 2;
+  bool wasChecked = ((lv->uOldState & LVIS_STATEIMAGEMASK) >> 12) == 2;
+  if ((lv->uNewState & LVIS_STATEIMAGEMASK) && nowChecked != wasChecked) {
+    checks_[static_cast<size_t>(lv->iItem)] = nowChecked;
+    if (onCheck) onCheck(lv->iItem);
+  }
+  return 0;
+}
+
+void CheckListBox::syncToNative() {
+  Control::syncToNative();
+  syncing_ = true;
+  HWND lv = hwnd();
+  ListView_SetExtendedListViewStyle(lv, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
+  if (!ListView_GetColumnWidth(lv, 0)) {
+    LVCOLUMNA col{};
+    col.mask = LVCF_WIDTH;
+    RECT r;
+    GetClientRect(lv, &r);
+    col.cx = r.right - r.left - 4;
+    SendMessageA(lv, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&col));
+  }
+  ListView_DeleteAllItems(lv);
+  for (int i = 0; i < count(); ++i) {
+    LVITEMA it{};
+    it.mask = LVIF_TEXT;
+    it.iItem = i;
+    it.pszText = const_cast<char*>(items_[static_cast<size_t>(i)].c_str());
+    SendMessageA(lv, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&it));
+    ListView_SetCheckState(lv, i, checks_[static_cast<size_t>(i)] != 0);
+  }
+  syncing_ = false;
+}
+
+void Memo::setLines(std::vector<std::string> lines) {
+  lines_ = std::move(lines);
+  if (live()) syncToNative();
+}
+
+void Memo::addLine(const std::string& line) {
+  lines_.push_back(line);
+  if (live()) {
+    std::string add = (lines_.size() > 1 ? "\r\n" : "") + line;
+    int end = GetWindowTextLengthA(hwnd());
+    SendMessageA(hwnd(), EM_SETSEL, end, end);
+    SendMessageA(hwnd(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(add.c_str()));
+  }
+}
+
+void Memo::clear() { setLines({}); }
+
+void Memo::setTextLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::string cur;
+  for (char c : text) {
+    if (c == '\n') {
+      if (!cur.empty() && cur.back() == '\r') cur.pop_back();
+      lines.push_back(cur);
+      cur.clear();
+    } else {
+      cur += c;
+    }
+  }
+  lines.push_back(cur);
+  setLines(std::move(lines));
+}
+
+void Memo::syncToNative() {
+  std::string all;
+  for (size_t i = 0; i < lines_.size(); ++i) {
+    if (i) all += "\r\n";
+    all += lines_[i];
+  }
+  text_ = all;
+  Control::syncToNative();
+  SetWindowTextA(hwnd(), all.c_str());
+}
+
+void ProgressBar::setPosition(int p) {
+  position_ = p < 0 ? 0 : p > 100 ? 100 : p;
+  if (live()) SendMessageA(hwnd(), PBM_SETPOS, position_, 0);
+}
+
+void ProgressBar::syncToNative() {
+  Control::syncToNative();
+  SendMessageA(hwnd(), PBM_SETRANGE, 0, MAKELPARAM(0, 100));
+  SendMessageA(hwnd(), PBM_SETPOS, position_, 0);
+}
+
+void Picture::setImage(int resourceId) {
+  image_ = resourceId;
+  if (live()) syncToNative();
+}
+
+void Picture::syncToNative() {
+  Control::syncToNative();
+  HICON icon = image_ ? LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(image_)) : nullptr;
+  SendMessageA(hwnd(), STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+}
+
+}  // namespace scrubwell::ui

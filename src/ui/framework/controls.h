@@ -1,0 +1,182 @@
+// Typed control wrappers that hold their own state (text, checked, items, selection, visible,
+// enabled) and mirror it to the native control whenever their window's native window exists.
+// Settings are loaded into and saved from these objects, so logic runs without a screen.
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace scrubwell::ui {
+
+class Control {
+ public:
+  explicit Control(int id = 0) : id_(id) {}
+  virtual ~Control() = default;
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  int id() const { return id_; }
+  HWND hwnd() const { return hwnd_; }
+
+  const std::string& text() const { return text_; }
+  void setText(const std::string& t);
+  bool visible() const { return visible_; }
+  void setVisible(bool v);
+  bool enabled() const { return enabled_; }
+  void setEnabled(bool e);
+  const std::string& hint() const { return hint_; }
+  void setHint(const std::string& h) { hint_ = h; }
+
+  // Called by the window once its native window exists (or is gone: nullptr).
+  void attach(HWND control);
+  // A WM_COMMAND notification for this control.
+  virtual void handleCommand(int code) {}
+  // A WM_NOTIFY for this control; returns the message result.
+  virtual LRESULT handleNotify(NMHDR* nm) { return 0; }
+
+ protected:
+  // Pushes the whole state to the native control (after attach).
+  virtual void syncToNative();
+  bool live() const { return hwnd_ != nullptr; }
+
+  std::string text_;
+
+ private:
+  int id_;
+  HWND hwnd_ = nullptr;
+  bool visible_ = true;
+  bool enabled_ = true;
+  std::string hint_;
+};
+
+class Label : public Control {
+ public:
+  using Control::Control;
+  std::function<void()> onClick;  // needs SS_NOTIFY in the template
+  void handleCommand(int code) override;
+};
+
+class Button : public Control {
+ public:
+  using Control::Control;
+  std::function<void()> onClick;
+  void click();  // as if the user pressed it (enabled buttons only)
+  void handleCommand(int code) override;
+};
+
+class CheckBox : public Control {
+ public:
+  using Control::Control;
+  bool checked() const { return checked_; }
+  void setChecked(bool c);  // does not call onChange
+  std::function<void()> onChange;  // the user toggled it
+  void click();                    // toggles and calls onChange, as a user click would
+  void handleCommand(int code) override;
+
+ protected:
+  void syncToNative() override;
+
+ private:
+  bool checked_ = false;
+};
+
+// A list box (or, with the same interface, a drop-down combo box).
+class ListBox : public Control {
+ public:
+  explicit ListBox(int id = 0, bool combo = false) : Control(id), combo_(combo) {}
+  int count() const { return static_cast<int>(items_.size()); }
+  const std::string& item(int i) const { return items_.at(static_cast<size_t>(i)); }
+  const std::vector<std::string>& items() const { return items_; }
+  void setItems(std::vector<std::string> items);
+  void add(const std::string& s);
+  void removeAt(int i);
+  void clear();
+  int selectedIndex() const { return selected_; }
+  void setSelectedIndex(int i);  // -1 for none; out of range selects none
+  std::function<void()> onSelect;  // the user changed the selection
+  void handleCommand(int code) override;
+
+ protected:
+  void syncToNative() override;
+  std::vector<std::string> items_;
+  int selected_ = -1;
+
+ private:
+  bool combo_;
+};
+
+class ComboBox : public ListBox {
+ public:
+  explicit ComboBox(int id = 0) : ListBox(id, true) {}
+};
+
+// A list with a check box per entry (a list view with check boxes, one column).
+class CheckListBox : public ListBox {
+ public:
+  using ListBox::ListBox;
+  bool checked(int i) const { return checks_.at(static_cast<size_t>(i)) != 0; }
+  void setChecked(int i, bool c);
+  void setItems(std::vector<std::string> items);
+  void add(const std::string& s);
+  void removeAt(int i);
+  void clear();
+  std::function<void(int)> onCheck;  // the user toggled entry i
+  LRESULT handleNotify(NMHDR* nm) override;
+  void handleCommand(int) override {}
+
+ protected:
+  void syncToNative() override;
+
+ private:
+  std::vector<char> checks_;
+  bool syncing_ = false;
+};
+
+// A multi-line text box; lines are joined with CR LF natively.
+class Memo : public Control {
+ public:
+  using Control::Control;
+  const std::vector<std::string>& lines() const { return lines_; }
+  void setLines(std::vector<std::string> lines);
+  void addLine(const std::string& line);
+  void clear();
+  // Sets the lines from a text split at line feeds (a text meant for a multi-line box).
+  void setTextLines(const std::string& text);
+
+ protected:
+  void syncToNative() override;
+
+ private:
+  std::vector<std::string> lines_;
+};
+
+class ProgressBar : public Control {
+ public:
+  using Control::Control;
+  int position() const { return position_; }
+  void setPosition(int p);  // 0..100
+
+ protected:
+  void syncToNative() override;
+
+ private:
+  int position_ = 0;
+};
+
+// A picture box showing one of the program's icons or bitmaps by resource id (0: nothing).
+class Picture : public Control {
+ public:
+  using Control::Control;
+  int image() const { return image_; }
+  void setImage(int resourceId);
+
+ protected:
+  void syncToNative() override;
+
+ private:
+  int image_ = 0;
+};
+
+}  // namespace scrubwell::ui

@@ -1,0 +1,230 @@
+// Window base: native window from a dialog template on first show, controls attached by id,
+// messages routed to the controls and to the window's handlers, modal runs.
+#include "ui/framework/window.h"
+
+#include <algorithm>
+#include <exception>
+
+#include "platform/seams.h"
+
+namespace scrubwell::ui {
+namespace {
+
+std::vector<Window*>& registry() {
+  static std::vector<Window*> windows;
+  return windows;
+}
+
+}  // namespace
+
+Window::Window(std::string name, int templateId) : name_(std::move(name)), templateId_(templateId) {
+  registry().push_back(this);
+}
+
+Window::~Window() {
+  auto& r = registry();
+  r.erase(std::remove(r.begin(), r.end(), this), r.end());
+  if (hwnd_) DestroyWindow(hwnd_);
+}
+
+const std::vector<Window*>& Window::all() { return registry(); }
+
+void Window::destroyAll() {
+  for (auto it = registry().rbegin(); it != registry().rend(); ++it) {
+    Window* w = *it;
+    if (w->hwnd_) {
+      for (Control* c : w->controls_) c->attach(nullptr);
+      HWND h = w->hwnd_;
+      w->hwnd_ = nullptr;
+      DestroyWindow(h);
+    }
+  }
+}
+
+bool Window::preTranslate(MSG& msg) {
+  if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST) return false;
+  HWND root = GetAncestor(msg.hwnd, GA_ROOT);
+  for (Window* w : registry())
+    if (w->hwnd_ && w->hwnd_ == root) return IsDialogMessageA(root, &msg) != FALSE;
+  return false;
+}
+
+void Window::bind(Control& c) { controls_.push_back(&c); }
+
+void Window::bind(std::initializer_list<Control*> cs) {
+  for (Control* c : cs) bind(*c);
+}
+
+HWND Window::owner() const {
+  Window* first = registry().empty() ? nullptr : registry().front();
+  return first && first != this ? first->hwnd_ : nullptr;
+}
+
+void Window::create() {
+  if (hwnd_) return;
+  CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_), owner(), dialogProc,
+                     reinterpret_cast<LPARAM>(this));
+}
+
+void Window::show() {
+  create();
+  visible_ = true;
+  if (hwnd_) {
+    ShowWindow(hwnd_, SW_SHOW);
+    SetForegroundWindow(hwnd_);
+  }
+}
+
+void Window::hide() {
+  visible_ = false;
+  if (hwnd_) ShowWindow(hwnd_, SW_HIDE);
+}
+
+int Window::showModal() {
+  return prompts().modal(name_, [this] {
+    create();
+    // Disable the other visible windows while this one runs.
+    std::vector<HWND> disabled;
+    for (Window* w : registry())
+      if (w != this && w->hwnd_ && IsWindowEnabled(w->hwnd_)) {
+        EnableWindow(w->hwnd_, FALSE);
+        disabled.push_back(w->hwnd_);
+      }
+    modal_ = true;
+    modalDone_ = false;
+    modalResult_ = IDCANCEL;
+    show();
+    MSG msg;
+    while (!modalDone_) {
+      BOOL r = GetMessageA(&msg, nullptr, 0, 0);
+      if (r == 0) {
+        PostQuitMessage(static_cast<int>(msg.wParam));
+        break;
+      }
+      if (r < 0) break;
+      if (!preTranslate(msg)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+      }
+    }
+    for (HWND h : disabled) EnableWindow(h, TRUE);
+    modal_ = false;
+    hide();
+    return modalResult_;
+  });
+}
+
+void Window::endModal(int result) {
+  modalResult_ = result;
+  modalDone_ = true;
+  if (!modal_) hide();
+}
+
+void Window::onClose() {
+  if (modal_)
+    endModal(IDCANCEL);
+  else
+    hide();
+}
+
+void Window::setCaption(const std::string& c) {
+  caption_ = c;
+  if (hwnd_) SetWindowTextA(hwnd_, c.c_str());
+}
+
+void Window::setSize(int width, int height) {
+  width_ = width;
+  height_ = height;
+  if (hwnd_ && width > 0 && height > 0)
+    SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+Control* Window::controlById(int id) const {
+  for (Control* c : controls_)
+    if (c->id() == id) return c;
+  return nullptr;
+}
+
+INT_PTR CALLBACK Window::dialogProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
+  Window* self = nullptr;
+  if (msg == WM_INITDIALOG) {
+    self = reinterpret_cast<Window*>(lp);
+    SetWindowLongPtrA(wnd, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
+    self->hwnd_ = wnd;
+  } else {
+    self = reinterpret_cast<Window*>(GetWindowLongPtrA(wnd, DWLP_USER));
+  }
+  if (!self) return FALSE;
+  try {
+    return self->handle(msg, wp, lp);
+  } catch (const std::exception& e) {
+    OutputDebugStringA(e.what());
+  } catch (...) {
+    OutputDebugStringA("unexpected exception in a window handler");
+  }
+  return FALSE;
+}
+
+INT_PTR Window::handle(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_INITDIALOG: {
+      if (caption_.empty()) {
+        char buf[256] = {};
+        GetWindowTextA(hwnd_, buf, sizeof buf);
+        caption_ = buf;
+      } else {
+        SetWindowTextA(hwnd_, caption_.c_str());
+      }
+      RECT r;
+      GetWindowRect(hwnd_, &r);
+      if (width_ > 0 && height_ > 0)
+        SetWindowPos(hwnd_, nullptr, 0, 0, width_, height_, SWP_NOMOVE | SWP_NOZORDER);
+      else {
+        width_ = r.right - r.left;
+        height_ = r.bottom - r.top;
+      }
+      for (Control* c : controls_) c->attach(GetDlgItem(hwnd_, c->id()));
+      onCreated();
+      return TRUE;
+    }
+    case WM_COMMAND: {
+      int id = LOWORD(wp), code = HIWORD(wp);
+      if (lp) {
+        if (Control* c = controlById(id)) {
+          c->handleCommand(code);
+          return TRUE;
+        }
+      }
+      if (onCommand(id, code)) return TRUE;
+      if (id == IDCANCEL) {
+        onClose();
+        return TRUE;
+      }
+      return FALSE;
+    }
+    case WM_NOTIFY: {
+      auto* nm = reinterpret_cast<NMHDR*>(lp);
+      if (Control* c = controlById(static_cast<int>(nm->idFrom))) {
+        SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, c->handleNotify(nm));
+        return TRUE;
+      }
+      break;
+    }
+    case WM_CLOSE:
+      onClose();
+      return TRUE;
+    case WM_SIZE:
+      if (wp != SIZE_MINIMIZED) {
+        RECT r;
+        GetWindowRect(hwnd_, &r);
+        width_ = r.right - r.left;
+        height_ = r.bottom - r.top;
+      }
+      break;
+  }
+  bool handled = false;
+  INT_PTR result = onMessage(msg, wp, lp, handled);
+  return handled ? result : FALSE;
+}
+
+}  // namespace scrubwell::ui
