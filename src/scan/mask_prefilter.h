@@ -1,0 +1,36 @@
+// A deliberately loose test of whether a file name could match a find mask. It is only a
+// pre-filter: the system's own find functions decide, and are asked only for the masks this test
+// lets through. So it must never say "no" where the system says "yes": "?" may match zero or one
+// character, "*" anything, "." before nothing but wildcards and trailing blanks and dots may match
+// nothing, case is ignored (code page 1252), and "<", ">" and '"' count as "*".
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace scrubwell {
+
+class MaskPrefilter {
+ public:
+  explicit MaskPrefilter(std::string_view mask);
+  // True when `name` could match the mask.
+  bool mayMatch(std::string_view name) const;
+  const std::string& mask() const { return mask_; }
+
+ private:
+  uint64_t closure(uint64_t states) const;
+
+  std::string mask_;
+  bool matchesAll_ = false;  // a mask too long for the state word: always ask the system
+  int finalState_ = 0;
+  uint64_t stars_ = 0;      // positions whose token is "*"
+  uint64_t skippable_ = 0;  // positions whose token may match nothing
+  uint64_t anyLiteral_ = 0; // positions whose token accepts one character of any kind but "*"
+  std::array<uint64_t, 256> accepts_{};  // per character: positions whose token consumes it
+};
+
+// One-off form of the test; walks compile the mask once with MaskPrefilter.
+bool mayMatch(std::string_view mask, std::string_view name);
+
+}  // namespace scrubwell

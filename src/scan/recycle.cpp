@@ -1,0 +1,21 @@
+// Sending a file or folder to the recycle bin with the shell's delete operation.
+#include "scan/recycle.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+namespace scrubwell {
+
+bool sendToRecycleBin(const std::string& path) {
+  std::string p = path;
+  while (p.size() > 3 && p.back() == '\\') p.pop_back();
+  if (p.size() <= 3) return false;  // never a drive root
+  p.push_back('\0');                // the operation takes a list ended by two zeros
+  SHFILEOPSTRUCTA op{};
+  op.wFunc = FO_DELETE;
+  op.pFrom = p.c_str();
+  op.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
+  return SHFileOperationA(&op) == 0 && !op.fAnyOperationsAborted;
+}
+
+}  // namespace scrubwell
