@@ -1,0 +1,48 @@
+// The byte streams the archive code reads and writes: a small abstract interface (archives,
+// sources and restore targets are all streams) and an in-memory implementation.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace scrubwell {
+
+class ArchiveStream {
+ public:
+  virtual ~ArchiveStream() = default;
+  // Reads up to `count` bytes at the position and advances it; returns the count read, 0 at the
+  // end, -1 on an error.
+  virtual int64_t read(void* buffer, size_t count) = 0;
+  // Writes all `count` bytes at the position and advances it; false on an error.
+  virtual bool write(const void* data, size_t count) = 0;
+  // Moves to an absolute position between 0 and size(); false when it is outside.
+  virtual bool seek(int64_t position) = 0;
+  virtual int64_t position() const = 0;
+  virtual int64_t size() const = 0;
+
+  // Reads exactly `count` bytes (looping over short reads); false when fewer were available.
+  bool readExact(void* buffer, size_t count);
+  int64_t remaining() const { return size() - position(); }
+};
+
+// A stream over a growable byte vector; writing past the end extends it.
+class MemoryStream final : public ArchiveStream {
+ public:
+  MemoryStream() = default;
+  explicit MemoryStream(std::vector<uint8_t> bytes) : bytes_(std::move(bytes)) {}
+
+  int64_t read(void* buffer, size_t count) override;
+  bool write(const void* data, size_t count) override;
+  bool seek(int64_t position) override;
+  int64_t position() const override { return static_cast<int64_t>(position_); }
+  int64_t size() const override { return static_cast<int64_t>(bytes_.size()); }
+
+  const std::vector<uint8_t>& bytes() const { return bytes_; }
+  std::vector<uint8_t>& bytes() { return bytes_; }
+
+ private:
+  std::vector<uint8_t> bytes_;
+  size_t position_ = 0;
+};
+
+}  // namespace scrubwell
