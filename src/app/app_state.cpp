@@ -1,0 +1,11 @@
+// The one instance of the process-wide start-up state.
+#include "app/app_state.h"
+
+namespace scrubwell {
+
+AppState& appState() {
+  static AppState state;
+  return state;
+}
+
+}  // namespace scrubwell

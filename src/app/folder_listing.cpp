@@ -1,0 +1,59 @@
+// Folder sizes and listings of names and subfolders.
+#include "app/file_ops.h"
+
+#include "platform/find.h"
+#include "platform/message_pump.h"
+
+namespace scrubwell {
+namespace {
+
+int64_t entrySize(const WIN32_FIND_DATAA& d) {
+  return static_cast<int64_t>((static_cast<uint64_t>(d.nFileSizeHigh) << 32) | d.nFileSizeLow);
+}
+
+}  // namespace
+
+int64_t folderSize(const std::string& folder, bool recursive) {
+  std::string dir = folder;
+  if (dir.empty() || dir.back() != '\\') dir += '\\';
+  int64_t total = 0;
+  std::vector<std::string> subfolders;
+  FindFiles find(dir + "*.*", 63);
+  while (find.next()) {
+    total += entrySize(find.data());
+    if (recursive && find.isDirectory() && find.name()[0] != '.') subfolders.push_back(find.name());
+  }
+  for (const auto& sub : subfolders) total += folderSize(dir + sub, true);
+  return total;
+}
+
+int64_t maskSize(const std::string& pattern) {
+  int64_t total = 0;
+  FindFiles find(pattern, 47);
+  while (find.next()) total += entrySize(find.data());
+  return total;
+}
+
+std::vector<std::string> listNames(const std::string& folder, const std::string& mask) {
+  std::vector<std::string> names;
+  PumpSlice pump;
+  FindFiles find(folder + mask, 47);
+  while (find.next()) {
+    if (!find.isDots()) names.emplace_back(find.name());
+    pump();
+  }
+  return names;
+}
+
+std::vector<std::string> listSubfolders(const std::string& folder) {
+  std::vector<std::string> names;
+  PumpSlice pump;
+  FindFiles find(folder + "*.*", 16);
+  while (find.next()) {
+    if (find.isDirectory() && !find.isDots()) names.emplace_back(find.name());
+    pump();
+  }
+  return names;
+}
+
+}  // namespace scrubwell

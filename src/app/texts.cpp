@@ -1,0 +1,15 @@
+// The process-wide translation object and the text lookup.
+#include "app/texts.h"
+
+#include "app/app_state.h"
+
+namespace scrubwell {
+
+KvTrans2& translation() {
+  static KvTrans2 instance(kProductName);
+  return instance;
+}
+
+std::string tr(int number) { return translation().text(number); }
+
+}  // namespace scrubwell
