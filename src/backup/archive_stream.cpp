@@ -1,6 +1,7 @@
 // The in-memory archive stream and the exact-read helper every stream shares.
 #include "backup/archive_stream.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace scrubwell {
@@ -25,6 +26,7 @@ int64_t MemoryStream::read(void* buffer, size_t count) {
 
 bool MemoryStream::write(const void* data, size_t count) {
   if (count == 0) return true;
+  if (count > limit_ || position_ > limit_ - count) return false;
   if (position_ + count > bytes_.size()) bytes_.resize(position_ + count);
   std::memcpy(bytes_.data() + position_, data, count);
   position_ += count;

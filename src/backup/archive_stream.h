@@ -3,6 +3,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace scrubwell {
@@ -25,11 +26,13 @@ class ArchiveStream {
   int64_t remaining() const { return size() - position(); }
 };
 
-// A stream over a growable byte vector; writing past the end extends it.
+// A stream over a growable byte vector; writing past the end extends it, up to an optional
+// limit beyond which writes fail (for holding untrusted content in memory).
 class MemoryStream final : public ArchiveStream {
  public:
   MemoryStream() = default;
   explicit MemoryStream(std::vector<uint8_t> bytes) : bytes_(std::move(bytes)) {}
+  void setLimit(size_t maxBytes) { limit_ = maxBytes; }
 
   int64_t read(void* buffer, size_t count) override;
   bool write(const void* data, size_t count) override;
@@ -43,6 +46,7 @@ class MemoryStream final : public ArchiveStream {
  private:
   std::vector<uint8_t> bytes_;
   size_t position_ = 0;
+  size_t limit_ = SIZE_MAX;
 };
 
 }  // namespace scrubwell

@@ -1,0 +1,86 @@
+// Expansion of backup file specifications into the list of files to store.
+#include "backup/source_files.h"
+
+#include <windows.h>
+
+#include <unordered_set>
+
+#include "platform/attribute_mask.h"
+#include "platform/find.h"
+#include "platform/message_pump.h"
+
+namespace scrubwell {
+namespace {
+
+std::string lowerAnsi(std::string text) {
+  if (!text.empty()) CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
+  return text;
+}
+
+class Collector {
+ public:
+  Collector(const std::string& archiveName, TBackupMode mode)
+      : archive_(archiveName.empty() ? std::string() : lowerFullPath(archiveName)), mode_(mode) {}
+
+  void add(const std::string& specification) {
+    std::string spec = lowerAnsi(specification);
+    size_t recursive = spec.find("/s");
+    spec = trimBlanks(recursive == std::string::npos ? spec : spec.substr(0, recursive));
+    size_t cut = spec.find_last_of("\\:");
+    std::string folder = cut == std::string::npos ? std::string() : spec.substr(0, cut + 1);
+    std::string namePart = spec.substr(folder.size());
+
+    if (recursive != std::string::npos) {
+      for (FindFiles sub(folder + "*.*", kAttrDirectory); sub.next();) {
+        pump_();
+        if (sub.isDirectory() && !sub.isDots())
+          add(lowerFullPath(folder + sub.name() + "\\" + namePart + " /s"));
+      }
+    }
+    for (FindFiles file(spec, kAttrReadOnly | kAttrHidden | kAttrSystem | kAttrArchive);
+         file.next();) {
+      pump_();
+      if (file.isDirectory()) continue;
+      std::string candidate = lowerFullPath(folder + file.name());
+      if (candidate == archive_ || seen_.count(candidate)) continue;
+      if (mode_ == bmIncremental && !(file.data().dwFileAttributes & FILE_ATTRIBUTE_ARCHIVE))
+        continue;
+      seen_.insert(candidate);
+      files_.push_back(std::move(candidate));
+    }
+  }
+
+  std::vector<std::string> take() { return std::move(files_); }
+
+ private:
+  std::string archive_;
+  TBackupMode mode_;
+  std::unordered_set<std::string> seen_;  // all lower case, so equal ignoring case
+  std::vector<std::string> files_;
+  PumpSlice pump_;
+};
+
+}  // namespace
+
+std::string lowerFullPath(const std::string& path) {
+  char buffer[MAX_PATH * 2];
+  DWORD n = GetFullPathNameA(path.c_str(), sizeof buffer, buffer, nullptr);
+  return lowerAnsi(n > 0 && n < sizeof buffer ? std::string(buffer, n) : path);
+}
+
+std::string trimBlanks(const std::string& text) {
+  auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
+  size_t first = 0, end = text.size();
+  while (first < end && blank(text[first])) ++first;
+  while (end > first && blank(text[end - 1])) --end;
+  return text.substr(first, end - first);
+}
+
+std::vector<std::string> collectSourceFiles(const std::vector<std::string>& specifications,
+                                            const std::string& archiveName, TBackupMode mode) {
+  Collector collector(archiveName, mode);
+  for (const auto& spec : specifications) collector.add(spec);
+  return collector.take();
+}
+
+}  // namespace scrubwell
