@@ -250,4 +250,39 @@ void Picture::syncToNative() {
   SendMessageA(hwnd(), STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
 }
 
+void StatusBar::setPanels(std::vector<std::string> panels) {
+  panels_ = std::move(panels);
+  simple_ = false;
+  if (live()) syncToNative();
+}
+
+void StatusBar::setPanelText(int i, const std::string& t) {
+  if (i < 0) return;
+  if (static_cast<size_t>(i) >= panels_.size()) panels_.resize(static_cast<size_t>(i) + 1);
+  panels_[static_cast<size_t>(i)] = t;
+  if (live() && !simple_) SendMessageA(hwnd(), SB_SETTEXTA, i, reinterpret_cast<LPARAM>(t.c_str()));
+}
+
+void StatusBar::setSimpleText(const std::string& t) {
+  simpleText_ = t;
+  simple_ = true;
+  if (live()) syncToNative();
+}
+
+void StatusBar::syncToNative() {
+  ShowWindow(hwnd(), visible() ? SW_SHOWNA : SW_HIDE);
+  SendMessageA(hwnd(), SB_SIMPLE, simple_, 0);
+  if (simple_) {
+    SendMessageA(hwnd(), SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(simpleText_.c_str()));
+    return;
+  }
+  std::vector<int> edges;
+  int x = 0;
+  for (size_t i = 0; i < panels_.size(); ++i) edges.push_back(x += 200);
+  if (!edges.empty()) edges.back() = -1;
+  SendMessageA(hwnd(), SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
+  for (size_t i = 0; i < panels_.size(); ++i)
+    SendMessageA(hwnd(), SB_SETTEXTA, i, reinterpret_cast<LPARAM>(panels_[i].c_str()));
+}
+
 }  // namespace scrubwell::ui

@@ -18,6 +18,7 @@ class Control {
   Control& operator=(const Control&) = delete;
 
   int id() const { return id_; }
+  void setId(int id) { id_ = id; }  // for controls held in arrays; before the window is created
   HWND hwnd() const { return hwnd_; }
 
   const std::string& text() const { return text_; }
@@ -177,6 +178,26 @@ class Picture : public Control {
 
  private:
   int image_ = 0;
+};
+
+// The status bar: several panels, or one simple text.
+class StatusBar : public Control {
+ public:
+  using Control::Control;
+  const std::vector<std::string>& panels() const { return panels_; }
+  void setPanels(std::vector<std::string> panels);
+  void setPanelText(int i, const std::string& t);
+  bool simple() const { return simple_; }
+  void setSimpleText(const std::string& t);  // switches to a single text
+  const std::string& simpleText() const { return simpleText_; }
+
+ protected:
+  void syncToNative() override;
+
+ private:
+  std::vector<std::string> panels_;
+  std::string simpleText_;
+  bool simple_ = false;
 };
 
 }  // namespace scrubwell::ui

@@ -6,6 +6,7 @@
 #include <exception>
 
 #include "platform/seams.h"
+#include "ui/sounds.h"
 
 namespace scrubwell::ui {
 namespace {
@@ -213,6 +214,20 @@ INT_PTR Window::handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CLOSE:
       onClose();
       return TRUE;
+    case WM_SETCURSOR: {
+      // The hover sound: armed over the window's background, played over a push button.
+      HWND under = reinterpret_cast<HWND>(wp);
+      if (under == hwnd_) {
+        pointerOverBackground();
+      } else {
+        char cls[16] = {};
+        GetClassNameA(under, cls, sizeof cls);
+        LONG style = GetWindowLongA(under, GWL_STYLE) & BS_TYPEMASK;
+        if (lstrcmpiA(cls, "Button") == 0 && (style == BS_PUSHBUTTON || style == BS_DEFPUSHBUTTON))
+          pointerOverButton();
+      }
+      break;
+    }
     case WM_SIZE:
       if (wp != SIZE_MINIMIZED) {
         RECT r;

@@ -1,0 +1,19 @@
+// Dialog and control ids of the results window (block 2000-2999).
+#pragma once
+#define IDD_RESULTS 2000
+#define IDC_RES_DRIVEFRAME 2001
+#define IDC_RES_DRIVECHECK1 2010  // 2010..2019
+#define IDC_RES_DRIVELABEL1 2020  // 2020..2029
+#define IDC_RES_DRIVELIST 2030
+#define IDC_RES_STATUSBAR 2040
+#define IDC_RES_FOUND_CAPTION 2041
+#define IDC_RES_STATUSLINE 2042
+#define IDC_RES_RESULTLIST 2043
+#define IDC_RES_SEARCH_JUNK 2050   // search toolbar buttons 2050..2059
+#define IDC_RES_REMOVE 2060
+#define IDC_RES_MARKALL 2061
+#define IDC_RES_ARRANGE 2062
+#define IDC_RES_UNMARKALL 2063
+#define IDC_RES_CANCEL 2064
+#define IDC_RES_CLOSE 2065
+#define IDC_RES_CLASSPIC1 2100  // class pictures 2100..2119

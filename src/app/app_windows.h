@@ -1,0 +1,39 @@
+// Every window of the program, created once at start-up in this order (the main window first, so
+// it is the application's main window) and living until exit. Adding a window is one member here.
+#pragma once
+#include "multiclean/chooser_window.h"
+#include "multiclean/own_folder_window.h"
+#include "options/options_window.h"
+#include "ui/backup_window.h"
+#include "ui/language_window.h"
+#include "ui/main_window.h"
+#include "ui/message_window.h"
+#include "ui/results_window.h"
+#include "ui/search_progress_window.h"
+#include "ui/splash_window.h"
+
+namespace scrubwell {
+
+struct AppWindows {
+  ui::MainWindow main;
+  ui::TForm1 results;
+  ui::SplashWindow splash;
+  ui::OptionsWindow options;
+  ui::BackupWindow backup;
+  ui::ChooserWindow chooser;
+  ui::OwnFolderWindow ownFolders;
+  ui::LanguageWindow language;
+  ui::SearchProgressWindow searchProgress;
+  ui::MessageWindow message;
+
+  AppWindows();
+  ~AppWindows();
+  AppWindows(const AppWindows&) = delete;
+  AppWindows& operator=(const AppWindows&) = delete;
+};
+
+// The program's windows; only valid while an AppWindows object exists (one at a time).
+AppWindows& appWindows();
+bool appWindowsExist();
+
+}  // namespace scrubwell

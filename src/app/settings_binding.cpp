@@ -1,0 +1,54 @@
+// The settings file as the program's windows hold it.
+#include "app/settings_binding.h"
+
+#include "app/app_windows.h"
+#include "app/settings_file.h"
+#include "app/startup.h"
+
+namespace scrubwell {
+
+SettingsControls settingsControls() {
+  AppWindows& w = appWindows();
+  SettingsControls c;
+  c.backgrounds = &w.options.backgrounds;
+  c.searchIcons = &w.options.searchIcons;
+  for (int i = 0; i < 10; ++i) c.driveSlots[i] = {&w.results.driveChecks[i], &w.results.driveLabels[i]};
+  c.driveList = &w.results.driveList;
+  c.resultsWindow = &w.results;
+  c.backupOption = &w.backup.backupOption;
+  c.backupOptionTwin = &w.options.backupOption;
+  c.askBeforeRemoving = &w.options.askBeforeRemoving;
+  c.saveAutomatically = &w.options.saveAutomatically;
+  c.deactivateDangerousMasks = &w.options.deactivateDangerous;
+  c.immediateEffect = &w.options.immediateEffect;
+  c.normalSounds = &w.options.normalSounds;
+  c.enhancedSounds = &w.options.enhancedSounds;
+  c.masks = &w.options.masks;
+  c.exceptions = &w.options.exceptions;
+  c.ownFolders = &w.ownFolders.folders;
+  for (int i = 0; i < 14; ++i) c.chooser[i] = &w.chooser.boxes[i];
+  c.autoUpdate = &w.main.autoUpdate;
+  c.lastUpdate = &w.main.lastUpdate;
+  c.lastScan = &w.main.lastScan;
+  // The backgrounds and search icons are painted by the look options once they exist; the
+  // selection itself is what the settings keep.
+  c.applyLook = [](int, int) {};
+  c.mirrorDrives = [] { appWindows().main.mirrorDrives(); };
+  return c;
+}
+
+void applyLookFromSettingsFile() {
+  auto& options = appWindows().options;
+  Look look = readLook(options.backgrounds.count(), options.searchIcons.count());
+  options.backgrounds.setSelectedIndex(look.background);
+  options.searchIcons.setSelectedIndex(look.searchIcon);
+}
+
+void saveSettingsNow() { saveSettings(settingsControls()); }
+
+void loadSettingsNow() {
+  SettingsControls c = settingsControls();
+  loadSettings(c);
+}
+
+}  // namespace scrubwell

@@ -1,0 +1,148 @@
+// The entry sequence of Scrubwell.exe: data folder, update script, language files, windows, the
+// language step, the second start-up phase on the results window's 10 ms timer, the event loop.
+#include "app/startup.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+
+#include "app/app_state.h"
+#include "app/app_windows.h"
+#include "app/data_folder.h"
+#include "app/file_ops.h"
+#include "app/language_step.h"
+#include "app/settings_file.h"
+#include "app/settings_binding.h"
+#include "app/texts.h"
+#include "app/update_script.h"
+#include "platform/message_pump.h"
+#include "platform/seams.h"
+#include "platform/text_upper.h"
+#include "scan/drives.h"
+#include "ui/sounds.h"
+#include "ui/survey_window.h"
+
+namespace scrubwell {
+namespace {
+
+void log(const std::string& line) { OutputDebugStringA(("Scrubwell: " + line + "\n").c_str()); }
+
+void initCommonControls() {
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_PROGRESS_CLASS | ICC_BAR_CLASSES |
+                                           ICC_LISTVIEW_CLASSES};
+  InitCommonControlsEx(&icc);
+}
+
+// Steps 9 and 10: the windows, then the look settings.
+void createWindows(AppWindows& w) {
+  w.main.create();
+  w.results.create();
+  appState().backupFolder = backupFolderPath();
+  w.results.offerDrives(offeredDrives());
+  w.splash.show();
+  UpdateWindow(w.splash.hwnd());
+  applyLookFromSettingsFile();
+}
+
+void runEventLoop() {
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    if (!ui::Window::preTranslate(msg)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+  }
+}
+
+}  // namespace
+
+void runUninstallMode() {
+  if (prompts().messageBox(nullptr, tr(315), tr(1), MB_YESNO | MB_ICONQUESTION) == IDYES) {
+    ui::SurveyWindow survey;
+    survey.setCaption(tr(1));
+    survey.navigate(tr(316));
+    removeDataFolder(kProductName);
+    survey.runUntilClosed();
+    ui::Window::destroyAll();
+  } else {
+    removeDataFolder(kProductName);
+  }
+}
+
+int runProgram(const std::string& arg) {
+  initCommonControls();                                    // 1
+  migrateFiles(kProductName, false, migrationList());      // 2
+  std::string backup = backupFolderPath();                 // 3
+  if (!folderExists(backup)) CreateDirectoryA(backup.c_str(), nullptr);
+  if (arg == "update" || arg == "/update") {               // 4
+    try {
+      applyUpdateScript(kProductName);
+    } catch (const std::exception& e) {
+      log(std::string("update script failed: ") + e.what());
+      return 1;
+    }
+  }
+  translation().copyLanguageFilesAtStart();                // 5
+  translation().loadFromDataFolder();                      // 6
+  // 7: the application title is the main window's caption, set with the texts below.
+  if (arg == "uninstall" || arg == "/uninstall") {         // 8
+    runUninstallMode();
+    return 0;
+  }
+
+  auto windows = std::make_unique<AppWindows>();           // 9
+  AppWindows& w = *windows;
+  createWindows(w);                                        // 9, 10
+  w.language.stepTimer.setEnabled(true);                   // 11
+  waitUntil([&] { return w.language.stepDone(); });
+  pumpMessages();                                          // 12
+  for (ui::Window* window : ui::Window::all()) window->applyTexts();
+  appState().startupBusy = 1;                              // 13
+  w.results.startupTimer.onTimer = [] { secondStartupPhase(); };
+  w.results.startupTimer.setEnabled(true);
+  waitUntil([&] { return appState().startupBusy == 0; });  // 14
+  w.splash.hide();                                         // 15
+  w.results.updateTimer.onTimer = [] { updateTimerTick(); };
+  w.results.updateTimer.setEnabled(true);                  // 16
+  if (!appState().restartPending) w.main.show();
+  runEventLoop();                                          // 17
+  ui::Window::destroyAll();
+  return 0;
+}
+
+void secondStartupPhase() {
+  AppWindows& w = appWindows();
+  w.results.startupTimer.setEnabled(false);
+  loadSettingsNow();
+  if (w.options.enhancedSounds.checked()) ui::playStart();
+  // The options window's language list, with the loaded language selected.
+  auto& list = w.options.languages;
+  std::vector<std::string> names = languageEntries();
+  names.erase(names.begin());
+  list.setItems(names);
+  list.setSelectedIndex(0);
+  for (int i = 0; i < list.count(); ++i)
+    if (equalsIgnoringCase(list.item(i), translation().firstText())) {
+      list.setSelectedIndex(i);
+      break;
+    }
+  appState().startupBusy = 0;
+}
+
+void updateTimerTick() {
+  AppWindows& w = appWindows();
+  w.results.updateTimer.setEnabled(false);
+  if (daysSinceLastUpdateCheck(w.main.lastUpdate.text()) >= 14 && w.main.autoUpdate.checked())
+    log("an update check is due");
+}
+
+void restartProgram() {
+  char self[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, self, MAX_PATH);
+  openDocument(self);
+  appState().restartPending = true;
+  appWindows().results.closeProgram(false);
+}
+
+}  // namespace scrubwell

@@ -1,0 +1,44 @@
+// The multi-clean chooser's boxes (all checked by default) and its "back" button.
+#include "multiclean/chooser_window.h"
+
+#include "app/app_windows.h"
+#include "app/texts.h"
+#include "chooser_window_res.h"
+#include "ui/sounds.h"
+
+namespace scrubwell::ui {
+
+ChooserWindow::ChooserWindow()
+    : Window("chooser", IDD_CHOOSER), heading_(IDC_CHO_HEADING), back_(IDC_CHO_BACK),
+      goOn_(IDC_CHO_GOON) {
+  for (int i = 0; i < kBoxes; ++i) {
+    boxes[i].setId(IDC_CHO_BOX1 + i);
+    boxes[i].setChecked(true);
+    bind(boxes[i]);
+  }
+  bind({&heading_, &back_, &goOn_});
+  back_.onClick = [this] {
+    playClick();
+    onClose();
+  };
+  // The multi-clean run comes with the clean-ups it runs.
+  goOn_.setEnabled(false);
+}
+
+void ChooserWindow::onClose() {
+  hide();
+  appWindows().main.show();
+}
+
+void ChooserWindow::applyTexts() {
+  setCaption(tr(5180));
+  heading_.setText(tr(5181));
+  const std::string names[kBoxes] = {tr(5182), tr(5183), tr(5184), tr(5185), tr(5186),
+                                     tr(5187), tr(5188), tr(5189), tr(5190), tr(5191),
+                                     tr(5192), tr(5193), tr(5194), tr(5195)};
+  for (int i = 0; i < kBoxes; ++i) boxes[i].setText(names[i]);
+  back_.setText(tr(5165));
+  goOn_.setText(tr(5196));
+}
+
+}  // namespace scrubwell::ui

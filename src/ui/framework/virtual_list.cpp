@@ -1,0 +1,91 @@
+// The owner-data list view.
+#include "ui/framework/virtual_list.h"
+
+#include <commctrl.h>
+
+namespace scrubwell::ui {
+
+void VirtualList::syncToNative() {
+  Control::syncToNative();
+  HWND lv = hwnd();
+  ListView_SetExtendedListViewStyle(lv, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
+  ListView_SetCallbackMask(lv, LVIS_STATEIMAGEMASK);
+  if (!ListView_GetColumnWidth(lv, 0)) {
+    LVCOLUMNA col{};
+    col.mask = LVCF_WIDTH;
+    RECT r;
+    GetClientRect(lv, &r);
+    col.cx = r.right - r.left - GetSystemMetrics(SM_CXVSCROLL) - 2;
+    SendMessageA(lv, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&col));
+  }
+  refresh();
+}
+
+void VirtualList::refresh() {
+  if (!live()) return;
+  size_t n = rowCount ? rowCount() : 0;
+  ListView_SetItemCountEx(hwnd(), static_cast<int>(n), LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);
+  InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void VirtualList::refreshRow(size_t i) {
+  if (live()) ListView_RedrawItems(hwnd(), static_cast<int>(i), static_cast<int>(i));
+}
+
+int VirtualList::topIndex() const { return live() ? ListView_GetTopIndex(hwnd()) : 0; }
+
+int VirtualList::visibleRows() const { return live() ? ListView_GetCountPerPage(hwnd()) : 0; }
+
+int VirtualList::rowHeight() const {
+  if (!live()) return 16;
+  RECT r{};
+  r.left = LVIR_BOUNDS;
+  if (!SendMessageA(hwnd(), LVM_GETITEMRECT, topIndex(), reinterpret_cast<LPARAM>(&r))) return 16;
+  return r.bottom - r.top;
+}
+
+LRESULT VirtualList::handleNotify(NMHDR* nm) {
+  switch (nm->code) {
+    case LVN_GETDISPINFOA: {
+      auto* di = reinterpret_cast<NMLVDISPINFOA*>(nm);
+      size_t i = static_cast<size_t>(di->item.iItem);
+      if (!rowCount || i >= rowCount()) return 0;
+      if ((di->item.mask & LVIF_TEXT) && rowText) {
+        buffer_ = rowText(i);
+        lstrcpynA(di->item.pszText, buffer_.c_str(), di->item.cchTextMax);
+      }
+      if (di->item.mask & LVIF_STATE) {
+        bool marked = rowMarked && rowMarked(i);
+        di->item.state = INDEXTOSTATEIMAGEMASK(marked ? 2 : 1);
+        di->item.stateMask = LVIS_STATEIMAGEMASK;
+      }
+      return 0;
+    }
+    case NM_CLICK: {
+      auto* ia = reinterpret_cast<NMITEMACTIVATE*>(nm);
+      LVHITTESTINFO hit{};
+      hit.pt = ia->ptAction;
+      int i = ListView_SubItemHitTest(hwnd(), &hit);
+      if (i >= 0 && onRowClick) onRowClick(static_cast<size_t>(i));
+      return 0;
+    }
+    case LVN_HOTTRACK: {
+      auto* lv = reinterpret_cast<NMLISTVIEW*>(nm);
+      mouseMovedTo(lv->ptAction);
+      return 0;
+    }
+  }
+  return 0;
+}
+
+void VirtualList::mouseMovedTo(POINT clientPoint) {
+  LVHITTESTINFO hit{};
+  hit.pt = clientPoint;
+  int i = live() ? ListView_HitTest(hwnd(), &hit) : -1;
+  if (i != lastHover_) {
+    lastHover_ = i;
+    if (onRowHover) onRowHover(i);
+  }
+}
+
+}  // namespace scrubwell::ui

@@ -1,0 +1,44 @@
+// A list view in owner-data mode: the rows live in a C++ container and are asked for only when
+// painted, so hundreds of thousands of rows cost nothing to show. Each row has a mark shown as its
+// check box; a click anywhere on a row reports that row.
+#pragma once
+#include <functional>
+#include <string>
+
+#include "ui/framework/controls.h"
+
+namespace scrubwell::ui {
+
+class VirtualList : public Control {
+ public:
+  using Control::Control;
+
+  // The data: the row count, each row's text and mark.
+  std::function<size_t()> rowCount;
+  std::function<std::string(size_t)> rowText;
+  std::function<bool(size_t)> rowMarked;
+
+  std::function<void(size_t)> onRowClick;  // the user clicked row i
+  std::function<void(int)> onRowHover;     // the pointer is over row i (-1: no row)
+
+  // Tells the native list that the data changed (count and every visible row).
+  void refresh();
+  void refreshRow(size_t i);
+  // The first visible row and how many rows fit (0 while there is no native list).
+  int topIndex() const;
+  int visibleRows() const;
+  int rowHeight() const;
+
+  LRESULT handleNotify(NMHDR* nm) override;
+  // Hover tracking comes from the list's own mouse moves; the window forwards them.
+  void mouseMovedTo(POINT clientPoint);
+
+ protected:
+  void syncToNative() override;
+
+ private:
+  std::string buffer_;
+  int lastHover_ = -1;
+};
+
+}  // namespace scrubwell::ui

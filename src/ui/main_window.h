@@ -1,0 +1,54 @@
+// The main window: five side buttons switch between five pages whose buttons start the
+// clean-ups of the results window. It holds no clean-up logic; the state it shows (drive
+// selection, done marks, dates) is copied from the windows that own it.
+#pragma once
+#include <array>
+
+#include "ui/framework/window.h"
+
+namespace scrubwell::ui {
+
+class MainWindow : public Window {
+ public:
+  static constexpr int kPages = 5;
+  MainWindow();
+
+  void applyTexts() override;
+  void showPage(int page);  // 0..4
+  int currentPage() const { return page_; }
+
+  // Copies the results window's drive slots and drive list into this window's own controls.
+  void mirrorDrives();
+  // Copies done marks 1 to 12 from the results window and sets "last scan" to today.
+  void refreshMarks();
+  void setMark(int n, bool shown);  // marks 1..14
+  bool mark(int n) const { return n >= 1 && n <= 14 && markShown_[n - 1]; }
+
+  Label lastScan, lastUpdate;
+  CheckBox autoUpdate;
+  Button checkUpdates;
+  std::array<CheckBox, 10> driveChecks;
+  std::array<Label, 10> driveLabels;
+  CheckListBox driveList;
+
+ protected:
+  void onCreated() override;
+  void onClose() override;
+
+ private:
+  void bindPageButton(Button& b, int page);
+  std::array<Button, kPages> side_;
+  std::array<std::vector<Control*>, kPages> pages_;
+  Label welcome_, lastScanCaption_, lastUpdateCaption_, autoUpdateLabel_;
+  std::array<Button, 6> clean_;
+  std::array<Button, 5> tidy_;
+  std::array<Button, 5> misc_;
+  Button backup_, options_, info_, help_, docs_, homepage_, feedback_;
+  Label driveFrame_;
+  std::array<Picture, 14> marks_;
+  std::array<bool, 14> markShown_{};
+  bool mirroring_ = false;
+  int page_ = 0;
+};
+
+}  // namespace scrubwell::ui

@@ -1,0 +1,100 @@
+// The results window `TForm1`: owner of the drive slots, the result list, the done marks and the
+// clean-up handlers; search mode shows the drive slots and the search toolbar, result mode the
+// found files. It also carries the start-up and update timers of the program.
+#pragma once
+#include <array>
+#include <string>
+#include <vector>
+
+#include "scan/done_marks.h"
+#include "scan/drive_offer.h"
+#include "scan/result_list.h"
+#include "ui/framework/timer.h"
+#include "ui/framework/virtual_list.h"
+#include "ui/framework/window.h"
+
+namespace scrubwell::ui {
+
+class TForm1 : public Window {
+ public:
+  static constexpr int kDriveSlots = 10;
+  TForm1();
+  ~TForm1() override;
+
+  void applyTexts() override;
+
+  // Fills the drive slots and the drive list from the offered drives; "C:\" is checked.
+  void offerDrives(const DriveOffer& offer);
+  int driveFrameHeight() const { return driveFrameHeight_; }
+  // Every checked drive root of the slots and the list, in slot then list order.
+  std::vector<std::string> checkedDrives() const;
+
+  bool doneMark(int n) const { return doneMarks_.isSet(n); }
+  void setDoneMark(DoneMark mark);
+
+  // --- the result list (raw list and display list) and the two modes
+  ResultList& results() { return results_; }
+  bool resultMode() const { return resultMode_; }
+  // Rebuilds the display list from the raw list and refreshes the class pictures.
+  void rebuildDisplayList();
+  // Enters result mode after a walk (nothing found: the message, then back to search mode).
+  void showResults();
+  void leaveResultMode();
+  void markEverything(bool marked);
+  void rowClicked(size_t row);
+  void rowHovered(int row);
+  void arrangeEntries();
+  void cancelProcess();
+  void refreshClassPictures();
+  // The picture each of the 20 row positions shows: 0 hidden, else the entry class 1..3.
+  int classPicture(int position) const { return classPictureState_[position]; }
+
+  // Outside result mode the main window stands in for this window.
+  void showWindow();
+  void hideWindow();
+  bool windowVisible() const;
+
+  // --- clean-ups
+  // "Search f. G.": walks the chosen drives for the file masks and shows what it found.
+  void junkSearchLauncher();
+  void runJunkSearchWalk();
+
+  // Shut down: the close button plays the finish sound (and waits for it when enhanced sounds
+  // are on); then the settings are saved if wanted and the application ends.
+  void closeProgram(bool closeButton);
+
+  std::array<CheckBox, kDriveSlots> driveChecks;
+  std::array<Label, kDriveSlots> driveLabels;
+  CheckListBox driveList;
+  StatusBar statusBar;
+  Label statusLine;
+  VirtualList rows;
+  Button searchJunk, remove, markAll, arrange, unmarkAll, cancel;
+
+  Timer startupTimer{10, false};   // second start-up phase
+  Timer updateTimer{100, false};   // automatic update check
+  Timer picturesTimer{1500, true}; // class pictures of the visible rows
+
+ protected:
+  void onClose() override;
+  void onCreated() override;
+  INT_PTR onMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) override;
+
+ private:
+  void updateStatusLine(int64_t total, bool afterMarkEverything);
+  void setSearchControlsVisible(bool visible);
+  void showHint(const std::string& text);
+
+  Label driveFrame_, foundCaption_;
+  std::array<Picture, 20> classPictures_;
+  std::array<int, 20> classPictureState_{};
+  DoneMarks doneMarks_;
+  ResultList results_;
+  bool resultMode_ = false;
+  int lastHovered_ = -1;
+  int driveFrameHeight_ = 21;
+  HFONT fixedFont_ = nullptr;
+  HWND hint_ = nullptr;
+};
+
+}  // namespace scrubwell::ui

@@ -1,0 +1,194 @@
+// Drives the real Scrubwell.exe from a test.
+#include "e2e/program_driver.h"
+
+#include <shlobj.h>
+#include <tlhelp32.h>
+
+#include <fstream>
+
+#include "support/scratch.h"
+
+namespace scrubwell::test {
+namespace {
+
+// The build tree's folder holding this test program, e.g. Z:\...\build\windows\tests\e2e\.
+std::string testFolder() {
+  char self[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, self, MAX_PATH);
+  std::string p = self;
+  return p.substr(0, p.find_last_of('\\') + 1);
+}
+
+std::string buildFolder() { return testFolder() + "..\\..\\"; }
+
+struct FindArgs {
+  DWORD pid;
+  int childId;
+  std::vector<HWND>* out;
+};
+
+BOOL CALLBACK collect(HWND w, LPARAM lp) {
+  auto* a = reinterpret_cast<FindArgs*>(lp);
+  if (!IsWindowVisible(w)) return TRUE;
+  DWORD pid = 0;
+  GetWindowThreadProcessId(w, &pid);
+  if (a->pid && pid != a->pid) return TRUE;
+  if (a->childId && !GetDlgItem(w, a->childId)) return TRUE;
+  a->out->push_back(w);
+  return TRUE;
+}
+
+}  // namespace
+
+std::string installProgram() {
+  const std::string to = "C:\\Program Files\\Scrubwell\\";
+  makeFolders(to);
+  const std::string from = buildFolder() + "src\\app\\";
+  bool ok = CopyFileA((from + "Scrubwell.exe").c_str(), (to + "Scrubwell.exe").c_str(), FALSE);
+  for (const char* f : {"Scrubwell.t00", "Scrubwell.t01", "klick.wav", "schhht.wav", "start.wav",
+                        "finished.wav"})
+    CopyFileA((from + f).c_str(), (to + f).c_str(), FALSE);
+  return ok ? to : std::string();
+}
+
+std::string programDataFolder() {
+  char local[MAX_PATH] = {};
+  SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, 0, local);
+  return std::string(local) + "\\Korvantis\\Scrubwell\\";
+}
+
+RunningProgram::RunningProgram(const std::string& exe, const std::string& arguments) {
+  std::string cmd = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
+  std::string dir = exe.substr(0, exe.find_last_of('\\'));
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  if (CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(), &si,
+                     &pi)) {
+    CloseHandle(pi.hThread);
+    process_ = pi.hProcess;
+    pid_ = pi.dwProcessId;
+  }
+}
+
+RunningProgram::~RunningProgram() {
+  if (!process_) return;
+  if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) {
+    for (HWND w : visibleWindowsOf(pid_)) PostMessageA(w, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process_, 5000) == WAIT_TIMEOUT) TerminateProcess(process_, 99);
+  }
+  CloseHandle(process_);
+}
+
+HWND RunningProgram::waitForWindow(int childId, DWORD timeoutMs) const {
+  DWORD start = GetTickCount();
+  do {
+    std::vector<HWND> found;
+    FindArgs a{pid_, childId, &found};
+    EnumWindows(collect, reinterpret_cast<LPARAM>(&a));
+    if (!found.empty()) return found.front();
+    Sleep(100);
+  } while (GetTickCount() - start < timeoutMs);
+  return nullptr;
+}
+
+int RunningProgram::waitForExit(DWORD timeoutMs) {
+  if (!process_ || WaitForSingleObject(process_, timeoutMs) != WAIT_OBJECT_0) return -1;
+  DWORD code = 0;
+  GetExitCodeProcess(process_, &code);
+  return static_cast<int>(code);
+}
+
+bool RunningProgram::followRestart(int childId, DWORD timeoutMs) {
+  DWORD start = GetTickCount();
+  do {
+    HWND w = findWindowWithControl(childId);
+    DWORD pid = 0;
+    if (w) GetWindowThreadProcessId(w, &pid);
+    if (w && pid != pid_) {
+      HANDLE h = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE, FALSE, pid);
+      if (h) {
+        if (process_) CloseHandle(process_);
+        process_ = h;
+        pid_ = pid;
+        return true;
+      }
+    }
+    Sleep(100);
+  } while (GetTickCount() - start < timeoutMs);
+  return false;
+}
+
+std::vector<HWND> visibleWindowsOf(DWORD pid) {
+  std::vector<HWND> found;
+  FindArgs a{pid, 0, &found};
+  EnumWindows(collect, reinterpret_cast<LPARAM>(&a));
+  return found;
+}
+
+HWND findWindowWithControl(int childId) {
+  std::vector<HWND> found;
+  FindArgs a{0, childId, &found};
+  EnumWindows(collect, reinterpret_cast<LPARAM>(&a));
+  return found.empty() ? nullptr : found.front();
+}
+
+std::string controlText(HWND dialog, int id) {
+  char buf[1024] = {};
+  GetDlgItemTextA(dialog, id, buf, sizeof buf);
+  return buf;
+}
+
+void clickButton(HWND dialog, int id) {
+  PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+  settle();
+}
+
+void selectListEntry(HWND dialog, int id, int index) {
+  HWND list = GetDlgItem(dialog, id);
+  SendMessageA(list, LB_SETCURSEL, index, 0);
+  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+  settle();
+}
+
+void settle(DWORD ms) { Sleep(ms); }
+
+std::string saveScreenshot(HWND window, const std::string& name) {
+  RECT r;
+  if (!GetWindowRect(window, &r)) return {};
+  SetForegroundWindow(window);
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  settle(500);
+  int w = r.right - r.left, h = r.bottom - r.top;
+  HDC screen = GetDC(nullptr);
+  HDC mem = CreateCompatibleDC(screen);
+  BITMAPINFO bi{};
+  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+  bi.bmiHeader.biWidth = w;
+  bi.bmiHeader.biHeight = h;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 24;
+  void* bits = nullptr;
+  HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(mem, bmp);
+  BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+  SelectObject(mem, old);
+  std::string folder = buildFolder() + "screenshots\\";
+  makeFolders(folder);
+  std::string path = folder + name + ".bmp";
+  int stride = (w * 3 + 3) & ~3;
+  BITMAPFILEHEADER fh{};
+  fh.bfType = 0x4D42;
+  fh.bfOffBits = sizeof fh + sizeof bi.bmiHeader;
+  fh.bfSize = fh.bfOffBits + stride * h;
+  std::ofstream out(path, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&fh), sizeof fh);
+  out.write(reinterpret_cast<const char*>(&bi.bmiHeader), sizeof bi.bmiHeader);
+  out.write(static_cast<const char*>(bits), static_cast<std::streamsize>(stride) * h);
+  DeleteObject(bmp);
+  DeleteDC(mem);
+  ReleaseDC(nullptr, screen);
+  return out ? path : std::string();
+}
+
+}  // namespace scrubwell::test

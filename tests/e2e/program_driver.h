@@ -1,0 +1,57 @@
+// Drives the real Scrubwell.exe from a test: installs the built program into the private prefix,
+// starts it, finds its windows and controls, clicks them as a user would, saves screenshots.
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace scrubwell::test {
+
+// "C:\Program Files\Scrubwell\" with Scrubwell.exe, the language files and the sounds copied from
+// the build tree. Returns the folder (empty on failure).
+std::string installProgram();
+
+// The per-user data folder the program uses in this prefix.
+std::string programDataFolder();
+
+class RunningProgram {
+ public:
+  // Starts `exe` with `arguments` in its own folder.
+  RunningProgram(const std::string& exe, const std::string& arguments = {});
+  ~RunningProgram();  // ends the program if it still runs
+  RunningProgram(const RunningProgram&) = delete;
+  RunningProgram& operator=(const RunningProgram&) = delete;
+
+  bool started() const { return process_ != nullptr; }
+  DWORD processId() const { return pid_; }
+  // Waits until a visible top-level window of this process has `caption` (empty: any window)
+  // and a child control with id `childId` (0: any); nullptr after `timeoutMs`.
+  HWND waitForWindow(int childId, DWORD timeoutMs = 20000) const;
+  // Waits for the process to end; returns its exit code or -1 on time-out.
+  int waitForExit(DWORD timeoutMs = 20000);
+  // Follows a restart: the program started a new copy of itself; attach to the newest process
+  // that shows a window with control `childId`.
+  bool followRestart(int childId, DWORD timeoutMs = 20000);
+
+ private:
+  HANDLE process_ = nullptr;
+  DWORD pid_ = 0;
+};
+
+// Every visible top-level window of a process.
+std::vector<HWND> visibleWindowsOf(DWORD pid);
+// Any visible top-level window (of any process) holding a child control with this id.
+HWND findWindowWithControl(int childId);
+std::string controlText(HWND dialog, int id);
+// Clicks a button as the user would (BM_CLICK) and lets the program run.
+void clickButton(HWND dialog, int id);
+// Selects an entry of a list box and tells the window, as a user click would.
+void selectListEntry(HWND dialog, int id, int index);
+// Lets other processes run for a moment.
+void settle(DWORD ms = 300);
+// Saves what the screen shows of a window as a BMP under the build tree's screenshots folder;
+// returns the Windows path written (empty on failure).
+std::string saveScreenshot(HWND window, const std::string& name);
+
+}  // namespace scrubwell::test
