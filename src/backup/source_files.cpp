@@ -28,16 +28,22 @@ class Collector {
     spec = trimBlanks(recursive == std::string::npos ? spec : spec.substr(0, recursive));
     size_t cut = spec.find_last_of("\\:");
     std::string folder = cut == std::string::npos ? std::string() : spec.substr(0, cut + 1);
-    std::string namePart = spec.substr(folder.size());
+    walk(folder, spec.substr(folder.size()), recursive != std::string::npos);
+  }
 
-    if (recursive != std::string::npos) {
+  std::vector<std::string> take() { return std::move(files_); }
+
+ private:
+  // Files of `folder` matching `namePart`; with `recursive` the sub-folders' files come first.
+  void walk(const std::string& folder, const std::string& namePart, bool recursive) {
+    if (recursive) {
       for (FindFiles sub(folder + "*.*", kAttrDirectory); sub.next();) {
         pump_();
         if (sub.isDirectory() && !sub.isDots())
-          add(lowerFullPath(folder + sub.name() + "\\" + namePart + " /s"));
+          walk(lowerFullPath(folder + sub.name()) + "\\", namePart, true);
       }
     }
-    for (FindFiles file(spec, kAttrReadOnly | kAttrHidden | kAttrSystem | kAttrArchive);
+    for (FindFiles file(folder + namePart, kAttrReadOnly | kAttrHidden | kAttrSystem | kAttrArchive);
          file.next();) {
       pump_();
       if (file.isDirectory()) continue;
@@ -50,9 +56,6 @@ class Collector {
     }
   }
 
-  std::vector<std::string> take() { return std::move(files_); }
-
- private:
   std::string archive_;
   TBackupMode mode_;
   std::unordered_set<std::string> seen_;  // all lower case, so equal ignoring case

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "backup/archive_format.h"
+#include "backup/block_codec.h"
 
 namespace scrubwell::test {
 
@@ -31,6 +32,27 @@ class FieldCursor {
   std::string lengthAndText() {
     int32_t n = int32();
     return n < 0 ? std::string() : bytes(static_cast<size_t>(n));
+  }
+  // One data run: the marker, blocks (inflated or taken as stored) and the run end. `lengths`
+  // receives the block length fields.
+  std::string runData(std::vector<int32_t>* lengths = nullptr) {
+    if (bytes(4) != std::string(archive::kRunMarker, 4)) ADD_FAILURE() << "no run marker";
+    std::string data;
+    BlockDecoder decoder;
+    std::vector<uint8_t> out(archive::kBlockSize);
+    for (int32_t length; (length = int32()) != 0 && length != INT32_MIN;) {
+      if (lengths) lengths->push_back(length);
+      std::string block = bytes(static_cast<size_t>(length < 0 ? -length : length));
+      if (length < 0) {
+        data += block;
+        continue;
+      }
+      int32_t n =
+          decoder.decode(reinterpret_cast<const uint8_t*>(block.data()), block.size(), out.data());
+      EXPECT_GE(n, 0) << "block at " << at_;
+      if (n > 0) data.append(reinterpret_cast<const char*>(out.data()), static_cast<size_t>(n));
+    }
+    return data;
   }
   bool atEnd() const { return at_ == bytes_.size(); }
   size_t offset() const { return at_; }

@@ -6,10 +6,12 @@
 #include "archive_layout.h"
 #include "backup_fixture.h"
 #include "backup_test_data.h"
+#include "platform/find.h"
 
 using namespace scrubwell;
 using namespace scrubwell::test;
 using archive::kBlockSize;
+using archive::textLines;
 
 namespace {
 
@@ -108,20 +110,61 @@ TEST_F(BackupFileTest, WritesTheDocumentedBytes) {
   EXPECT_EQ(date, dateOf(src / "one.txt"));
   EXPECT_EQ(uint32_t(date) >> 16, (40u << 9) | (2u << 5) | 29u) << "2020-02-29 in the high half";
   EXPECT_EQ(uint32_t(date) & 0xFFFF, (23u << 11) | (59u << 5) | 29u) << "23:59:58";
-  EXPECT_EQ(f.bytes(4), kRunMarkerText);
-  int32_t length = f.int32();
-  EXPECT_GT(length, 0);
-  f.bytes(size_t(length));
-  EXPECT_EQ(f.int32(), 0) << "run end";
+  std::vector<int32_t> lengths;
+  EXPECT_EQ(f.runData(&lengths), "hello hello hello");
+  ASSERT_EQ(lengths.size(), 1u);
+  EXPECT_GT(lengths[0], 0);
   EXPECT_EQ(f.lengthAndText(), stored("two.bin"));
   EXPECT_EQ(f.int32(), dateOf(src / "two.bin"));
-  EXPECT_EQ(f.bytes(4), kRunMarkerText);
-  EXPECT_EQ(f.int32(), -int32_t(kBlockSize)) << "noise is stored";
-  f.bytes(kBlockSize);
-  length = f.int32();
-  EXPECT_GT(length, 3) << "a 3-byte tail still makes a zlib stream";
-  f.bytes(size_t(length));
-  EXPECT_EQ(f.int32(), 0) << "run end";
+  lengths.clear();
+  EXPECT_EQ(f.runData(&lengths), readFile(src / "two.bin"));
+  ASSERT_EQ(lengths.size(), 2u);
+  EXPECT_EQ(lengths[0], -int32_t(kBlockSize)) << "noise is stored";
+  EXPECT_GT(lengths[1], 3) << "a 3-byte tail still makes a zlib stream";
   EXPECT_EQ(f.int32(), 0) << "end marker";
   EXPECT_TRUE(f.atEnd());
+}
+
+TEST_F(BackupFileTest, FileIdListIsTheFirstEntryAndIsNeverRestored) {
+  ASSERT_TRUE(writeFile(src / "one.txt", "first"));
+  ASSERT_TRUE(writeFile(src / "two.txt", "second!"));
+  setDate(src / "one.txt", 2021, 1, 2);
+  setDate(src / "two.txt", 2022, 3, 4);
+  archive.SaveFileID = true;
+  ASSERT_TRUE(archive.Backup({src / "one.txt", src / "two.txt"}, out / "x.bck"));
+
+  std::string text = stored("one.txt") + "\t" + std::to_string(dateOf(src / "one.txt")) + "=5\r\n" +
+                     stored("two.txt") + "\t" + std::to_string(dateOf(src / "two.txt")) + "=7\r\n";
+  FieldCursor f(readFile(out / "x.bck"));
+  EXPECT_EQ(f.lengthAndText(), "");
+  EXPECT_EQ(f.int32(), int32_t(5 + 7 + text.size())) << "the list counts in the total";
+  EXPECT_EQ(f.int32(), 2) << "but not in the file count";
+  EXPECT_EQ(f.lengthAndText(), "FILE:LIST");
+  f.int32();  // the date of the temporary file that held the list
+  EXPECT_EQ(f.runData(), text);
+  EXPECT_EQ(f.lengthAndText(), stored("one.txt"));
+  f.int32();
+  EXPECT_EQ(f.runData(), "first");
+
+  char temp[MAX_PATH];
+  GetTempPathA(MAX_PATH, temp);
+  WIN32_FIND_DATAA found;
+  HANDLE h = FindFirstFileA((std::string(temp) + "FID*.tmp").c_str(), &found);
+  EXPECT_EQ(h, INVALID_HANDLE_VALUE) << "the temporary list is deleted: " << found.cFileName;
+  if (h != INVALID_HANDLE_VALUE) FindClose(h);
+
+  std::vector<std::string> list{"stale"};
+  std::string title = "stale";
+  ASSERT_TRUE(archive.ReadArchiveInfo(out / "x.bck", &list, title));
+  EXPECT_EQ(title, "");
+  EXPECT_EQ(archive.FileCount, 2);
+  EXPECT_EQ(list, (std::vector<std::string>{textLines(text)[0], textLines(text)[1]}));
+
+  ASSERT_TRUE(archive.Restore(out / "x.bck", out / "back"));
+  EXPECT_EQ(archive.FilesDone, 2);
+  EXPECT_EQ(readFile(out / "back\\one.txt"), "first");
+  EXPECT_FALSE(fileExists(out / "back\\FILE:LIST"));
+  int entries = 0;
+  for (FindFiles f2(out / "back\\*", 63); f2.next();) entries += !f2.isDots();
+  EXPECT_EQ(entries, 2);
 }
