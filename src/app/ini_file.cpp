@@ -16,6 +16,12 @@ namespace {
 constexpr DWORD kMaxValueBytes = 64 * 1024;
 constexpr DWORD kMaxSectionBytes = 8 * 1024 * 1024;
 
+std::string trimmed(const std::string& s) {
+  size_t from = s.find_first_not_of(" \t");
+  if (from == std::string::npos) return {};
+  return s.substr(from, s.find_last_not_of(" \t") - from + 1);
+}
+
 }  // namespace
 
 bool IniFile::exists() const { return fileExists(path_); }
@@ -40,7 +46,7 @@ bool IniFile::readBool(const std::string& section, const std::string& key, bool 
   return readInt(section, key, fallback ? 1 : 0) != 0;
 }
 
-int IniFile::highestNumberedKey(const std::string& section, const std::string& prefix) const {
+std::map<std::string, std::string> IniFile::readSection(const std::string& section) const {
   // The section's key=value lines, each ended by NUL, the list ended by a second NUL.
   std::vector<char> buf(16 * 1024);
   DWORD n = 0;
@@ -50,18 +56,20 @@ int IniFile::highestNumberedKey(const std::string& section, const std::string& p
     if (n + 2 < buf.size() || buf.size() >= kMaxSectionBytes) break;
     buf.resize(buf.size() * 4);
   }
-  const std::string wanted = toUpper(prefix);
-  int highest = 0;
+  std::map<std::string, std::string> entries;
   for (size_t at = 0; at < n && buf[at];) {
     std::string line(buf.data() + at);
     at += line.size() + 1;
-    std::string key = toUpper(line.substr(0, line.find('=')));
-    while (!key.empty() && key.back() == ' ') key.pop_back();
-    if (key.size() <= wanted.size() || key.compare(0, wanted.size(), wanted) != 0) continue;
-    int number = parseIniInteger(key.substr(wanted.size()), 0);
-    if (number > highest) highest = number;
+    size_t eq = line.find('=');
+    if (eq == std::string::npos) continue;
+    std::string key = trimmed(line.substr(0, eq));
+    std::string value = trimmed(line.substr(eq + 1));
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front())
+      value = value.substr(1, value.size() - 2);
+    entries.emplace(toUpper(key), std::move(value));
   }
-  return highest;
+  return entries;
 }
 
 void IniFile::writeString(const std::string& section, const std::string& key,

@@ -1,6 +1,7 @@
 // One INI file read and written through the system's profile functions. Integers are decimal,
 // booleans "1"/"0" (any other integer reads as true); garbage reads as the default.
 #pragma once
+#include <map>
 #include <string>
 
 namespace scrubwell {
@@ -15,9 +16,10 @@ class IniFile {
                          const std::string& fallback = {}) const;
   int readInt(const std::string& section, const std::string& key, int fallback) const;
   bool readBool(const std::string& section, const std::string& key, bool fallback) const;
-  // The highest n of the keys prefix + n (n = 1, 2, ...) present in the section; 0 when none.
-  // Used to bound loops over a stored count, which may be garbage.
-  int highestNumberedKey(const std::string& section, const std::string& prefix) const;
+  // Every key of a section with its value, read in one call (cheap even for long lists, where
+  // one lookup per key costs time in proportion to the section's length). Keys are upper-cased;
+  // the first of repeated keys wins; values lose surrounding quotes as readString's do.
+  std::map<std::string, std::string> readSection(const std::string& section) const;
 
   void writeString(const std::string& section, const std::string& key, const std::string& value);
   void writeInt(const std::string& section, const std::string& key, int value);

@@ -47,12 +47,15 @@ void writeList(IniFile& ini, const char* section, const std::string& prefix,
 // The stored entries prefix + 1 .. prefix + count that are neither empty nor a single blank.
 std::vector<std::string> readList(const IniFile& ini, const char* section,
                                   const std::string& prefix) {
-  int count = std::min({ini.readInt(section, kCount, 0), ini.highestNumberedKey(section, prefix),
-                        kMaxStoredListEntries});
+  const auto keys = ini.readSection(section);
+  const auto countKey = keys.find("ANZAHL");
+  const int count = std::min(countKey == keys.end() ? 0 : parseIniInteger(countKey->second, 0),
+                             kMaxStoredListEntries);
+  const std::string upperPrefix = toUpper(prefix);
   std::vector<std::string> entries;
   for (int n = 1; n <= count; ++n) {
-    std::string e = ini.readString(section, prefix + std::to_string(n));
-    if (!isBlankEntry(e)) entries.push_back(std::move(e));
+    auto it = keys.find(upperPrefix + std::to_string(n));
+    if (it != keys.end() && !isBlankEntry(it->second)) entries.push_back(it->second);
   }
   return entries;
 }

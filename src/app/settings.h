@@ -11,8 +11,7 @@
 
 namespace scrubwell {
 
-// Stored counts are obeyed only up to the highest numbered key really present and never beyond
-// this many entries, so a garbage count cannot make loading hang.
+// Stored counts are obeyed up to this many entries, so a garbage count cannot make loading hang.
 inline constexpr int kMaxStoredListEntries = 10000;
 
 struct DriveSlot {

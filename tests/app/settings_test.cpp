@@ -159,7 +159,7 @@ TEST_F(Settings, CountKeysBlanksAndZeroCounts) {
   EXPECT_TRUE(c.driveList.checked(1));
   EXPECT_FALSE(c.driveList.checked(0));
 
-  writeIni("[Dateimasken]\r\nAnzahl=3\r\nMaske1=*.a\r\nMaske2= \r\nMaske3=*.*\r\n");
+  writeIni("[Dateimasken]\r\nAnzahl=3\r\nmaske1 = \"*.a\"\r\nMaske2= \r\nMaske3=*.*\r\n");
   load(c);
   EXPECT_EQ(c.masks.items(), (std::vector<std::string>{"*.a"}));  // blank and "*.*" gone
 }
@@ -235,7 +235,8 @@ TEST_F(Settings, GarbageNumbersAndHugeCountsEndDefined) {
       "[Suchausnahmen]\r\nAnzahl=-7\r\nMaske1=x\r\n"
       "[Markierte Laufwerke]\r\nAnzahl=garbage\r\nLw1=C\r\n"
       "[TempFolders]\r\nAnzahl=1000000000\r\n";
-  for (int n = 1; n <= 3000; ++n) text += "TempFolder" + std::to_string(n) + "=D:\\f\r\n";
+  for (int n = 1; n <= kMaxStoredListEntries + 5; ++n)
+    text += "TempFolder" + std::to_string(n) + "=D:\\f\r\n";
   writeIni(text);
   Controls c;
   load(c);
@@ -247,5 +248,5 @@ TEST_F(Settings, GarbageNumbersAndHugeCountsEndDefined) {
   EXPECT_EQ(c.masks.items(), (std::vector<std::string>{"*.a", "*.b"}));
   EXPECT_TRUE(c.exceptions.items().empty());
   EXPECT_FALSE(c.slotChecks[0].checked());
-  EXPECT_EQ(c.ownFolders.count(), 3000);
+  EXPECT_EQ(c.ownFolders.count(), kMaxStoredListEntries);  // the count is capped
 }
