@@ -97,11 +97,19 @@ int runProgram(const std::string& arg) {
   w.language.stepTimer.setEnabled(true);                   // 11
   waitUntil([&] { return w.language.stepDone(); });
   pumpMessages();                                          // 12
+  if (quitRequested()) {  // the language step restarted the program
+    ui::Window::destroyAll();
+    return 0;
+  }
   for (ui::Window* window : ui::Window::all()) window->applyTexts();
   appState().startupBusy = 1;                              // 13
   w.results.startupTimer.onTimer = [] { secondStartupPhase(); };
   w.results.startupTimer.setEnabled(true);
   waitUntil([&] { return appState().startupBusy == 0; });  // 14
+  if (quitRequested()) {
+    ui::Window::destroyAll();
+    return 0;
+  }
   w.splash.hide();                                         // 15
   w.results.updateTimer.onTimer = [] { updateTimerTick(); };
   w.results.updateTimer.setEnabled(true);                  // 16

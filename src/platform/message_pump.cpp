@@ -4,11 +4,17 @@
 #include "platform/seams.h"
 
 namespace scrubwell {
+namespace {
+bool quitSeen = false;
+}
+
+bool quitRequested() { return quitSeen; }
 
 void pumpMessages() {
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {
+      quitSeen = true;
       PostQuitMessage(static_cast<int>(msg.wParam));
       return;
     }

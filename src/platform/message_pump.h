@@ -6,8 +6,10 @@
 
 namespace scrubwell {
 
-// Dispatches every pending message. A WM_QUIT is put back so the main loop still sees it.
+// Dispatches every pending message. A WM_QUIT is put back so the main loop still sees it, and
+// is remembered: once the program is ending, waits stop waiting.
 void pumpMessages();
+bool quitRequested();
 
 // Pumps when about `sliceMs` have passed since the last pump; cheap to call after every entry.
 class PumpSlice {
@@ -24,10 +26,10 @@ class PumpSlice {
 // Pumps messages and sleeps in steps of `stepMs` (through the clock seam) until `ms` have passed.
 void waitPumping(DWORD ms, DWORD stepMs = 100);
 
-// Pumps and sleeps 100 ms until `done()` returns true.
+// Pumps and sleeps 100 ms until `done()` returns true or the program is ending.
 template <class Pred>
 void waitUntil(Pred done) {
-  while (!done()) waitPumping(100);
+  while (!done() && !quitRequested()) waitPumping(100);
 }
 
 }  // namespace scrubwell

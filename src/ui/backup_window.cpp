@@ -32,7 +32,7 @@ void BackupWindow::applyTexts() {
   pointsCaption_.setText(tr(5170));
   backupOption.setText(tr(5159));
   autoRemove.setText(tr(5171));
-  back_.setText(tr(5165));
+  back_.setText(tr(44));
 }
 
 }  // namespace scrubwell::ui

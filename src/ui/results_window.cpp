@@ -94,9 +94,9 @@ void TForm1::applyTexts() {
   foundCaption_.setText(tr(5140));
   searchJunk.setText(tr(5110));
   remove.setText(tr(5143));
-  markAll.setText(tr(5144));
+  markAll.setText(tr(23));
   arrange.setText(tr(5145));
-  unmarkAll.setText(tr(5146));
+  unmarkAll.setText(tr(24));
   cancel.setText(tr(5147));
 }
 

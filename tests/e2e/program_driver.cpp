@@ -4,6 +4,7 @@
 #include <shlobj.h>
 #include <tlhelp32.h>
 
+#include <cstdio>
 #include <fstream>
 
 #include "support/scratch.h"
@@ -48,6 +49,7 @@ std::string installProgram() {
   for (const char* f : {"Scrubwell.t00", "Scrubwell.t01", "klick.wav", "schhht.wav", "start.wav",
                         "finished.wav"})
     CopyFileA((from + f).c_str(), (to + f).c_str(), FALSE);
+  if (!ok) fprintf(stderr, "installProgram: cannot copy %sScrubwell.exe to %s (error %lu)\n", from.c_str(), to.c_str(), GetLastError());
   return ok ? to : std::string();
 }
 

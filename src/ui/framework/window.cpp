@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "platform/message_pump.h"
 #include "platform/seams.h"
 #include "ui/sounds.h"
 
@@ -63,8 +64,9 @@ HWND Window::owner() const {
 
 void Window::create() {
   if (hwnd_) return;
-  CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_), owner(), dialogProc,
-                     reinterpret_cast<LPARAM>(this));
+  if (!CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_), owner(),
+                          dialogProc, reinterpret_cast<LPARAM>(this)))
+    OutputDebugStringA(("Scrubwell: cannot create the window " + name_ + "\n").c_str());
 }
 
 void Window::show() {
@@ -100,6 +102,7 @@ int Window::showModal() {
       BOOL r = GetMessageA(&msg, nullptr, 0, 0);
       if (r == 0) {
         PostQuitMessage(static_cast<int>(msg.wParam));
+        pumpMessages();  // notes that the program is ending
         break;
       }
       if (r < 0) break;
