@@ -66,9 +66,9 @@ std::string locateFile(const std::string& productName, const std::string& fileNa
 }
 
 const std::vector<std::string>& migrationList() {
-  static const std::vector<std::string> names = {
-      "update.ini",    "Scrubwell.chm", "Scrubwell.doc", "Scrubwell.ini",
-      "Scrubwell.def", "Scrubwell.abs", "Scrubwell.cho", "UPDATER.EXE"};
+  static const std::vector<std::string> names = {"update.ini",    "Scrubwell.chm", "Scrubwell.doc",
+                                                 "Scrubwell.ini", "Scrubwell.def", "Scrubwell.abs",
+                                                 "Scrubwell.cho", "UPDATER.EXE"};
   return names;
 }
 

@@ -69,8 +69,8 @@ int64_t fileSize(const std::string& path) {
 
 bool readFileBytes(const std::string& path, std::string& content, size_t maxBytes) {
   content.clear();
-  FileHandle in(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  FileHandle in(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!in) return false;
   char buf[65536];
   while (content.size() < maxBytes) {
@@ -110,8 +110,9 @@ bool isFolder(const std::string& path) {
 
 bool isEmptyFolder(const std::string& path) {
   std::string folder = withoutOneBackslash(path);
-  if (!isFolder(folder)) return false;
+  // Network paths are never taken for empty (and are not even looked at).
   if (folder.rfind("//", 0) == 0 || folder.rfind("\\\\", 0) == 0) return false;
+  if (!isFolder(folder)) return false;
   FindFiles find(folder + "\\*.*", 63);
   for (int examined = 0; examined < 3 && find.next(); ++examined)
     if (!find.isDots()) return false;

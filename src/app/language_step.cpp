@@ -56,8 +56,8 @@ std::vector<std::string> languageEntries() {
 unsigned userInterfaceLanguage() {
   using Fn = LANGID(WINAPI*)();
   HMODULE kernel = GetModuleHandleA("kernel32");
-  auto fn = kernel ? reinterpret_cast<Fn>(GetProcAddress(kernel, "GetUserDefaultUILanguage"))
-                   : nullptr;
+  auto fn =
+      kernel ? reinterpret_cast<Fn>(GetProcAddress(kernel, "GetUserDefaultUILanguage")) : nullptr;
   if (!fn) {
     SetLastError(ERROR_INVALID_HANDLE);
     return 0;

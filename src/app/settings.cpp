@@ -151,7 +151,8 @@ void loadSettings(SettingsControls& c) {
     bool backup = ini.readBool("Sicherheit", "Sicherheitsoption", true);
     c.backupOption->setChecked(backup);
     c.backupOptionTwin->setChecked(backup);
-    for (const auto& o : kOptionKeys) (c.*o.box)->setChecked(ini.readBool(kOptions, o.key, o.fallback));
+    for (const auto& o : kOptionKeys)
+      (c.*o.box)->setChecked(ini.readBool(kOptions, o.key, o.fallback));
     if (ini.readInt("Dateimasken", kCount, 0) >= 1)
       c.masks->setItems(readList(ini, "Dateimasken", "Maske"));
     c.exceptions->setItems(readList(ini, "Suchausnahmen", "Maske"));

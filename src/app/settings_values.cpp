@@ -98,14 +98,14 @@ long daysFromCivil(const CivilDate& date) {
   return era * 146097 + doe - 719468;
 }
 
-int daysSinceShownDate(std::string_view shown, std::string_view neverText,
-                       std::string_view pattern, const CivilDate& today, int secondsOfDay) {
+int daysSinceShownDate(std::string_view shown, std::string_view neverText, std::string_view pattern,
+                       const CivilDate& today, int secondsOfDay) {
   constexpr int kUnknown = 100;
   if (shown == "-" || shown == "never" || shown == neverText) return kUnknown;
   auto date = parseShortDate(shown, pattern);
   if (!date) return kUnknown;
-  double elapsed = static_cast<double>(daysFromCivil(today) - daysFromCivil(*date)) +
-                   secondsOfDay / 86400.0;
+  double elapsed =
+      static_cast<double>(daysFromCivil(today) - daysFromCivil(*date)) + secondsOfDay / 86400.0;
   return static_cast<int>(std::nearbyint(elapsed));
 }
 

@@ -29,7 +29,7 @@ long daysFromCivil(const CivilDate& date);
 // Days from `shown` (the date text shown as the last update check) to `today` at `secondsOfDay`,
 // rounded to whole days (halves to even); 100 when the text is "-", "never", `neverText` or not a
 // date in `pattern`.
-int daysSinceShownDate(std::string_view shown, std::string_view neverText,
-                       std::string_view pattern, const CivilDate& today, int secondsOfDay);
+int daysSinceShownDate(std::string_view shown, std::string_view neverText, std::string_view pattern,
+                       const CivilDate& today, int secondsOfDay);
 
 }  // namespace scrubwell

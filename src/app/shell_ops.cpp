@@ -82,7 +82,8 @@ bool download(const std::string& address, const std::string& file) {
   for (;;) {
     pump();
     DWORD got = 0;
-    if (!InternetReadFile(url.get(), buf, sizeof buf, &got)) fail("Cannot read \"" + address + "\"");
+    if (!InternetReadFile(url.get(), buf, sizeof buf, &got))
+      fail("Cannot read \"" + address + "\"");
     if (got == 0) break;
     DWORD written = 0;
     if (!WriteFile(out.get(), buf, got, &written, nullptr) || written != got)

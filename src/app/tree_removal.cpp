@@ -40,8 +40,8 @@ class TreeRemover {
       std::string path = folder + entries.shortOrLongName();
       DWORD attributes = entries.data().dwFileAttributes;
       if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
-        bool ok = (attributes & FILE_ATTRIBUTE_REPARSE_POINT) ? removeFolder(path)
-                                                              : remove(path + "\\");
+        bool ok =
+            (attributes & FILE_ATTRIBUTE_REPARSE_POINT) ? removeFolder(path) : remove(path + "\\");
         if (!ok) return false;
       } else if (!removeFile(path)) {
         return false;

@@ -17,9 +17,9 @@ std::vector<UpdateCopy> updateScriptPairs(const std::vector<std::string>& lines)
 
 // Locates the script (data folder first). For each pair: copies an existing source over the
 // destination with the stream copy, then deletes the source in any case; a source without a
-// destination is only deleted, and a pair naming one file twice is skipped. Deletes the script at the end. Returns false when there is no
-// script. A failed copy throws std::runtime_error and leaves the script and the remaining pairs
-// for the next attempt.
+// destination is only deleted, and a pair naming one file twice is skipped. Deletes the script at
+// the end. Returns false when there is no script. A failed copy throws std::runtime_error and
+// leaves the script and the remaining pairs for the next attempt.
 bool applyUpdateScript(const std::string& productName);
 
 }  // namespace scrubwell

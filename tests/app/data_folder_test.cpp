@@ -62,10 +62,10 @@ TEST(DataFolder, MigrationCopiesMissingFilesAndNeverOverwrites) {
   EXPECT_FALSE(fileExists(box.data() + names[2]));
   for (int i = 0; i < 2; ++i) DeleteFileA((program + names[i]).c_str());
 
-  EXPECT_EQ(migrationList(), (std::vector<std::string>{"update.ini", "Scrubwell.chm",
-                                                       "Scrubwell.doc", "Scrubwell.ini",
-                                                       "Scrubwell.def", "Scrubwell.abs",
-                                                       "Scrubwell.cho", "UPDATER.EXE"}));
+  EXPECT_EQ(
+      migrationList(),
+      (std::vector<std::string>{"update.ini", "Scrubwell.chm", "Scrubwell.doc", "Scrubwell.ini",
+                                "Scrubwell.def", "Scrubwell.abs", "Scrubwell.cho", "UPDATER.EXE"}));
 }
 
 TEST(DataFolder, PrepareCreatesBothLevelsAndWipeEmptiesFirst) {

@@ -48,8 +48,10 @@ class OneShotServer {
       if (n <= 0) break;
       request.append(buf, n);
     }
-    std::string reply = "HTTP/1.0 200 OK\r\nContent-Type: application/octet-stream\r\n"
-                        "Content-Length: " + std::to_string(body_.size()) + "\r\n\r\n" + body_;
+    std::string reply =
+        "HTTP/1.0 200 OK\r\nContent-Type: application/octet-stream\r\n"
+        "Content-Length: " +
+        std::to_string(body_.size()) + "\r\n\r\n" + body_;
     for (size_t sent = 0; sent < reply.size();) {
       int n = send(client, reply.data() + sent, static_cast<int>(reply.size() - sent), 0);
       if (n <= 0) break;

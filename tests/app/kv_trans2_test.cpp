@@ -29,8 +29,8 @@ TEST(LanguageHeader, RecognisesNumbersAndEndOnly) {
   EXPECT_EQ(n, 10000);
   EXPECT_TRUE(parseLanguageHeader("[99999999999999999999999]", n));
   EXPECT_GT(n, 10000);
-  for (const char* content : {"[]", "[", "]", "[-1]", "[+1]", "[ 1]", "[1] ", "[1x]", "[end]",
-                              "x[1]", "[0x1F]", "1"})
+  for (const char* content :
+       {"[]", "[", "]", "[-1]", "[+1]", "[ 1]", "[1] ", "[1x]", "[end]", "x[1]", "[0x1F]", "1"})
     EXPECT_FALSE(parseLanguageHeader(content, n)) << content;
 }
 

@@ -127,5 +127,7 @@ TEST(LanguageFiles, TheShippedFilesLoad) {
   ASSERT_TRUE(t.switchLanguage("Deutsch"));
   EXPECT_EQ(t.text(1), "Scrubwell");
   EXPECT_EQ(t.text(304), "noch nie");
-  EXPECT_EQ(t.text(44), "zur\xFC" "ck");  // code page 1252
+  EXPECT_EQ(t.text(44),
+            "zur\xFC"
+            "ck");  // code page 1252
 }

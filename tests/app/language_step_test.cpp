@@ -63,7 +63,8 @@ TEST(LanguageStep, WipesEveryFileOfTheBackupFolderButNoFolder) {
   ASSERT_TRUE(test::writeFile(backup + "Scrubwell.dat", "x"));
   ASSERT_TRUE(test::writeFile(backup + "hidden.bin", "x"));
   ASSERT_TRUE(test::writeFile(backup + "sub\\inner.txt", "x"));
-  SetFileAttributesA((backup + "hidden.bin").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+  SetFileAttributesA((backup + "hidden.bin").c_str(),
+                     FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
   wipeBackupFolderFiles(backup);
   EXPECT_FALSE(fileExists(backup + "1.bck"));
   EXPECT_FALSE(fileExists(backup + "Scrubwell.dat"));

@@ -50,8 +50,9 @@ TEST(ShortDate, FollowsThePatternOrder) {
 }
 
 TEST(ShortDate, RejectsWhatIsNotADate) {
-  for (const char* text : {"", "never", "-", "31.02.2026", "00.01.2026", "01.13.2026", "1.2",
-                           "1.2.3.4", "01.03.2026x5", "12345.1.1", "a1.1.2026", "01..........03.2026"})
+  for (const char* text :
+       {"", "never", "-", "31.02.2026", "00.01.2026", "01.13.2026", "1.2", "1.2.3.4",
+        "01.03.2026x5", "12345.1.1", "a1.1.2026", "01..........03.2026"})
     EXPECT_FALSE(parseShortDate(text, "dd.MM.yyyy")) << text;
   EXPECT_TRUE(parseShortDate("29.02.2024", "dd.MM.yyyy"));
   EXPECT_FALSE(parseShortDate("29.02.2100", "dd.MM.yyyy"));

@@ -53,7 +53,7 @@ TEST(UpdateScript, OddLineCountAndSelfCopyEndDefined) {
   EXPECT_TRUE(applyUpdateScript("Scrubwell"));
   EXPECT_EQ(test::readFile(dir / "a.txt"), "A");
   EXPECT_EQ(test::readFile(dir / "same.dat"), "data");  // a file is never copied onto itself
-  EXPECT_FALSE(fileExists(dir / "orphan.new"));        // a source without destination goes
+  EXPECT_FALSE(fileExists(dir / "orphan.new"));         // a source without destination goes
   EXPECT_FALSE(fileExists(box.data() + "updatescript.dat"));
 
   ASSERT_TRUE(test::writeFile(box.data() + "updatescript.dat", ""));
