@@ -24,11 +24,15 @@ bool createFolder(const std::string& path) {
 
 }  // namespace
 
-std::string programFolder() {
+std::string programFile() {
   char buf[MAX_PATH * 4] = {};
   DWORD n = GetModuleFileNameA(nullptr, buf, sizeof buf);
   if (n == 0 || n >= sizeof buf) return {};
-  std::string path(buf, n);
+  return std::string(buf, n);
+}
+
+std::string programFolder() {
+  std::string path = programFile();
   return path.substr(0, path.find_last_of('\\') + 1);
 }
 

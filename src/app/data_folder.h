@@ -6,6 +6,8 @@
 
 namespace scrubwell {
 
+// The full path of the running program file (opened again to restart the program).
+std::string programFile();
 // The folder of the running program file.
 std::string programFolder();
 // "Local AppData" of the current user's shell folders + "Korvantis\"; the program folder when the

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "app/data_folder.h"
 #include "app/file_ops.h"
 #include "platform/handles.h"
 #include "platform/message_pump.h"
@@ -19,13 +20,6 @@ struct InternetHandleTraits {
   static void close(Handle h) { InternetCloseHandle(h); }
 };
 using InternetHandle = UniqueResource<InternetHandleTraits>;
-
-std::string programFileName() {
-  char buf[MAX_PATH * 4] = {};
-  DWORD n = GetModuleFileNameA(nullptr, buf, sizeof buf);
-  std::string path(buf, n < sizeof buf ? n : 0);
-  return path.substr(path.find_last_of('\\') + 1);
-}
 
 }  // namespace
 
@@ -63,8 +57,10 @@ std::string readRegistryString(HKEY root, const std::string& key, const std::str
 }
 
 bool download(const std::string& address, const std::string& file) {
+  const std::string program = programFile();
+  const std::string programFileName = program.substr(program.find_last_of('\\') + 1);
   InternetHandle session(
-      InternetOpenA(programFileName().c_str(), INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
+      InternetOpenA(programFileName.c_str(), INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
   if (!session) throw std::runtime_error("Cannot open an Internet session");
   InternetHandle url(InternetOpenUrlA(session.get(), address.c_str(), nullptr, 0,
                                       INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE, 0));
