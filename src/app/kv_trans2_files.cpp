@@ -2,11 +2,11 @@
 // installed languages and switching to one of them.
 #include <windows.h>
 
-#include "platform/text_upper.h"
 #include "app/data_folder.h"
 #include "app/file_ops.h"
 #include "app/kv_trans2.h"
 #include "app/settings_file.h"
+#include "platform/text_upper.h"
 
 namespace scrubwell {
 namespace {

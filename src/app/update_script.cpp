@@ -3,9 +3,9 @@
 
 #include <windows.h>
 
-#include "platform/text_upper.h"
 #include "app/data_folder.h"
 #include "app/file_ops.h"
+#include "platform/text_upper.h"
 
 namespace scrubwell {
 
