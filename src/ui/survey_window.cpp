@@ -3,22 +3,53 @@
 // the window text; where that fails the address is shown as a link opened by the shell.
 #include "ui/survey_window.h"
 
+#include <exdisp.h>
+
 #include "app/file_ops.h"
 #include "app/texts.h"
+#include "platform/handles.h"
+#include "platform/message_pump.h"
 #include "splash_window_res.h"
 
 namespace scrubwell::ui {
 namespace {
 
+HMODULE atlModule() {
+  static HMODULE atl = LoadLibraryA("atl.dll");
+  return atl;
+}
+
 bool hostClassReady() {
   static bool ready = [] {
-    HMODULE atl = LoadLibraryA("atl.dll");
-    if (!atl) return false;
+    if (!atlModule()) return false;
     using Init = BOOL(WINAPI*)();
-    auto init = reinterpret_cast<Init>(reinterpret_cast<void*>(GetProcAddress(atl, "AtlAxWinInit")));
+    auto init = reinterpret_cast<Init>(
+        reinterpret_cast<void*>(GetProcAddress(atlModule(), "AtlAxWinInit")));
     return init && init();
   }();
   return ready;
+}
+
+// True when the host window holds a web browser that loaded a document within `waitMs`: a
+// browser object without its HTML engine stays blank, and then the link is the better offer.
+bool browserShowsDocument(HWND host, DWORD waitMs) {
+  using GetControl = HRESULT(WINAPI*)(HWND, IUnknown**);
+  auto getControl = reinterpret_cast<GetControl>(
+      reinterpret_cast<void*>(GetProcAddress(atlModule(), "AtlAxGetControl")));
+  if (!getControl) return false;
+  ComPtr<IUnknown> control;
+  if (FAILED(getControl(host, control.put())) || !control) return false;
+  ComPtr<IWebBrowser2> browser;
+  if (FAILED(control->QueryInterface(IID_IWebBrowser2, browser.putVoid())) || !browser)
+    return false;
+  DWORD start = GetTickCount();
+  do {
+    ComPtr<IDispatch> document;
+    if (SUCCEEDED(browser->get_Document(document.put())) && document) return true;
+    pumpMessages();
+    Sleep(50);
+  } while (GetTickCount() - start < waitMs);
+  return false;
 }
 
 }  // namespace
@@ -42,6 +73,10 @@ bool SurveyWindow::navigate(const std::string& address) {
     browser_ = CreateWindowExA(0, "AtlAxWin", address.c_str(), WS_CHILD | WS_VISIBLE, 0, 0,
                                r.right, r.bottom - 40, hwnd(), nullptr, GetModuleHandleA(nullptr),
                                nullptr);
+    if (browser_ && !browserShowsDocument(browser_, 3000)) {
+      DestroyWindow(browser_);
+      browser_ = nullptr;
+    }
   }
   text_.setVisible(!browser_);
   link_.setVisible(!browser_);

@@ -46,6 +46,7 @@ TEST(CommandLine, UninstallAnsweredYesShowsTheSurveyAndRemovesTheDataFolder) {
   ASSERT_NE(survey, nullptr) << "the survey window";
   // Wine here has no browser engine: the address is offered as a link.
   EXPECT_NE(controlText(survey, IDC_SUR_LINK).find("http"), std::string::npos);
+  EXPECT_TRUE(IsWindowVisible(GetDlgItem(survey, IDC_SUR_LINK)));
   saveScreenshot(survey, "uninstall-survey-window");
   EXPECT_FALSE(folderExists(programDataFolder())) << "removed while the survey is shown";
   clickButton(survey, IDC_SUR_CLOSE);
