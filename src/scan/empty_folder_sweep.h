@@ -20,7 +20,7 @@ class EmptyFolderSweep {
   bool sweep(const std::string& folder, unsigned& removedCount);
 
  private:
-  const SearchExceptions& exceptions_;
+  SearchExceptions exceptions_;
   WalkPacer pacer_;
 };
 

@@ -19,9 +19,13 @@ MaskPrefilter::MaskPrefilter(std::string_view mask) : mask_(mask) {
     matchesAll_ = true;
     return;
   }
-  // Trailing blanks and dots may be dropped by the system's path rules.
-  size_t trailing = n;
-  while (trailing > 0 && (mask[trailing - 1] == ' ' || mask[trailing - 1] == '.')) --trailing;
+  // The tail of the mask made only of wildcards, dots and blanks: its dots and blanks may match
+  // nothing (the system drops trailing dots and blanks, and lets a dot before wildcards match the
+  // end of a name without extension).
+  size_t tail = n;
+  while (tail > 0 && (isStar(mask[tail - 1]) || mask[tail - 1] == '?' ||
+                      mask[tail - 1] == '.' || mask[tail - 1] == ' '))
+    --tail;
   for (size_t i = 0; i < n; ++i) {
     const uint64_t bit = uint64_t{1} << i;
     const char c = mask[i];
@@ -33,13 +37,7 @@ MaskPrefilter::MaskPrefilter(std::string_view mask) : mask_(mask) {
       anyLiteral_ |= bit;
       for (auto& a : accepts_) a |= bit;
     } else {
-      bool optional = i >= trailing;
-      if (c == '.') {
-        // A dot followed only by wildcards may match the end of a name without extension.
-        optional = true;
-        for (size_t j = i + 1; j < n && optional; ++j)
-          optional = isStar(mask[j]) || mask[j] == '?' || j >= trailing;
-      }
+      const bool optional = i >= tail;
       if (optional) skippable_ |= bit;
       anyLiteral_ |= bit;
       const char up = upperChar(c);

@@ -1,8 +1,8 @@
 // A deliberately loose test of whether a file name could match a find mask. It is only a
 // pre-filter: the system's own find functions decide, and are asked only for the masks this test
 // lets through. So it must never say "no" where the system says "yes": "?" may match zero or one
-// character, "*" anything, "." before nothing but wildcards and trailing blanks and dots may match
-// nothing, case is ignored (code page 1252), and "<", ">" and '"' count as "*".
+// character, "*" anything, dots and blanks in a tail of nothing but wildcards, dots and blanks may
+// match nothing, case is ignored (code page 1252), and "<", ">" and '"' count as "*".
 #pragma once
 #include <array>
 #include <cstdint>

@@ -93,8 +93,11 @@ bool MaskWalk::walkOnce(const std::string& folder, const Found& found) {
         const char* shortName = all.data().cAlternateFileName;
         for (size_t m = 0; m < masks_.size(); ++m) {
           if (possible[m]) continue;
-          if (prefilters_[m].mayMatch(all.name()) ||
-              (shortName[0] && prefilters_[m].mayMatch(shortName))) {
+          // A name the system may return for the mask, and that would then be listed: only
+          // for such names is the system asked.
+          if ((prefilters_[m].mayMatch(all.name()) ||
+               (shortName[0] && prefilters_[m].mayMatch(shortName))) &&
+              isAllowed(folder, all.name(), masks_[m], true, exceptions_)) {
             possible[m] = true;
             --stillOpen;
           }

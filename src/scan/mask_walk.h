@@ -5,8 +5,9 @@
 // backup folder are never reported, protected and excluded folders are never entered.
 //
 // Each folder is enumerated once. A mask is asked of the system (FindFirstFile with the folder +
-// mask) only where the loose pre-filter finds a long or short name that could match it, so nearly
-// every folder costs one enumeration and the answer is still the system's.
+// mask) only where the loose pre-filter finds a long or short name that could match it and that
+// would be listed if it did, so nearly every folder costs one enumeration and the answer is still
+// the system's.
 #pragma once
 #include <windows.h>
 
@@ -64,7 +65,7 @@ class MaskWalk {
 
   std::vector<std::string> masks_;
   std::vector<MaskPrefilter> prefilters_;
-  const SearchExceptions& exceptions_;
+  SearchExceptions exceptions_;
   std::string backupFolder_;
   WalkPacer pacer_;
   Strategy strategy_ = Strategy::enumerateOnce;

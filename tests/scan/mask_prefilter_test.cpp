@@ -16,6 +16,7 @@ TEST(MaskPrefilter, MatchesWhatTheFindFunctionsMatch) {
       {"*.tmp.", "a.tmp"},        {"*.b?k", "a.bk"},         {"??", "a"},
       {"*", ""},                  {"a<b", "axxb"},           {"\xE9*", "\xC9t\xE9.tmp"},
       {"\xB5.tmp", "?.tmp"},      // a character the code page cannot show
+      {"*.*.*", "noext"},         {"*..*", "a"},             {"a *", "a"},
   };
   for (auto [mask, name] : yes) EXPECT_TRUE(mayMatch(mask, name)) << mask << " / " << name;
 }
