@@ -10,6 +10,7 @@
 #include "app/settings.h"
 #include "app/settings_file.h"
 #include "app/texts.h"
+#include "backup/backup_point_name.h"
 #include "platform/find.h"
 
 namespace scrubwell {
@@ -41,8 +42,11 @@ bool languageChosenBefore(const std::string& backupFolder) {
 void wipeBackupFolderFiles(const std::string& backupFolder) {
   std::vector<std::string> files;
   FindFiles find(backupFolder + "*.*", 47);
+  // Backup points stay: a restore can still bring their files back, and retention removes them
+  // when they are old enough.
   while (find.next())
-    if (!find.isDirectory()) files.push_back(backupFolder + find.name());
+    if (!find.isDirectory() && !isBackupPointFileName(find.name()))
+      files.push_back(backupFolder + find.name());
   for (const auto& f : files) DeleteFileA(f.c_str());
 }
 

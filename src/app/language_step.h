@@ -15,8 +15,8 @@ void deleteBackupCheckerShortcut();
 // folder holds no "Scrubwell.dat".
 bool languageChosenBefore(const std::string& backupFolder);
 
-// Deletes every file of the backup folder (attribute mask 47, so hidden and system files too),
-// each on its own; failures are ignored. Folders stay.
+// Deletes every file of the backup folder (attribute mask 47, so hidden and system files too)
+// except the backup points, each on its own; failures are ignored. Folders stay.
 void wipeBackupFolderFiles(const std::string& backupFolder);
 
 // The language window's entries: an empty first entry, then every language name in number order.

@@ -18,10 +18,16 @@ MessageWindow::MessageWindow() : Window("message", IDD_MESSAGE), text(IDC_MSG_TE
 void MessageWindow::applyTexts() { setCaption(tr(1)); }
 
 void MessageWindow::showMessage(const std::string& message) {
+  // Language texts join their lines with CR alone; a static control wants CR LF.
   std::string shown;
-  for (char c : message) {
-    if (c == '\n' && (shown.empty() || shown.back() != '\r')) shown += '\r';
-    shown += c;
+  for (size_t i = 0; i < message.size(); ++i) {
+    char c = message[i];
+    if (c == '\r' || c == '\n') {
+      shown += "\r\n";
+      if (c == '\r' && i + 1 < message.size() && message[i + 1] == '\n') ++i;
+    } else {
+      shown += c;
+    }
   }
   text.setText(shown);
   showModal();

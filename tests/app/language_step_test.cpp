@@ -56,17 +56,23 @@ TEST(LanguageStep, ChosenBeforeNeedsTheMarkerAndNoDatFile) {
   EXPECT_FALSE(languageChosenBefore(backup));
 }
 
-TEST(LanguageStep, WipesEveryFileOfTheBackupFolderButNoFolder) {
+TEST(LanguageStep, WipesTheBackupFolderButKeepsBackupPointsAndFolders) {
   AppSandbox box;
   const std::string backup = box.data() + "BACKUP\\";
   ASSERT_TRUE(test::writeFile(backup + "1.bck", "x"));
+  ASSERT_TRUE(test::writeFile(backup + "12.002", "x"));
+  ASSERT_TRUE(test::writeFile(backup + "1001.bck", "x"));
+  ASSERT_TRUE(test::writeFile(backup + "7.bak", "x"));
   ASSERT_TRUE(test::writeFile(backup + "Scrubwell.dat", "x"));
   ASSERT_TRUE(test::writeFile(backup + "hidden.bin", "x"));
   ASSERT_TRUE(test::writeFile(backup + "sub\\inner.txt", "x"));
   SetFileAttributesA((backup + "hidden.bin").c_str(),
                      FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
   wipeBackupFolderFiles(backup);
-  EXPECT_FALSE(fileExists(backup + "1.bck"));
+  EXPECT_TRUE(fileExists(backup + "1.bck")) << "a backup point can still be restored";
+  EXPECT_TRUE(fileExists(backup + "12.002"));
+  EXPECT_FALSE(fileExists(backup + "1001.bck"));
+  EXPECT_FALSE(fileExists(backup + "7.bak"));
   EXPECT_FALSE(fileExists(backup + "Scrubwell.dat"));
   EXPECT_FALSE(fileExists(backup + "hidden.bin"));
   EXPECT_TRUE(fileExists(backup + "sub\\inner.txt"));

@@ -202,13 +202,15 @@ void Memo::addLine(const std::string& line) {
 void Memo::clear() { setLines({}); }
 
 void Memo::setTextLines(const std::string& text) {
+  // Language texts join their lines with CR; other texts may use LF or CR LF.
   std::vector<std::string> lines;
   std::string cur;
-  for (char c : text) {
-    if (c == '\n') {
-      if (!cur.empty() && cur.back() == '\r') cur.pop_back();
+  for (size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    if (c == '\r' || c == '\n') {
       lines.push_back(cur);
       cur.clear();
+      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
     } else {
       cur += c;
     }

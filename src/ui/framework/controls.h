@@ -143,7 +143,7 @@ class Memo : public Control {
   void setLines(std::vector<std::string> lines);
   void addLine(const std::string& line);
   void clear();
-  // Sets the lines from a text split at line feeds (a text meant for a multi-line box).
+  // Sets the lines from a text split at its line ends (a text meant for a multi-line box).
   void setTextLines(const std::string& text);
 
  protected:

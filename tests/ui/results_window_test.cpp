@@ -1,0 +1,117 @@
+// The results window's result list in its window: the junk search on a test drive fills it,
+// result mode and search mode, marking, row clicks, "arrange entries", "cancel process", the
+// nothing-found message, the class pictures and the visibility rule.
+#include <gtest/gtest.h>
+
+#include "app/app_state.h"
+#include "app/app_windows.h"
+#include "app/texts.h"
+#include "scan/cancel_flag.h"
+#include "support/fake_seams.h"
+#include "support/scratch.h"
+
+using namespace scrubwell;
+
+namespace {
+
+// The windows with the drive offer of a computer with only drive D:.
+struct Program {
+  test::ScopedSeams seams;
+  AppWindows w;
+  Program() {
+    appState() = AppState{};
+    w.results.offerDrives(offerDrives({{'D', DriveType::fixed}}));
+    w.results.driveChecks[0].setChecked(true);
+    translation().loadFromText("[0]\r\nENGLISH\r\n[31]\r\nFile\r\n[155]\r\nfiles, size:\r\n"
+                               "[241]\r\nNothing found.\r\n[END]\r\n");
+  }
+  ~Program() { translation().clear(); }
+};
+
+}  // namespace
+
+TEST(ResultsWindow, JunkSearchFillsTheListAndEntersResultMode) {
+  Program p;
+  test::ScratchFolder dir('D');
+  ASSERT_TRUE(test::writeFile(dir / "a.tmp", std::string(3000, 'x')));
+  ASSERT_TRUE(test::writeFile(dir / "sub\\b.bak", std::string(1024, 'x')));
+  ASSERT_TRUE(test::writeFile(dir / "sub\\keep.txt", "x"));
+  p.w.main.show();
+  p.w.results.junkSearchLauncher();
+
+  auto& results = p.w.results.results();
+  ASSERT_EQ(results.size(), 2u);
+  EXPECT_EQ(results.path(0), dir / "a.tmp");
+  EXPECT_EQ(results.path(1), dir / "sub\\b.bak");
+  EXPECT_TRUE(p.w.results.resultMode());
+  EXPECT_TRUE(p.w.results.visible()) << "results are shown in the results window";
+  EXPECT_FALSE(p.w.main.visible());
+  EXPECT_TRUE(results.isMarked(0) && results.isMarked(1) && results.isRowMarked(1));
+  EXPECT_TRUE(p.w.results.doneMark(1));
+  EXPECT_EQ(p.w.results.statusLine.text(), "2     files, size:3kb") << "after mark everything";
+  EXPECT_FALSE(p.w.results.searchJunk.visible());
+  EXPECT_TRUE(p.w.results.markAll.visible());
+  EXPECT_EQ(p.w.results.classPicture(0), 1) << "a.tmp is typical junk";
+  EXPECT_EQ(p.w.results.classPicture(2), 0);
+
+  // A row click toggles that row and copies the marks to the raw list.
+  p.w.results.rowClicked(0);
+  EXPECT_FALSE(results.isMarked(0));
+  EXPECT_EQ(p.w.results.statusBar.simpleText(), "File: " + (dir / "a.tmp"));
+  EXPECT_EQ(p.w.results.statusLine.text(), "2    files, size:1kb");
+  p.w.results.markEverything(false);
+  EXPECT_FALSE(results.isMarked(1));
+
+  p.w.results.cancelProcess();
+  EXPECT_FALSE(p.w.results.resultMode());
+  EXPECT_TRUE(results.empty());
+  EXPECT_TRUE(p.w.main.visible()) << "back in search mode the main window stands in";
+  EXPECT_TRUE(p.w.results.searchJunk.visible());
+  EXPECT_EQ(p.w.results.statusLine.text(), "");
+}
+
+TEST(ResultsWindow, NothingFoundShowsTheMessageAndReturnsToSearchMode) {
+  Program p;
+  test::ScratchFolder dir('D');
+  p.w.results.driveChecks[0].setChecked(false);  // no drive chosen
+  p.w.results.create();
+  int height = p.w.results.height();
+  p.w.results.junkSearchLauncher();
+  ASSERT_EQ(p.seams.prompts.countOf("modal"), 1);
+  EXPECT_EQ(p.seams.prompts.asked()[0].text, "message");
+  EXPECT_EQ(p.w.message.text.text(), "Nothing found.");
+  EXPECT_FALSE(p.w.results.resultMode());
+  EXPECT_EQ(p.w.results.height(), height) << "the result-mode height change is undone";
+  EXPECT_TRUE(p.w.results.doneMark(1));
+}
+
+TEST(ResultsWindow, ArrangeEntriesOrdersByClassAndMarks) {
+  Program p;
+  test::ScratchFolder dir('D');
+  for (const char* f : {"a.exe", "b.tmp", "c.txt"}) ASSERT_TRUE(test::writeFile(dir / f, "x"));
+  auto& results = p.w.results.results();
+  for (const char* f : {"a.exe", "b.tmp", "c.txt"}) results.add(dir / f);
+  p.w.results.rebuildDisplayList();
+  p.w.results.showResults();
+  p.w.results.arrangeEntries();
+  ASSERT_EQ(results.size(), 3u);
+  EXPECT_EQ(results.path(0), dir / "b.tmp");
+  EXPECT_EQ(results.path(1), dir / "c.txt");
+  EXPECT_EQ(results.path(2), dir / "a.exe");
+  EXPECT_TRUE(results.isMarked(0) && results.isRowMarked(0));
+  EXPECT_TRUE(results.isMarked(1));
+  EXPECT_FALSE(results.isMarked(2)) << "risky entries keep their (clear) mark";
+  EXPECT_EQ(p.w.results.classPicture(0), 1);
+  EXPECT_EQ(p.w.results.classPicture(1), 2);
+  EXPECT_EQ(p.w.results.classPicture(2), 3);
+}
+
+TEST(ResultsWindow, CancelDuringTheWalkKeepsWhatWasFound) {
+  Program p;
+  test::ScratchFolder dir('D');
+  for (int i = 0; i < 30; ++i) ASSERT_TRUE(test::writeFile(dir / ("f" + std::to_string(i) + "\\x.tmp"), "x"));
+  cancelFlag().set();  // as if "cancel" had been pressed before the first entry
+  p.w.results.junkSearchLauncher();
+  EXPECT_FALSE(cancelFlag().isSet()) << "the search clears the flag when it ends";
+  EXPECT_LT(p.w.results.results().size(), 30u);
+}
