@@ -56,6 +56,7 @@ void TForm1::showResults() {
   playFinish();
   setSearchControlsVisible(false);
   setSize(width(), height() - kResultModeHeightChange);
+  layout();
   if (hwnd()) SetWindowLongA(hwnd(), GWL_STYLE, GetWindowLongA(hwnd(), GWL_STYLE) & ~WS_SYSMENU);
   updateStatusLine(results_.totalSize(), false);
   if (hwnd()) InvalidateRect(foundCaption_.hwnd(), nullptr, TRUE);
@@ -77,6 +78,7 @@ void TForm1::leaveResultMode() {
   hide();
   setSearchControlsVisible(true);
   setSize(width(), height() + kResultModeHeightChange);
+  layout();
   if (hwnd())
     SetWindowLongA(hwnd(), GWL_STYLE,
                    GetWindowLongA(hwnd(), GWL_STYLE) | WS_SYSMENU | WS_MINIMIZEBOX);
@@ -145,11 +147,8 @@ void TForm1::cancelProcess() {
 
 void TForm1::refreshClassPictures() {
   size_t top = static_cast<size_t>(rows.topIndex());
-  RECT list{};
-  if (rows.hwnd()) {
-    GetWindowRect(rows.hwnd(), &list);
-    MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&list), 2);
-  }
+  POINT firstRow = rows.firstRowOrigin();
+  if (rows.hwnd()) MapWindowPoints(rows.hwnd(), hwnd(), &firstRow, 1);
   int rowHeight = rows.rowHeight();
   for (int pos = 0; pos < 20; ++pos) {
     size_t i = top + static_cast<size_t>(pos);
@@ -162,7 +161,7 @@ void TForm1::refreshClassPictures() {
     if (want) pic.setImage(classIcon(static_cast<EntryClass>(want)));
     pic.setVisible(want != 0);
     if (pic.hwnd())
-      SetWindowPos(pic.hwnd(), nullptr, list.left - 18, list.top + 2 + pos * rowHeight, 16, 16,
+      SetWindowPos(pic.hwnd(), nullptr, firstRow.x - 20, firstRow.y + pos * rowHeight, 16, 16,
                    SWP_NOZORDER | SWP_NOACTIVATE);
   }
 }
@@ -207,7 +206,8 @@ INT_PTR TForm1::onMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) {
         handled = true;
       }
       break;
-    case WM_NOTIFY:
+    case WM_SIZE:
+      layout();
       break;
   }
   return 0;

@@ -84,7 +84,10 @@ void TForm1::onCreated() {
                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                            FIXED_PITCH | FF_MODERN, "Courier New");
   if (rows.hwnd()) SendMessageA(rows.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(fixedFont_), TRUE);
+  // The column widths of the row text: 36 columns of path, 3 blanks, the size, then the class.
+  rows.setHeader(std::string("Filename") + std::string(31, ' ') + "Size" + std::string(5, ' ') + "Security");
   rows.refresh();
+  layout();
 }
 
 void TForm1::applyTexts() {

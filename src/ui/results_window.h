@@ -81,6 +81,7 @@ class TForm1 : public Window {
   INT_PTR onMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) override;
 
  private:
+  void layout();
   void updateStatusLine(int64_t total, bool afterMarkEverything);
   void setSearchControlsVisible(bool visible);
   void showHint(const std::string& text);

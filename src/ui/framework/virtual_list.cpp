@@ -18,6 +18,7 @@ void VirtualList::syncToNative() {
     col.cx = r.right - r.left - GetSystemMetrics(SM_CXVSCROLL) - 2;
     SendMessageA(lv, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&col));
   }
+  if (!header_.empty()) setHeader(header_);
   refresh();
 }
 
@@ -42,6 +43,31 @@ int VirtualList::rowHeight() const {
   r.left = LVIR_BOUNDS;
   if (!SendMessageA(hwnd(), LVM_GETITEMRECT, topIndex(), reinterpret_cast<LPARAM>(&r))) return 16;
   return r.bottom - r.top;
+}
+
+POINT VirtualList::firstRowOrigin() const {
+  POINT p{0, 0};
+  if (!live()) return p;
+  RECT r{};
+  r.left = LVIR_BOUNDS;
+  if (SendMessageA(hwnd(), LVM_GETITEMRECT, topIndex(), reinterpret_cast<LPARAM>(&r))) {
+    p.x = 0;
+    p.y = r.top;
+  } else if (HWND header = ListView_GetHeader(hwnd())) {
+    RECT h;
+    GetWindowRect(header, &h);
+    p.y = h.bottom - h.top;
+  }
+  return p;
+}
+
+void VirtualList::setHeader(const std::string& caption) {
+  header_ = caption;
+  if (!live()) return;
+  LVCOLUMNA col{};
+  col.mask = LVCF_TEXT;
+  col.pszText = const_cast<char*>(header_.c_str());
+  SendMessageA(hwnd(), LVM_SETCOLUMNA, 0, reinterpret_cast<LPARAM>(&col));
 }
 
 LRESULT VirtualList::handleNotify(NMHDR* nm) {

@@ -28,6 +28,10 @@ class VirtualList : public Control {
   int topIndex() const;
   int visibleRows() const;
   int rowHeight() const;
+  // The top-left corner of the first visible row, in the list's client coordinates.
+  POINT firstRowOrigin() const;
+  // The header's caption (a report list shows one column).
+  void setHeader(const std::string& caption);
 
   LRESULT handleNotify(NMHDR* nm) override;
   // Hover tracking comes from the list's own mouse moves; the window forwards them.
@@ -38,6 +42,7 @@ class VirtualList : public Control {
 
  private:
   std::string buffer_;
+  std::string header_;
   int lastHover_ = -1;
 };
 
