@@ -11,7 +11,8 @@ class Stopwatch {
   double seconds() const {
     LARGE_INTEGER now;
     QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart - start_.QuadPart) / static_cast<double>(freq_.QuadPart);
+    return static_cast<double>(now.QuadPart - start_.QuadPart) /
+           static_cast<double>(freq_.QuadPart);
   }
 
  private:

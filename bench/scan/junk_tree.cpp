@@ -12,23 +12,43 @@ namespace scrubwell::bench {
 namespace {
 
 const char* const kOrdinary[] = {
-    "IMG_%u.JPG",          "Document %u.docx",   "report-%u.pdf",      "setup%u.exe",
-    "lib%u.dll",           "readme%u.txt",       "index%u.html",       "jquery.min.%u.js",
-    "LICENSE%u",           "a rather long file name %u.html", "data%u.xml", "icon%u.ico",
-    "Song %u - Artist.mp3", "notes%u",            "config%u.ini",       "archive%u.tar.gz",
-    "Thumbs%u.db",         "desktop%u.ini",      "msg%u.eml",          "photo %u.jpeg",
-    "table%u.csv",         "driver%u.sys",       "help%u.chm",         "font%u.ttf",
+    "IMG_%u.JPG",
+    "Document %u.docx",
+    "report-%u.pdf",
+    "setup%u.exe",
+    "lib%u.dll",
+    "readme%u.txt",
+    "index%u.html",
+    "jquery.min.%u.js",
+    "LICENSE%u",
+    "a rather long file name %u.html",
+    "data%u.xml",
+    "icon%u.ico",
+    "Song %u - Artist.mp3",
+    "notes%u",
+    "config%u.ini",
+    "archive%u.tar.gz",
+    "Thumbs%u.db",
+    "desktop%u.ini",
+    "msg%u.eml",
+    "photo %u.jpeg",
+    "table%u.csv",
+    "driver%u.sys",
+    "help%u.chm",
+    "font%u.ttf",
 };
 // Junk the default masks find.
 const char* const kJunk[] = {
-    "~DF%04X.tmp", "%u.tmp",     "backup of letter %u.bak", "old%u.old",   "inst%u.$$$",
-    "x%u.~mp",     "help%u.gid", "draft%u.alt",            "file%u.sik",  "q%u.qdk",
-    "w%u.umb",     "c%u.cor",    "~WRL%04u.tmp",            "doc.~%u",
+    "~DF%04X.tmp",  "%u.tmp",      "backup of letter %u.bak",
+    "old%u.old",    "inst%u.$$$",  "x%u.~mp",
+    "help%u.gid",   "draft%u.alt", "file%u.sik",
+    "q%u.qdk",      "w%u.umb",     "c%u.cor",
+    "~WRL%04u.tmp", "doc.~%u",
 };
 // Names a mask matches loosely or that are protected or excepted: never listed.
 const char* const kLookAlikes[] = {"report%u.bak1", "x%u.tmpx", "DATA.BAK", "Win.bak"};
-const char* const kFolderNames[] = {"Folder %u", "sub%u", "Program Files %u",
-                                    "a long folder name number %u", "Temp%u", "x.%u"};
+const char* const kFolderNames[] = {
+    "Folder %u", "sub%u", "Program Files %u", "a long folder name number %u", "Temp%u", "x.%u"};
 
 std::string format(const char* pattern, unsigned n) {
   char buf[128];
@@ -75,7 +95,8 @@ TreeCounts makeJunkTree(const std::string& root, const TreeShape& shape) {
       ++serial;
       std::string name;
       if (junkFolder ? chance(shape.junkInJunkFolder) : chance(shape.scatteredJunk)) {
-        size_t kind = junkFolder ? (twoKinds && chance(0.5) ? kind2 : kind1) : rnd() % std::size(kJunk);
+        size_t kind =
+            junkFolder ? (twoKinds && chance(0.5) ? kind2 : kind1) : rnd() % std::size(kJunk);
         name = format(kJunk[kind], serial);
         ++counts.junk;
       } else if (chance(0.004)) {

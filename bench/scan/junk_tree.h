@@ -11,7 +11,7 @@ namespace scrubwell::bench {
 struct TreeShape {
   size_t folders = 5000;
   size_t filesPerFolder = 21;
-  double junkFolderShare = 0.2;   // folders that collect junk
+  double junkFolderShare = 0.2;    // folders that collect junk
   double junkInJunkFolder = 0.45;  // share of junk among their files
   double scatteredJunk = 0.01;     // share of junk among the files of other folders
   uint32_t seed = 1;

@@ -18,8 +18,8 @@ int main(int argc, char** argv) {
   for (size_t i = 0; i < count; ++i) {
     x = x * 1103515245u + 12345u;
     paths.push_back("C:\\Documents and Settings\\User\\Folder " + std::to_string(x % 997) +
-                    "\\Sub" + std::to_string((x >> 10) % 53) + "\\file " + std::to_string(i) +
-                    "." + exts[(x >> 20) % 10]);
+                    "\\Sub" + std::to_string((x >> 10) % 53) + "\\file " + std::to_string(i) + "." +
+                    exts[(x >> 20) % 10]);
   }
   ResultList list = makeSystemResultList();
   bench::Stopwatch t;

@@ -58,7 +58,8 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b) {
 }
 
 bool endsWithIgnoringCase(std::string_view text, std::string_view tail) {
-  return text.size() >= tail.size() && equalsIgnoringCase(text.substr(text.size() - tail.size()), tail);
+  return text.size() >= tail.size() &&
+         equalsIgnoringCase(text.substr(text.size() - tail.size()), tail);
 }
 
 }  // namespace scrubwell

@@ -21,11 +21,16 @@ DriveOffer offerDrives(const std::vector<DriveInfo>& drives) {
 
 std::string driveTypeName(DriveType type) {
   switch (type) {
-    case DriveType::removable: return "Floppy";
-    case DriveType::fixed: return "Festplatte";
-    case DriveType::remote: return "Netzwerk";
-    case DriveType::cdrom: return "CD-Rom";
-    default: return "nicht vorh.";
+    case DriveType::removable:
+      return "Floppy";
+    case DriveType::fixed:
+      return "Festplatte";
+    case DriveType::remote:
+      return "Netzwerk";
+    case DriveType::cdrom:
+      return "CD-Rom";
+    default:
+      return "nicht vorh.";
   }
 }
 

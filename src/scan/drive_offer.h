@@ -8,8 +8,15 @@
 namespace scrubwell {
 
 // The system's drive types, as the drive-type query reports them.
-enum class DriveType { unknown = 0, noRoot = 1, removable = 2, fixed = 3, remote = 4, cdrom = 5,
-                       ramdisk = 6 };
+enum class DriveType {
+  unknown = 0,
+  noRoot = 1,
+  removable = 2,
+  fixed = 3,
+  remote = 4,
+  cdrom = 5,
+  ramdisk = 6
+};
 
 struct DriveOffer {
   static constexpr size_t kSlots = 10;

@@ -26,7 +26,6 @@ struct JunkSearchOutcome {
 // nothing. Appends to `list`, rebuilds its rows with systemFileSize for unknown sizes, and clears
 // `cancel` at the end.
 JunkSearchOutcome runJunkSearch(const JunkSearchInputs& inputs, ResultList& list,
-                                ProcessFlag& cancel, WalkProgress* progress,
-                                DWORD sliceMs = 15);
+                                ProcessFlag& cancel, WalkProgress* progress, DWORD sliceMs = 15);
 
 }  // namespace scrubwell

@@ -23,8 +23,8 @@ MaskPrefilter::MaskPrefilter(std::string_view mask) : mask_(mask) {
   // nothing (the system drops trailing dots and blanks, and lets a dot before wildcards match the
   // end of a name without extension).
   size_t tail = n;
-  while (tail > 0 && (isStar(mask[tail - 1]) || mask[tail - 1] == '?' ||
-                      mask[tail - 1] == '.' || mask[tail - 1] == ' '))
+  while (tail > 0 && (isStar(mask[tail - 1]) || mask[tail - 1] == '?' || mask[tail - 1] == '.' ||
+                      mask[tail - 1] == ' '))
     --tail;
   for (size_t i = 0; i < n; ++i) {
     const uint64_t bit = uint64_t{1} << i;
@@ -48,6 +48,10 @@ MaskPrefilter::MaskPrefilter(std::string_view mask) : mask_(mask) {
   // A "?" in a name stands for a character the code page cannot show; it may be anything.
   accepts_[static_cast<unsigned char>('?')] |= anyLiteral_;
   finalState_ = static_cast<int>(n);
+  auto fixed = [this](size_t i) { return !((stars_ | skippable_) >> i & 1); };
+  while (prefix_ < n && fixed(prefix_)) ++prefix_;
+  while (suffix_ < n && fixed(n - 1 - suffix_)) ++suffix_;
+  for (size_t i = 0; i < n; ++i) minLength_ += fixed(i);
 }
 
 uint64_t MaskPrefilter::closure(uint64_t states) const {
@@ -60,6 +64,12 @@ uint64_t MaskPrefilter::closure(uint64_t states) const {
 
 bool MaskPrefilter::mayMatch(std::string_view name) const {
   if (matchesAll_) return true;
+  if (name.size() < minLength_) return false;
+  for (size_t i = 0; i < prefix_; ++i)
+    if (!tokenAccepts(i, name[i])) return false;
+  const size_t n = static_cast<size_t>(finalState_);
+  for (size_t k = 1; k <= suffix_; ++k)
+    if (!tokenAccepts(n - k, name[name.size() - k])) return false;
   uint64_t states = closure(1);
   for (char c : name) {
     states = closure(((states & accepts_[static_cast<unsigned char>(c)]) << 1) | (states & stars_));

@@ -20,13 +20,19 @@ class MaskPrefilter {
 
  private:
   uint64_t closure(uint64_t states) const;
+  bool tokenAccepts(size_t token, char c) const {
+    return (accepts_[static_cast<unsigned char>(c)] >> token) & 1;
+  }
 
   std::string mask_;
   bool matchesAll_ = false;  // a mask too long for the state word: always ask the system
   int finalState_ = 0;
-  uint64_t stars_ = 0;      // positions whose token is "*"
-  uint64_t skippable_ = 0;  // positions whose token may match nothing
-  uint64_t anyLiteral_ = 0; // positions whose token accepts one character of any kind but "*"
+  // Quick rejections before the automaton runs: the fixed characters the mask starts and ends
+  // with, and the number of characters every match has at least.
+  size_t prefix_ = 0, suffix_ = 0, minLength_ = 0;
+  uint64_t stars_ = 0;       // positions whose token is "*"
+  uint64_t skippable_ = 0;   // positions whose token may match nothing
+  uint64_t anyLiteral_ = 0;  // positions whose token accepts one character of any kind but "*"
   std::array<uint64_t, 256> accepts_{};  // per character: positions whose token consumes it
 };
 

@@ -11,18 +11,25 @@ namespace scrubwell {
 namespace {
 
 constexpr std::string_view kFragments[] = {
-    "DATA.BAK",        "PCDLIB32.DLL",    "NTMSDATA.BAK",      "MMVISUAL.INT",  "MRBSTAT.LOG",
-    "WZ.PIF",          "PX.INI",          "DYNHOME.DYH",       "THUMB1.DIB",    "THUMB2.DIB",
-    "PCHEALTH",        "HPQGENDS.TMP",    "ROBOEX32.DLL",      "MSVCP60.DLL",   "DAO360.DLL",
-    "MSOWS407.DLL",    "HLP95EN.DLL",     "LFBMP70N.DLL",      "LFGIF70N.DLL",  "MFC42.DLL",
-    "SYMEVNT1.DLL",    "S32EVNT1.DLL",    "CDRAL.DLL",         "HMPG1R.DLL",    "MPG1MVX.DLL",
-    "NavBrowser.exe",  "AiODriver",       "OmniPagePro",       "ImageStudio",   "OPA11.BAK",
-    "Office\\Data",    "dao350.dll",      "patchw32.dll",      "ct32.dll",      "incredmail",
-    "INDRED~",         "SELFREG.DLL",     "Lfcmp70n.dll",      "dialogs.~tm",   "funmapi32.dll",
-    "funmap~",         "digital imaging", "hewlet-packard",    "FrHlpEn.GID",   "Symantec Shared",
-    "AntiVirus",       "NAVAPW32.exe",    "settings.bak",      "MyAuth.dat",    "common.txt",
-    "ltkrn70n.dll",    "scan.msi",        "AVEwin32.dll",      "programme\\ScanSoft",
-    "EUROFIBU",        "WNDTLS32.DLL",
+    "DATA.BAK",       "PCDLIB32.DLL",   "NTMSDATA.BAK",
+    "MMVISUAL.INT",   "MRBSTAT.LOG",    "WZ.PIF",
+    "PX.INI",         "DYNHOME.DYH",    "THUMB1.DIB",
+    "THUMB2.DIB",     "PCHEALTH",       "HPQGENDS.TMP",
+    "ROBOEX32.DLL",   "MSVCP60.DLL",    "DAO360.DLL",
+    "MSOWS407.DLL",   "HLP95EN.DLL",    "LFBMP70N.DLL",
+    "LFGIF70N.DLL",   "MFC42.DLL",      "SYMEVNT1.DLL",
+    "S32EVNT1.DLL",   "CDRAL.DLL",      "HMPG1R.DLL",
+    "MPG1MVX.DLL",    "NavBrowser.exe", "AiODriver",
+    "OmniPagePro",    "ImageStudio",    "OPA11.BAK",
+    "Office\\Data",   "dao350.dll",     "patchw32.dll",
+    "ct32.dll",       "incredmail",     "INDRED~",
+    "SELFREG.DLL",    "Lfcmp70n.dll",   "dialogs.~tm",
+    "funmapi32.dll",  "funmap~",        "digital imaging",
+    "hewlet-packard", "FrHlpEn.GID",    "Symantec Shared",
+    "AntiVirus",      "NAVAPW32.exe",   "settings.bak",
+    "MyAuth.dat",     "common.txt",     "ltkrn70n.dll",
+    "scan.msi",       "AVEwin32.dll",   "programme\\ScanSoft",
+    "EUROFIBU",       "WNDTLS32.DLL",
 };
 
 constexpr std::array<std::pair<std::string_view, std::string_view>, 5> kPairs = {{

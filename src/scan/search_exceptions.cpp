@@ -33,9 +33,8 @@ bool SearchExceptions::excludes(std::string_view folder, std::string_view name) 
 }
 
 const std::vector<std::string>& defaultSearchExceptions() {
-  static const std::vector<std::string> entries = {"Data.sav", "Script.bak", "System.bak",
-                                                   "System.old", "User.old",   "Win.bak",
-                                                   "Win.old"};
+  static const std::vector<std::string> entries = {
+      "Data.sav", "Script.bak", "System.bak", "System.old", "User.old", "Win.bak", "Win.old"};
   return entries;
 }
 

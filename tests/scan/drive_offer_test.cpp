@@ -8,10 +8,14 @@
 using namespace scrubwell;
 
 TEST(DriveOffer, OnlyRemovableAndFixedFromC) {
-  DriveOffer o = offerDrives({{'A', DriveType::removable}, {'B', DriveType::removable},
-                              {'C', DriveType::fixed}, {'D', DriveType::cdrom},
-                              {'E', DriveType::removable}, {'F', DriveType::remote},
-                              {'G', DriveType::ramdisk}, {'H', DriveType::noRoot}});
+  DriveOffer o = offerDrives({{'A', DriveType::removable},
+                              {'B', DriveType::removable},
+                              {'C', DriveType::fixed},
+                              {'D', DriveType::cdrom},
+                              {'E', DriveType::removable},
+                              {'F', DriveType::remote},
+                              {'G', DriveType::ramdisk},
+                              {'H', DriveType::noRoot}});
   EXPECT_EQ(o.slots, (std::vector<std::string>{"C:\\", "E:\\"}));
   EXPECT_FALSE(o.listShown());
   EXPECT_TRUE(o.slotChecked(0));
@@ -29,8 +33,11 @@ TEST(DriveOffer, TwelveDrivesPutTwoInTheList) {
 }
 
 TEST(DriveOffer, ChosenRootsFollowSlotsThenList) {
-  std::vector<DriveChoice> slots = {{"C:\\", true, true}, {"D:\\", false, true},
-                                    {"E:\\", true, false}, {"", true, true}, {"F:\\", true, true}};
+  std::vector<DriveChoice> slots = {{"C:\\", true, true},
+                                    {"D:\\", false, true},
+                                    {"E:\\", true, false},
+                                    {"", true, true},
+                                    {"F:\\", true, true}};
   std::vector<DriveChoice> list = {{"M:\\", true}, {"N:\\", false}};
   EXPECT_EQ(chosenDriveRoots(slots, list, true),
             (std::vector<std::string>{"C:\\", "F:\\", "M:\\"}));

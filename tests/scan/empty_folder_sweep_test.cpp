@@ -11,8 +11,8 @@ using namespace scrubwell::test;
 
 TEST(EmptyFolderSweep, RecyclesEmptyAllowedFoldersOnly) {
   ScratchFolder dir('D');
-  for (const char* f : {"empty1", "a\\empty2", "a\\b\\empty3", "PCHEALTH", "kept", "hidden",
-                        "full\\inner-empty"})
+  for (const char* f :
+       {"empty1", "a\\empty2", "a\\b\\empty3", "PCHEALTH", "kept", "hidden", "full\\inner-empty"})
     ASSERT_TRUE(makeFolders(dir / f));
   ASSERT_TRUE(writeFile(dir / "full\\file.txt", "x"));
   ASSERT_TRUE(writeFile(dir / "zero.txt", ""));
@@ -34,8 +34,8 @@ TEST(EmptyFolderSweep, RecyclesEmptyAllowedFoldersOnly) {
 }
 
 TEST(EmptyFolderSweep, NeverInsideRecycleOrRestoreFolders) {
-  for (const char* f : {"E:\\RECYCLER\\empty", "E:\\_RESTORE\\empty", "E:\\Recycled\\empty",
-                        "E:\\swept\\empty"})
+  for (const char* f :
+       {"E:\\RECYCLER\\empty", "E:\\_RESTORE\\empty", "E:\\Recycled\\empty", "E:\\swept\\empty"})
     ASSERT_TRUE(makeFolders(f));
   ProcessFlag cancel;
   EmptyFolderSweep sweep(SearchExceptions{}, cancel, nullptr);

@@ -14,10 +14,10 @@ using namespace scrubwell::test;
 TEST(JunkSearch, DefaultMasksAndExceptionsOnTwoDrives) {
   ScratchFolder d('D');
   ScratchFolder e('E');
-  for (const std::string& f : {d / "TEMP\\OLD.BAK", d / "WINDOWS\\SYSTEM32\\DATA.BAK",
-                               d / "Chkdsk.chk", d / "a\\b\\chkdsk.chk", d / "x\\setup.$$$",
-                               d / "x\\Win.bak", d / "x\\report.bak1", d / "x\\keep.txt",
-                               e / "doc.~mp", e / "swapfile.sys"})
+  for (const std::string& f :
+       {d / "TEMP\\OLD.BAK", d / "WINDOWS\\SYSTEM32\\DATA.BAK", d / "Chkdsk.chk",
+        d / "a\\b\\chkdsk.chk", d / "x\\setup.$$$", d / "x\\Win.bak", d / "x\\report.bak1",
+        d / "x\\keep.txt", e / "doc.~mp", e / "swapfile.sys"})
     ASSERT_TRUE(writeFile(f, std::string(1536, 'x')));
   ResultList list = makeSystemResultList();
   JunkSearchInputs in{{"D:\\", "W:\\", "E:\\"}, defaultJunkMasks(), defaultSearchExceptions(), {}};
@@ -31,10 +31,9 @@ TEST(JunkSearch, DefaultMasksAndExceptionsOnTwoDrives) {
   for (const auto& p : found)
     if (p.rfind(d.path(), 0) == 0 || p.rfind(e.path(), 0) == 0) ours.push_back(p);
   // doc.~mp matches both "*.~??" and "*.~mp", so it is listed twice.
-  std::vector<std::string> expected = {d / "a\\b\\chkdsk.chk", d / "Chkdsk.chk",
-                                       d / "TEMP\\OLD.BAK",     d / "x\\setup.$$$",
-                                       e / "doc.~mp",            e / "doc.~mp",
-                                       e / "swapfile.sys"};
+  std::vector<std::string> expected = {
+      d / "a\\b\\chkdsk.chk", d / "Chkdsk.chk", d / "TEMP\\OLD.BAK", d / "x\\setup.$$$",
+      e / "doc.~mp",          e / "doc.~mp",    e / "swapfile.sys"};
   std::sort(expected.begin(), expected.end(), [](const std::string& a, const std::string& b) {
     return lstrcmpiA(a.c_str(), b.c_str()) < 0;
   });
@@ -42,12 +41,14 @@ TEST(JunkSearch, DefaultMasksAndExceptionsOnTwoDrives) {
   // Rows are built with the sizes from the walk.
   ASSERT_EQ(list.rowCount(), list.size());
   for (size_t i = 0; i < list.rowCount(); ++i)
-    if (list.path(i).rfind(d.path(), 0) == 0) EXPECT_NE(list.rowText(i).find("1.5kb"), std::string::npos);
+    if (list.path(i).rfind(d.path(), 0) == 0)
+      EXPECT_NE(list.rowText(i).find("1.5kb"), std::string::npos);
 }
 
 TEST(JunkSearch, CancelKeepsWhatWasFoundAndClearsTheFlag) {
   ScratchFolder d('D');
-  for (int i = 0; i < 30; ++i) ASSERT_TRUE(writeFile(d / ("f" + std::to_string(i) + "\\a.tmp"), "x"));
+  for (int i = 0; i < 30; ++i)
+    ASSERT_TRUE(writeFile(d / ("f" + std::to_string(i) + "\\a.tmp"), "x"));
   ResultList list = makeSystemResultList();
   ProcessFlag cancel;
   RecordingProgress progress;

@@ -47,10 +47,10 @@ TEST(MaskWalk, MasksPerFolderBeforeSubfoldersAndEveryLevel) {
 
 TEST(MaskWalk, ProtectedAndExcludedNamesAndFolders) {
   ScratchFolder dir('D');
-  for (const char* f : {"WINDOWS\\PCHEALTH\\X.TMP", "WINDOWS\\SYSTEM32\\DATA.BAK", "TEMP\\OLD.BAK",
-                        "MS Office\\notes.bak", "Photos\\a.tmp", "Photos\\Old\\b.tmp",
-                        "Photos2\\c.tmp", "x\\Thumbs.db", "Thumbs.db", "keep\\keep.tmp",
-                        "keep\\other.tmp", "SendTo\\s.tmp"})
+  for (const char* f :
+       {"WINDOWS\\PCHEALTH\\X.TMP", "WINDOWS\\SYSTEM32\\DATA.BAK", "TEMP\\OLD.BAK",
+        "MS Office\\notes.bak", "Photos\\a.tmp", "Photos\\Old\\b.tmp", "Photos2\\c.tmp",
+        "x\\Thumbs.db", "Thumbs.db", "keep\\keep.tmp", "keep\\other.tmp", "SendTo\\s.tmp"})
     ASSERT_TRUE(writeFile(dir / f, "x"));
   RecordingProgress progress;
   SearchExceptions exceptions({dir / "Photos", "thumbs.db", dir / "keep\\KEEP.TMP"});
@@ -65,13 +65,14 @@ TEST(MaskWalk, ProtectedAndExcludedNamesAndFolders) {
 
 TEST(MaskWalk, RecycleAndRestoreFoldersAreEnteredButNeverListed) {
   // The first-level folders of a drive root; the removable test drive is this program's own.
-  Strings files = {"RECYCLER\\a.tmp", "RECYCLER\\S-1-5\\b.tmp", "Recycled\\c.tmp",
-                   "_RESTORE\\RP1\\d.tmp", "Other\\e.tmp", "f.tmp"};
+  Strings files = {"RECYCLER\\a.tmp",      "RECYCLER\\S-1-5\\b.tmp", "Recycled\\c.tmp",
+                   "_RESTORE\\RP1\\d.tmp", "Other\\e.tmp",           "f.tmp"};
   for (const auto& f : files) ASSERT_TRUE(writeFile("E:\\" + f, "x"));
   RecordingProgress progress;
   WalkResult r = runWalk("E:\\", {"*.tmp"}, {}, {}, MaskWalk::Strategy::enumerateOnce, &progress);
   WalkResult naive = runWalk("E:\\", {"*.tmp"}, {}, {}, MaskWalk::Strategy::findPerMask);
-  for (const char* d : {"RECYCLER", "Recycled", "_RESTORE", "Other"}) removeTree(std::string("E:\\") + d);
+  for (const char* d : {"RECYCLER", "Recycled", "_RESTORE", "Other"})
+    removeTree(std::string("E:\\") + d);
   DeleteFileA("E:\\f.tmp");
   EXPECT_EQ(relativeSorted(r.paths, "E:\\"), (Strings{"Other\\e.tmp", "f.tmp"}));
   EXPECT_EQ(r.paths, naive.paths);
@@ -90,7 +91,8 @@ TEST(MaskWalk, BackupFolderItselfIsNotListedButBelowItIs) {
 TEST(MaskWalk, CancelStopsAfterTheCurrentEntryAndKeepsWhatWasFound) {
   ScratchFolder dir('D');
   for (int i = 0; i < 40; ++i)
-    ASSERT_TRUE(writeFile(dir / ("f" + std::to_string(i) + "\\x" + std::to_string(i) + ".tmp"), "x"));
+    ASSERT_TRUE(
+        writeFile(dir / ("f" + std::to_string(i) + "\\x" + std::to_string(i) + ".tmp"), "x"));
   ProcessFlag cancel;
   RecordingProgress progress;
   size_t foundWhenCancelled = 0;
@@ -106,7 +108,8 @@ TEST(MaskWalk, CancelStopsAfterTheCurrentEntryAndKeepsWhatWasFound) {
         foundWhenCancelled = current->paths.size();
       }
     };
-    r.completed = walk.walk(dir.path(), [&](const std::string& p, int64_t) { r.paths.push_back(p); });
+    r.completed =
+        walk.walk(dir.path(), [&](const std::string& p, int64_t) { r.paths.push_back(p); });
   }
   EXPECT_FALSE(r.completed);
   EXPECT_EQ(foundWhenCancelled, 5u);
@@ -134,8 +137,9 @@ TEST(MaskWalk, NamesInTheUpperHalfOfTheCodePage) {
   Strings names = {"\xC4rger.tmp", "caf\xE9.BAK", "\x9Cuvre.old", "na\xEFve\\\xE9t\xE9.tmp"};
   for (const auto& n : names) ASSERT_TRUE(writeFile(dir / n, "x"));
   WalkResult r = runWalk(dir.path(), {"*.tmp", "*.bak", "*.old"});
-  EXPECT_EQ(relativeSorted(r.paths, dir.path()), relativeSorted(
-      {dir / names[0], dir / names[1], dir / names[2], dir / names[3]}, dir.path()));
+  EXPECT_EQ(
+      relativeSorted(r.paths, dir.path()),
+      relativeSorted({dir / names[0], dir / names[1], dir / names[2], dir / names[3]}, dir.path()));
   // An exception written in the other case keeps the folder out.
   WalkResult r2 = runWalk(dir.path(), {"*.tmp"}, SearchExceptions({dir / "NA\xCFVE"}));
   EXPECT_EQ(relativeSorted(r2.paths, dir.path()), Strings{"\xC4rger.tmp"});

@@ -18,23 +18,72 @@ using namespace scrubwell::test;
 namespace {
 
 const char* const kNames[] = {
-    "plain.tmp", "report.bak", "report.bak1", "a.tmpx", "noext", "two.dots.tmp", "x.~1",
-    "doc.~ab", "doc.~mp", "setup.$$$", "Chkdsk.chk", "chkdsk.chk.old", "SwapFile",
-    "swapfile.sys", "swapfile.longext", "a long name with spaces.old", "verylongname.tmp",
-    "verylongname.tm", "x.t", "x.tm", ".tmp", "abc.def.ghi", "ab", "a", "~tilde", "name~1.txt",
-    "Bootlog.txt", "bootlog.txt.bak", "Modem.log", "scandisk.log", "caf\xE9.tmp", "\xC4rger.bak",
-    "\x9Cuvre.old", "x.qdk", "file.umb", "file.umbx", "file.gid.txt", "weird;name.alt",
-    "semi,colon.cor", "brackets[1].sik", "plus+sign.old", "1234567.890", "UPPER.SIK", "mixed.Tmp",
-    "a.b.c.d", "x.tmp.tmp", "tmp", "\xDF.tmp", "old.bak.tmp", "backup.bakk", "data.ta", "e",
-    "longer than eight", "dot.at.end.x", "space .tmp", "a..b",
+    "plain.tmp",
+    "report.bak",
+    "report.bak1",
+    "a.tmpx",
+    "noext",
+    "two.dots.tmp",
+    "x.~1",
+    "doc.~ab",
+    "doc.~mp",
+    "setup.$$$",
+    "Chkdsk.chk",
+    "chkdsk.chk.old",
+    "SwapFile",
+    "swapfile.sys",
+    "swapfile.longext",
+    "a long name with spaces.old",
+    "verylongname.tmp",
+    "verylongname.tm",
+    "x.t",
+    "x.tm",
+    ".tmp",
+    "abc.def.ghi",
+    "ab",
+    "a",
+    "~tilde",
+    "name~1.txt",
+    "Bootlog.txt",
+    "bootlog.txt.bak",
+    "Modem.log",
+    "scandisk.log",
+    "caf\xE9.tmp",
+    "\xC4rger.bak",
+    "\x9Cuvre.old",
+    "x.qdk",
+    "file.umb",
+    "file.umbx",
+    "file.gid.txt",
+    "weird;name.alt",
+    "semi,colon.cor",
+    "brackets[1].sik",
+    "plus+sign.old",
+    "1234567.890",
+    "UPPER.SIK",
+    "mixed.Tmp",
+    "a.b.c.d",
+    "x.tmp.tmp",
+    "tmp",
+    "\xDF.tmp",
+    "old.bak.tmp",
+    "backup.bakk",
+    "data.ta",
+    "e",
+    "longer than eight",
+    "dot.at.end.x",
+    "space .tmp",
+    "a..b",
 };
 
 const char* const kMasks[] = {
-    "*.b?k", "a*.tmp", "*e*", "*long*.tmp", "?.t*", "??.*", "*.", "*.?", "*.??", "x.t?", "*~*",
-    "*~1*", "REPORT~1.*", "*.TM?", "r*t.b*", "*.*.*", "s?apfile.*", "*e.*d", "ab?", "a?", "*.b",
-    "*.c?", "*.tmp*", "*1", "verylo~*", "VERYLO~1.TMP", "*.ta", "*.$?$", "*[1]*", "?????",
-    "*.tmp.", "*.tmp ", "a.", "noext.*", "*.~*", "*.~?", "?", "*.t", "*.tm", "*.bakk", "*.bak?",
-    "caf\xC9.*", "\xE4*", "*\x8C*", "*.*", "*", "x*.tm", "*.?mp", "?ld.b*", "a..b", "*..*",
+    "*.b?k",      "a*.tmp",       "*e*",   "*long*.tmp", "?.t*",       "??.*",  "*.",     "*.?",
+    "*.??",       "x.t?",         "*~*",   "*~1*",       "REPORT~1.*", "*.TM?", "r*t.b*", "*.*.*",
+    "s?apfile.*", "*e.*d",        "ab?",   "a?",         "*.b",        "*.c?",  "*.tmp*", "*1",
+    "verylo~*",   "VERYLO~1.TMP", "*.ta",  "*.$?$",      "*[1]*",      "?????", "*.tmp.", "*.tmp ",
+    "a.",         "noext.*",      "*.~*",  "*.~?",       "?",          "*.t",   "*.tm",   "*.bakk",
+    "*.bak?",     "caf\xC9.*",    "\xE4*", "*\x8C*",     "*.*",        "*",     "x*.tm",  "*.?mp",
+    "?ld.b*",     "a..b",         "*..*",
 };
 
 void writeNames(const std::string& folder) {
@@ -46,8 +95,7 @@ void expectPrefilterKeeps(const std::string& folder, const std::string& mask) {
   MaskPrefilter filter(mask);
   for (const auto& f : systemMatches(folder + mask)) {
     EXPECT_TRUE(filter.mayMatch(f.name) || (!f.shortName.empty() && filter.mayMatch(f.shortName)))
-        << "mask \"" << mask << "\" dropped \"" << f.name << "\" (short \"" << f.shortName
-        << "\")";
+        << "mask \"" << mask << "\" dropped \"" << f.name << "\" (short \"" << f.shortName << "\")";
   }
 }
 
@@ -107,8 +155,8 @@ TEST(PrefilterAgainstSystem, RandomNamesAndMasks) {
 TEST(WalkAgainstNaiveWalk, SameMatchesInTheSameOrder) {
   ScratchFolder dir('D');
   writeNames(dir.path());
-  for (const char* sub : {"sub\\", "a long folder name\\", "dotted.folder.tmp\\",
-                          "sub\\deeper\\", "sub\\deeper\\deepest\\", "empty\\"}) {
+  for (const char* sub : {"sub\\", "a long folder name\\", "dotted.folder.tmp\\", "sub\\deeper\\",
+                          "sub\\deeper\\deepest\\", "empty\\"}) {
     if (std::string(sub) == "empty\\") {
       ASSERT_TRUE(makeFolders(dir / sub));
       continue;

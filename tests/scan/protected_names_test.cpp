@@ -87,12 +87,18 @@ TEST(SearchExceptions, FolderBareNameAndFullPath) {
 
 TEST(SearchExceptions, UpperHalfOfTheCodePageIgnoresCase) {
   // "Ä" is 0xC4, "ä" 0xE4; "Œ" 0x8C, "œ" 0x9C.
-  SearchExceptions e({"D:\\\xC4rger", "\x8C" "uvre.tmp"});
+  SearchExceptions e({"D:\\\xC4rger",
+                      "\x8C"
+                      "uvre.tmp"});
   EXPECT_FALSE(allowedFile("D:\\\xE4rger\\", "x.tmp", "*.tmp", e));
-  EXPECT_FALSE(allowedFile("C:\\", "\x9C" "UVRE.TMP", "*.tmp", e));
+  EXPECT_FALSE(allowedFile("C:\\",
+                           "\x9C"
+                           "UVRE.TMP",
+                           "*.tmp", e));
   EXPECT_TRUE(allowedFile("D:\\arger\\", "x.tmp", "*.tmp", e));
   EXPECT_EQ(defaultSearchExceptions().size(), 7u);
-  EXPECT_FALSE(allowedFile("C:\\WIN\\", "WIN.BAK", "*.bak", SearchExceptions(defaultSearchExceptions())));
+  EXPECT_FALSE(
+      allowedFile("C:\\WIN\\", "WIN.BAK", "*.bak", SearchExceptions(defaultSearchExceptions())));
 }
 
 TEST(TextUpper, CodePage1252Letters) {

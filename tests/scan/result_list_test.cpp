@@ -28,8 +28,8 @@ TEST(ResultList, KeepsCaseInsensitiveOrderAndDuplicates) {
   for (const char* p : {"c:\\b.tmp", "C:\\A.TMP", "c:\\a.tmp", "C:\\Z\\x.bak", "C:\\B.TMP"})
     l.add(p, 1);
   // Equal paths (ignoring case) stay in the order they were added.
-  EXPECT_EQ(paths(l), (std::vector<std::string>{"C:\\A.TMP", "c:\\a.tmp", "c:\\b.tmp",
-                                                 "C:\\B.TMP", "C:\\Z\\x.bak"}));
+  EXPECT_EQ(paths(l), (std::vector<std::string>{"C:\\A.TMP", "c:\\a.tmp", "c:\\b.tmp", "C:\\B.TMP",
+                                                "C:\\Z\\x.bak"}));
   // Appending after a read merges into place.
   l.add("C:\\AA.TMP", 1);
   EXPECT_EQ(l.path(2), "C:\\AA.TMP");
@@ -104,13 +104,13 @@ TEST(ResultList, ArrangePutsJunkFirstAndRiskyLast) {
 TEST(ResultList, ArrangeMovesEveryRiskyEntryAndKeepsGroupOrder) {
   ResultList l = upperKeyList();
   // Adjacent risky entries, several junk classes, "~" in the third place from the end.
-  for (const char* p : {"a.dll", "b.sys", "c.txt", "d.bak", "e.doc", "f.~1x", "g.exe", "h.old",
-                        "i.ab*"})
+  for (const char* p :
+       {"a.dll", "b.sys", "c.txt", "d.bak", "e.doc", "f.~1x", "g.exe", "h.old", "i.ab*"})
     l.add(p, 1);
   l.rebuildRows(nullptr);
   l.arrange();
   EXPECT_EQ(paths(l), (std::vector<std::string>{"d.bak", "f.~1x", "h.old", "c.txt", "e.doc",
-                                                 "a.dll", "b.sys", "g.exe", "i.ab*"}));
+                                                "a.dll", "b.sys", "g.exe", "i.ab*"}));
 }
 
 TEST(ResultList, ArrangeLeavesRowZeroUnmarkedWhenItIsRisky) {

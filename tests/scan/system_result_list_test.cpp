@@ -9,11 +9,12 @@ using namespace scrubwell;
 
 TEST(SystemSortKey, OrderEqualsListBoxOrder) {
   std::vector<std::string> paths = {
-      "C:\\temp\\b.tmp", "C:\\TEMP\\A.TMP", "C:\\temp-old\\a.tmp", "C:\\temp_x\\a.tmp",
-      "C:\\temp~1\\a.tmp", "C:\\TEMP\\a b.tmp", "C:\\TEMP\\ab.tmp", "C:\\TEMP\\a'b.tmp",
-      "D:\\\xC4rger.tmp", "D:\\Arger.tmp", "D:\\Zebra.tmp", "D:\\\xE9t\xE9.tmp", "D:\\ete.tmp",
-      "D:\\10.tmp", "D:\\9.tmp", "D:\\$$.tmp", "D:\\~x.tmp", "C:\\TEMP\\", "C:\\TEMP\\a",
-      "D:\\\x9Cuvre.old", "D:\\oeuvre.old", "D:\\\xDF.tmp", "D:\\ss.tmp",
+      "C:\\temp\\b.tmp",   "C:\\TEMP\\A.TMP",   "C:\\temp-old\\a.tmp", "C:\\temp_x\\a.tmp",
+      "C:\\temp~1\\a.tmp", "C:\\TEMP\\a b.tmp", "C:\\TEMP\\ab.tmp",    "C:\\TEMP\\a'b.tmp",
+      "D:\\\xC4rger.tmp",  "D:\\Arger.tmp",     "D:\\Zebra.tmp",       "D:\\\xE9t\xE9.tmp",
+      "D:\\ete.tmp",       "D:\\10.tmp",        "D:\\9.tmp",           "D:\\$$.tmp",
+      "D:\\~x.tmp",        "C:\\TEMP\\",        "C:\\TEMP\\a",         "D:\\\x9Cuvre.old",
+      "D:\\oeuvre.old",    "D:\\\xDF.tmp",      "D:\\ss.tmp",
   };
   ResultList list = makeSystemResultList();
   for (const auto& p : paths) list.add(p, 0);

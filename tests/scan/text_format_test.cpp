@@ -8,10 +8,13 @@ using namespace scrubwell;
 
 TEST(SizeText, HalfKilobytesOnlyBelowTenKilobytes) {
   const std::pair<int64_t, const char*> cases[] = {
-      {0, "0kb"},        {511, "0kb"},       {512, "0.5kb"},    {1023, "0.5kb"},
-      {1024, "1kb"},     {1535, "1kb"},      {1536, "1.5kb"},   {3000, "2.5kb"},
-      {10239, "9.5kb"},  {10240, "10kb"},    {10752, "10kb"},   {15000, "14kb"},
-      {-1, "0kb"},       {int64_t{5} << 30, "5242880kb"},
+      {0, "0kb"},       {511, "0kb"},
+      {512, "0.5kb"},   {1023, "0.5kb"},
+      {1024, "1kb"},    {1535, "1kb"},
+      {1536, "1.5kb"},  {3000, "2.5kb"},
+      {10239, "9.5kb"}, {10240, "10kb"},
+      {10752, "10kb"},  {15000, "14kb"},
+      {-1, "0kb"},      {int64_t{5} << 30, "5242880kb"},
   };
   for (auto [bytes, text] : cases) EXPECT_EQ(sizeText(bytes), text) << bytes;
 }
