@@ -90,30 +90,22 @@ TEST(MaskWalk, BackupFolderItselfIsNotListedButBelowItIs) {
 
 TEST(MaskWalk, CancelStopsAfterTheCurrentEntryAndKeepsWhatWasFound) {
   ScratchFolder dir('D');
-  for (int i = 0; i < 40; ++i)
-    ASSERT_TRUE(
-        writeFile(dir / ("f" + std::to_string(i) + "\\x" + std::to_string(i) + ".tmp"), "x"));
+  for (int f = 0; f < 10; ++f)
+    for (int i = 0; i < 5; ++i)
+      ASSERT_TRUE(
+          writeFile(dir / ("f" + std::to_string(f) + "\\x" + std::to_string(i) + ".tmp"), "x"));
+  // Progress is shown after every entry here; "cancel" is pressed at the 30th.
   ProcessFlag cancel;
   RecordingProgress progress;
-  size_t foundWhenCancelled = 0;
-  WalkResult* current = nullptr;
-  WalkResult r;
-  {
-    MaskWalk walk({"*.tmp"}, SearchExceptions{}, {}, cancel, &progress);
-    walk.setSliceMs(0);
-    current = &r;
-    progress.onShow = [&] {
-      if (current->paths.size() == 5 && !cancel.isSet()) {
-        cancel.set();
-        foundWhenCancelled = current->paths.size();
-      }
-    };
-    r.completed =
-        walk.walk(dir.path(), [&](const std::string& p, int64_t) { r.paths.push_back(p); });
-  }
+  progress.onShow = [&] {
+    if (progress.folders.size() == 30) cancel.set();
+  };
+  WalkResult r =
+      runWalk(dir.path(), {"*.tmp"}, {}, {}, MaskWalk::Strategy::enumerateOnce, &progress, &cancel);
   EXPECT_FALSE(r.completed);
-  EXPECT_EQ(foundWhenCancelled, 5u);
-  EXPECT_EQ(r.paths.size(), 5u);  // nothing after the entry at which cancel was pressed
+  EXPECT_EQ(r.stats.entries, 30u);  // nothing after the entry at which cancel was pressed
+  // The root's 10 entries, then 5 entries and 5 matches in each of two folders.
+  EXPECT_EQ(r.paths.size(), 10u);
 }
 
 TEST(MaskWalk, PathsNearMaxPathEndInDefinedResults) {
