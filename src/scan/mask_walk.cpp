@@ -24,6 +24,7 @@ MaskWalk::MaskWalk(std::vector<std::string> masks, const SearchExceptions& excep
       exceptions_(exceptions),
       backupFolder_(std::move(backupFolder)),
       pacer_(cancel, progress) {
+  if (!backupFolder_.empty() && backupFolder_.back() != '\\') backupFolder_ += '\\';
   prefilters_.reserve(masks_.size());
   for (const auto& m : masks_) prefilters_.emplace_back(m);
 }

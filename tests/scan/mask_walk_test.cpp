@@ -84,7 +84,7 @@ TEST(MaskWalk, BackupFolderItselfIsNotListedButBelowItIs) {
   ScratchFolder dir('D');
   ASSERT_TRUE(writeFile(dir / "BACKUP\\1.tmp", "x"));
   ASSERT_TRUE(writeFile(dir / "BACKUP\\inner\\2.tmp", "x"));
-  WalkResult r = runWalk(dir.path(), {"*.tmp"}, {}, dir / "backup\\");
+  WalkResult r = runWalk(dir.path(), {"*.tmp"}, {}, dir / "backup");  // no trailing backslash
   EXPECT_EQ(relativeSorted(r.paths, dir.path()), Strings{"BACKUP\\inner\\2.tmp"});
 }
 
