@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "backup/archive_format.h"
+#include "app/text_lines.h"
 #include "backup/archive_reader.h"
 
 using namespace scrubwell;
@@ -46,14 +47,13 @@ void walk(const uint8_t* data, size_t size, bool unpack) {
     MemoryStream list;
     list.setLimit(archive::kMaxFileListBytes);
     DiscardStream discard;
-    ArchiveStream* target = !unpack ? nullptr
+    ArchiveStream* target = !unpack                          ? nullptr
                             : name == archive::kFileListName ? static_cast<ArchiveStream*>(&list)
                                                              : &discard;
     if (reader.readRun(target, [](size_t) { return true; }) != ReadResult::ok) return;
     if (target == &list) {
       const auto& bytes = list.bytes();
-      archive::textLines(
-          std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+      splitLines(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
     }
   }
 }

@@ -7,17 +7,10 @@
 #include <array>
 #include <cstdio>
 
+#include "platform/text_upper.h"
+
 namespace scrubwell::archive {
 namespace {
-
-char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (upper(a[i]) != upper(b[i])) return false;
-  return true;
-}
 
 // Names the system maps to devices, whatever extension follows them.
 bool isDeviceName(std::string_view part) {
@@ -113,7 +106,7 @@ int spanRecordDisk(std::string_view name) {
 
 bool isPlainAbsolutePath(std::string_view name) {
   if (name.size() < 4) return false;
-  char drive = upper(name[0]);
+  char drive = upperChar(name[0]);
   if (drive < 'A' || drive > 'Z' || name[1] != ':' || name[2] != '\\') return false;
   std::string_view rest = name.substr(3);
   for (;;) {
@@ -126,19 +119,6 @@ bool isPlainAbsolutePath(std::string_view name) {
 
 std::string fileIdLine(const std::string& path, int32_t dosDate, int64_t size) {
   return path + "\t" + std::to_string(dosDate) + "=" + std::to_string(size) + "\r\n";
-}
-
-std::vector<std::string> textLines(std::string_view text) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '\r' && text[i] != '\n') continue;
-    lines.emplace_back(text.substr(start, i - start));
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    start = i + 1;
-  }
-  if (start < text.size()) lines.emplace_back(text.substr(start));
-  return lines;
 }
 
 }  // namespace scrubwell::archive

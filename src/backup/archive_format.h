@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace scrubwell {
 
@@ -78,9 +77,6 @@ bool isPlainAbsolutePath(std::string_view name);
 
 // One line of the file-ID list: path, tab, DOS date-time, "=", size, CR LF.
 std::string fileIdLine(const std::string& path, int32_t dosDate, int64_t size);
-
-// Splits a text into lines ended by CR LF, LF or CR; a last line without an ending still counts.
-std::vector<std::string> textLines(std::string_view text);
 
 // Little-endian 32-bit fields.
 inline void putInt32(uint8_t* at, int32_t value) {

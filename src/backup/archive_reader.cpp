@@ -10,11 +10,11 @@ namespace scrubwell {
 using archive::kBlockSize;
 
 ArchiveReader::ArchiveReader(ArchiveStream& in)
-    : in_(&in), block_(kBlockSize), output_(kBlockSize) {}
+    : in_(in), block_(kBlockSize), output_(kOutputBlocks * kBlockSize) {}
 
 ReadResult ArchiveReader::readInt32(int32_t& value) {
   uint8_t field[4];
-  if (!in_->readExact(field, 4)) return ReadResult::damaged;
+  if (!in_.readExact(field, 4)) return ReadResult::damaged;
   value = archive::getInt32(field);
   return ReadResult::ok;
 }
@@ -22,10 +22,10 @@ ReadResult ArchiveReader::readInt32(int32_t& value) {
 ReadResult ArchiveReader::readHeader(ArchiveHeader& header) {
   int32_t titleLength = 0;
   if (readInt32(titleLength) != ReadResult::ok || titleLength < 0 ||
-      titleLength > archive::kMaxTitleLength || titleLength > in_->remaining())
+      titleLength > archive::kMaxTitleLength || titleLength > in_.remaining())
     return ReadResult::damaged;
   std::string title(static_cast<size_t>(titleLength), '\0');
-  if (!in_->readExact(title.data(), title.size())) return ReadResult::damaged;
+  if (!in_.readExact(title.data(), title.size())) return ReadResult::damaged;
   int32_t total = 0, count = 0;
   if (readInt32(total) != ReadResult::ok || readInt32(count) != ReadResult::ok || total < 0 ||
       count < 0)
@@ -39,13 +39,23 @@ ReadResult ArchiveReader::readName(std::string& name) {
   if (readInt32(length) != ReadResult::ok || length < 0 || length > archive::kMaxNameLength)
     return ReadResult::damaged;
   name.assign(static_cast<size_t>(length), '\0');
-  return in_->readExact(name.data(), name.size()) ? ReadResult::ok : ReadResult::damaged;
+  return in_.readExact(name.data(), name.size()) ? ReadResult::ok : ReadResult::damaged;
 }
 
 ReadResult ArchiveReader::readRun(ArchiveStream* target, const AfterLength& afterLength) {
   uint8_t marker[4];
-  if (!in_->readExact(marker, 4) || std::memcmp(marker, archive::kRunMarker, 4) != 0)
+  if (!in_.readExact(marker, 4) || std::memcmp(marker, archive::kRunMarker, 4) != 0)
     return ReadResult::damaged;
+  filled_ = 0;
+  ReadResult result = readBlocks(target, afterLength);
+  // What was unpacked before a stop or damage still reaches the target.
+  if (target && filled_ > 0 && !target->write(output_.data(), filled_) &&
+      (result == ReadResult::ok || result == ReadResult::stopped))
+    result = ReadResult::targetFailed;
+  return result;
+}
+
+ReadResult ArchiveReader::readBlocks(ArchiveStream* target, const AfterLength& afterLength) {
   for (;;) {
     int32_t length = 0;
     if (readInt32(length) != ReadResult::ok) return ReadResult::damaged;
@@ -59,18 +69,22 @@ ReadResult ArchiveReader::readRun(ArchiveStream* target, const AfterLength& afte
     size_t size = static_cast<size_t>(length < 0 ? -length : length);
     size_t written = 0;
     if (target) {
-      if (!in_->readExact(block_.data(), size)) return ReadResult::damaged;
-      const uint8_t* data = block_.data();
-      written = size;
-      if (length > 0) {
-        int32_t produced = decoder_.decode(block_.data(), size, output_.data());
+      if (output_.size() - filled_ < kBlockSize) {
+        if (!target->write(output_.data(), filled_)) return ReadResult::targetFailed;
+        filled_ = 0;
+      }
+      uint8_t* to = output_.data() + filled_;
+      if (length < 0) {
+        if (!in_.readExact(to, size)) return ReadResult::damaged;
+        written = size;
+      } else {
+        if (!in_.readExact(block_.data(), size)) return ReadResult::damaged;
+        int32_t produced = decoder_.decode(block_.data(), size, to);
         if (produced < 0) return ReadResult::compressionFailed;
-        data = output_.data();
         written = static_cast<size_t>(produced);
       }
-      if (!target->write(data, written)) return ReadResult::targetFailed;
-    } else if (static_cast<int64_t>(size) > in_->remaining() ||
-               !in_->seek(in_->position() + static_cast<int64_t>(size))) {
+      filled_ += written;
+    } else if (!in_.skip(static_cast<int64_t>(size))) {
       return ReadResult::damaged;
     }
     if (!afterLength(written)) return ReadResult::stopped;

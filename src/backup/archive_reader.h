@@ -1,5 +1,6 @@
 // Reads the records of a backup archive from a stream, treating every field as untrusted: lengths
 // are bounded, blocks never overrun their 16384-byte buffers, and damage is reported, not guessed.
+// The stream is read ahead through a buffer; it is left right after the last record read.
 #pragma once
 #include <cstdint>
 #include <functional>
@@ -30,7 +31,7 @@ class ArchiveReader {
   explicit ArchiveReader(ArchiveStream& in);
 
   // Continues on another stream (the next file of a spanned set).
-  void switchTo(ArchiveStream& in) { in_ = &in; }
+  void switchTo(ArchiveStream& in) { in_.switchTo(in); }
 
   // Title, byte total and file count; negative totals or counts are damage.
   ReadResult readHeader(ArchiveHeader& header);
@@ -43,14 +44,19 @@ class ArchiveReader {
   using AfterLength = std::function<bool(size_t bytesWritten)>;
 
   // Reads one data run. With a target its blocks are unpacked into it; without one they are
-  // skipped (their lengths are still checked).
+  // skipped (their lengths are still checked). Unpacked blocks gather in a buffer and reach the
+  // target in large writes, all of them by the time this returns.
   ReadResult readRun(ArchiveStream* target, const AfterLength& afterLength);
 
  private:
-  ArchiveStream* in_;
+  static constexpr size_t kOutputBlocks = 16;
+  ReadResult readBlocks(ArchiveStream* target, const AfterLength& afterLength);
+
+  BufferedReader in_;
   BlockDecoder decoder_;
   std::vector<uint8_t> block_;
   std::vector<uint8_t> output_;
+  size_t filled_ = 0;  // unpacked bytes in output_ not yet written to the target
 };
 
 }  // namespace scrubwell

@@ -39,4 +39,51 @@ bool MemoryStream::seek(int64_t position) {
   return true;
 }
 
+BufferedReader::BufferedReader(ArchiveStream& in, size_t bufferSize)
+    : in_(&in), buffer_(bufferSize) {}
+
+void BufferedReader::switchTo(ArchiveStream& in) {
+  at_ = end_ = 0;
+  in_ = &in;
+}
+
+bool BufferedReader::readExact(void* buffer, size_t count) {
+  auto* to = static_cast<uint8_t*>(buffer);
+  while (count > 0) {
+    if (at_ == end_) {
+      if (count >= buffer_.size()) return in_->readExact(to, count);
+      int64_t n = in_->read(buffer_.data(), buffer_.size());
+      if (n <= 0) return false;
+      at_ = 0;
+      end_ = static_cast<size_t>(n);
+    }
+    size_t n = std::min(count, end_ - at_);
+    std::memcpy(to, buffer_.data() + at_, n);
+    at_ += n;
+    to += n;
+    count -= n;
+  }
+  return true;
+}
+
+bool BufferedReader::skip(int64_t count) {
+  if (count < 0 || count > remaining()) return false;
+  auto buffered = static_cast<int64_t>(end_ - at_);
+  if (count <= buffered) {
+    at_ += static_cast<size_t>(count);
+    return true;
+  }
+  at_ = end_ = 0;
+  return in_->seek(in_->position() + count - buffered);
+}
+
+int64_t BufferedReader::remaining() const {
+  return in_->remaining() + static_cast<int64_t>(end_ - at_);
+}
+
+void BufferedReader::release() {
+  if (end_ > at_) in_->seek(in_->position() - static_cast<int64_t>(end_ - at_));
+  at_ = end_ = 0;
+}
+
 }  // namespace scrubwell

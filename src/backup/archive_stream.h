@@ -49,4 +49,30 @@ class MemoryStream final : public ArchiveStream {
   size_t limit_ = SIZE_MAX;
 };
 
+// Reads a stream through a buffer, so that the many small fields of an archive cost one read of
+// the stream per buffer instead of one each. The stream's own position runs ahead of what was
+// consumed until release() (or the destructor) puts it back.
+class BufferedReader {
+ public:
+  explicit BufferedReader(ArchiveStream& in, size_t bufferSize = 65536);
+  ~BufferedReader() { release(); }
+  BufferedReader(const BufferedReader&) = delete;
+  BufferedReader& operator=(const BufferedReader&) = delete;
+
+  // Continues on another stream; what was read ahead of the current one is dropped.
+  void switchTo(ArchiveStream& in);
+  bool readExact(void* buffer, size_t count);
+  // Passes over `count` bytes; false when fewer remain.
+  bool skip(int64_t count);
+  int64_t remaining() const;
+  // Moves the stream back to the first byte not consumed and empties the buffer.
+  void release();
+
+ private:
+  ArchiveStream* in_;
+  std::vector<uint8_t> buffer_;
+  size_t at_ = 0;
+  size_t end_ = 0;
+};
+
 }  // namespace scrubwell

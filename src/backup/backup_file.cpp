@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "app/text_lines.h"
 #include "backup/archive_reader.h"
 #include "backup/file_stream.h"
 #include "platform/seams.h"
@@ -56,6 +57,7 @@ void TBackupFile::ReportError(int32_t Code) {
 bool TBackupFile::ReadArchiveInfo(const std::string& ArchiveName,
                                   std::vector<std::string>* FileList, std::string& Title) {
   Title.clear();
+  if (Busy) return false;  // the counters belong to the running operation
   TotalBytes = 0;
   FileCount = 0;
   FilesDone = 0;
@@ -95,8 +97,8 @@ bool TBackupFile::ReadArchiveInfo(const std::string& ArchiveName,
   if (r == ReadResult::compressionFailed) return failWith(archive::kCompressionError);
   if (r != ReadResult::ok) return failWith(archive::kInvalidArchiveType);
   const auto& bytes = list.bytes();
-  *FileList = archive::textLines(
-      std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  *FileList =
+      splitLines(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
   return true;
 }
 

@@ -93,6 +93,12 @@ class TBackupFile {
 
  private:
   struct Target;  // a restore target being written
+  // Sets Busy for one operation and clears it however the operation ends.
+  struct BusyScope {
+    explicit BusyScope(bool& busy) : busy_(busy) { busy_ = true; }
+    ~BusyScope() { busy_ = false; }
+    bool& busy_;
+  };
 
   // Records the first error of an operation and stops it.
   void fail(int32_t code);

@@ -31,7 +31,7 @@ bool TBackupFile::Restore(const std::string& ArchiveName, const std::string& Des
   ContinueFlag = true;
   FileStream archiveFile;
   ArchiveStream* in = fromStream ? InStream : &archiveFile;
-  Busy = true;
+  BusyScope busy(Busy);
   ArchiveReader reader(in ? *in : archiveFile);
   ArchiveHeader header;
   if (!in || (!fromStream && !archiveFile.openRead(ArchiveName)) ||

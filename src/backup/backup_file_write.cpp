@@ -49,7 +49,7 @@ bool TBackupFile::Backup(const std::vector<std::string>& FileList, const std::st
   if (Busy) return false;  // a handler called us again while we pump messages
   const bool toStream = ArchiveName == archive::kStreamName;
   LastError = 0;
-  Busy = true;
+  BusyScope busy(Busy);
   std::vector<std::string> items =
       collectSourceFiles(FileList, toStream ? std::string() : ArchiveName, BackupMode());
   ContinueFlag = true;

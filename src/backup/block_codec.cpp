@@ -51,8 +51,9 @@ int32_t BlockDecoder::decode(const uint8_t* block, size_t size, uint8_t* out) {
   stream_.next_out = out;
   stream_.avail_out = static_cast<uInt>(archive::kBlockSize);
   // Anything but one whole stream that ends with the block (an unfinished stream, more output
-  // than one block, bytes after the end) is damage.
-  if (inflate(&stream_, Z_NO_FLUSH) != Z_STREAM_END || stream_.avail_in != 0) return -1;
+  // than one block, bytes after the end) is damage. The whole block is at hand, so Z_FINISH
+  // spares zlib keeping a copy of the output as its window.
+  if (inflate(&stream_, Z_FINISH) != Z_STREAM_END || stream_.avail_in != 0) return -1;
   return static_cast<int32_t>(archive::kBlockSize - stream_.avail_out);
 }
 

@@ -43,7 +43,8 @@ class Collector {
           walk(lowerFullPath(folder + sub.name()) + "\\", namePart, true);
       }
     }
-    for (FindFiles file(folder + namePart, kAttrReadOnly | kAttrHidden | kAttrSystem | kAttrArchive);
+    for (FindFiles file(folder + namePart,
+                        kAttrReadOnly | kAttrHidden | kAttrSystem | kAttrArchive);
          file.next();) {
       pump_();
       if (file.isDirectory()) continue;

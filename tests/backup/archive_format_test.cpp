@@ -81,13 +81,9 @@ TEST(ArchiveRules, OnlyPlainAbsolutePathsAreRestorable) {
   EXPECT_FALSE(isPlainAbsolutePath(std::string_view("c:\\a\0b", 6)));
 }
 
-TEST(ArchiveRules, FileIdLinesAndTheirText) {
+TEST(ArchiveRules, FileIdLines) {
   EXPECT_EQ(fileIdLine("c:\\a.txt", 1234567890, 42), "c:\\a.txt\t1234567890=42\r\n");
   EXPECT_EQ(fileIdLine("c:\\b", -5, int64_t{5} << 32), "c:\\b\t-5=21474836480\r\n");
-  EXPECT_EQ(textLines("a\r\nb\r\n"), (std::vector<std::string>{"a", "b"}));
-  EXPECT_EQ(textLines("a\nb\rc"), (std::vector<std::string>{"a", "b", "c"}));
-  EXPECT_EQ(textLines("a\r\n\r\nb"), (std::vector<std::string>{"a", "", "b"}));
-  EXPECT_TRUE(textLines("").empty());
 }
 
 TEST(ArchiveRules, ErrorCodesHaveTheirMessages) {

@@ -363,3 +363,17 @@ TEST(ArchiveReader, StopsWhenAskedAndReportsTargetFailures) {
   FailingStream refusing({}, kBlockSize);
   EXPECT_EQ(runOf(&refusing, keepGoing), ReadResult::targetFailed);
 }
+
+TEST(ArchiveReader, LeavesItsStreamRightAfterTheLastRecordRead) {
+  Bytes whole = smallArchive();
+  MemoryStream in(whole);
+  {
+    ArchiveReader reader(in);
+    ArchiveHeader header;
+    std::string name;
+    ASSERT_EQ(reader.readHeader(header), ReadResult::ok);
+    ASSERT_EQ(reader.readName(name), ReadResult::ok);
+    EXPECT_EQ(in.position(), static_cast<int64_t>(whole.size())) << "read ahead";
+  }
+  EXPECT_EQ(in.position(), 4 + 5 + 4 + 4 + 4 + 8);
+}

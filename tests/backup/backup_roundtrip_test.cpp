@@ -3,6 +3,7 @@
 // code page, dates, streams, and the exact bytes of a small archive.
 #include <gtest/gtest.h>
 
+#include "app/text_lines.h"
 #include "archive_layout.h"
 #include "backup_fixture.h"
 #include "backup_test_data.h"
@@ -11,7 +12,6 @@
 using namespace scrubwell;
 using namespace scrubwell::test;
 using archive::kBlockSize;
-using archive::textLines;
 
 namespace {
 
@@ -158,7 +158,7 @@ TEST_F(BackupFileTest, FileIdListIsTheFirstEntryAndIsNeverRestored) {
   ASSERT_TRUE(archive.ReadArchiveInfo(out / "x.bck", &list, title));
   EXPECT_EQ(title, "");
   EXPECT_EQ(archive.FileCount, 2);
-  EXPECT_EQ(list, (std::vector<std::string>{textLines(text)[0], textLines(text)[1]}));
+  EXPECT_EQ(list, splitLines(text));
 
   ASSERT_TRUE(archive.Restore(out / "x.bck", out / "back"));
   EXPECT_EQ(archive.FilesDone, 2);
