@@ -28,6 +28,15 @@ namespace {
 
 void log(const std::string& line) { OutputDebugStringA(("Scrubwell: " + line + "\n").c_str()); }
 
+// Start-up phases with the milliseconds since the process started, for the debug log.
+void logPhase(const char* phase) {
+  FILETIME created, exited, kernel, user, now;
+  GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+  GetSystemTimeAsFileTime(&now);
+  auto v = [](FILETIME f) { return (static_cast<ULONGLONG>(f.dwHighDateTime) << 32) | f.dwLowDateTime; };
+  log(std::string(phase) + " at " + std::to_string((v(now) - v(created)) / 10000) + " ms");
+}
+
 void initCommonControls() {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_PROGRESS_CLASS | ICC_BAR_CLASSES |
                                            ICC_LISTVIEW_CLASSES};
@@ -91,11 +100,14 @@ int runProgram(const std::string& arg) {
     return 0;
   }
 
+  logPhase("prepared");
   auto windows = std::make_unique<AppWindows>();           // 9
   AppWindows& w = *windows;
   createWindows(w);                                        // 9, 10
+  logPhase("windows created");
   w.language.stepTimer.setEnabled(true);                   // 11
   waitUntil([&] { return w.language.stepDone(); });
+  logPhase("language step done");
   pumpMessages();                                          // 12
   if (quitRequested()) {  // the language step restarted the program
     ui::Window::destroyAll();
@@ -110,6 +122,7 @@ int runProgram(const std::string& arg) {
     ui::Window::destroyAll();
     return 0;
   }
+  logPhase("second phase done");
   w.splash.hide();                                         // 15
   w.results.updateTimer.onTimer = [] { updateTimerTick(); };
   w.results.updateTimer.setEnabled(true);                  // 16
