@@ -33,6 +33,7 @@ void TForm1::layout() {
   int listLeft = margin + 22;  // room for the class pictures
   if (!resultMode_) {
     place(searchJunk, margin, top, 140, buttonHeight);
+    place(closeButton, margin + 146, top, 100, buttonHeight);
     top += buttonHeight + margin;
     int frameHeight = driveFrameHeight_ + 8;
     place(driveFrame_, margin, top, 130, frameHeight);

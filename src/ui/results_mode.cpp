@@ -41,6 +41,7 @@ void TForm1::updateStatusLine(int64_t total, bool afterMarkEverything) {
 
 void TForm1::setSearchControlsVisible(bool visible) {
   searchJunk.setVisible(visible);
+  closeButton.setVisible(visible);
   driveFrame_.setVisible(visible);
   for (int i = 0; i < kDriveSlots; ++i) {
     driveLabels[i].setVisible(visible);

@@ -20,6 +20,7 @@ TForm1::TForm1()
       statusLine(IDC_RES_STATUSLINE),
       rows(IDC_RES_RESULTLIST),
       searchJunk(IDC_RES_SEARCH_JUNK),
+      closeButton(IDC_RES_CLOSE),
       remove(IDC_RES_REMOVE),
       markAll(IDC_RES_MARKALL),
       arrange(IDC_RES_ARRANGE),
@@ -36,7 +37,7 @@ TForm1::TForm1()
   }
   driveList.setVisible(false);
   bind({&driveList, &statusBar, &statusLine, &driveFrame_, &foundCaption_, &rows, &searchJunk,
-        &remove, &markAll, &arrange, &unmarkAll, &cancel});
+        &closeButton, &remove, &markAll, &arrange, &unmarkAll, &cancel});
   for (int i = 0; i < 20; ++i) {
     classPictures_[i].setId(IDC_RES_CLASSPIC1 + i);
     classPictures_[i].setVisible(false);
@@ -53,6 +54,7 @@ TForm1::TForm1()
   rows.onRowClick = [this](size_t i) { rowClicked(i); };
   rows.onRowHover = [this](int i) { rowHovered(i); };
   searchJunk.onClick = [this] { junkSearchLauncher(); };
+  closeButton.onClick = [this] { closeProgram(true); };
   markAll.onClick = [this] {
     playClick();
     markEverything(true);
@@ -96,6 +98,7 @@ void TForm1::applyTexts() {
   driveFrame_.setText(tr(5132));
   foundCaption_.setText(tr(5140));
   searchJunk.setText(tr(5110));
+  closeButton.setText(tr(5148));
   remove.setText(tr(5143));
   markAll.setText(tr(23));
   arrange.setText(tr(5145));

@@ -69,7 +69,7 @@ class TForm1 : public Window {
   StatusBar statusBar;
   Label statusLine;
   VirtualList rows;
-  Button searchJunk, remove, markAll, arrange, unmarkAll, cancel;
+  Button searchJunk, closeButton, remove, markAll, arrange, unmarkAll, cancel;
 
   Timer startupTimer{10, false};   // second start-up phase
   Timer updateTimer{100, false};   // automatic update check
