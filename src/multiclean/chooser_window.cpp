@@ -37,7 +37,7 @@ void ChooserWindow::applyTexts() {
                                      tr(5187), tr(5188), tr(5189), tr(5190), tr(5191),
                                      tr(5192), tr(5193), tr(5194), tr(5195)};
   for (int i = 0; i < kBoxes; ++i) boxes[i].setText(names[i]);
-  back_.setText(tr(5165));
+  back_.setText(tr(44));
   goOn_.setText(tr(5196));
 }
 

@@ -39,7 +39,7 @@ void OwnFolderWindow::applyTexts() {
   delete_.setText(tr(5202));
   deleteAll_.setText(tr(5203));
   find_.setText(tr(5204));
-  back_.setText(tr(5165));
+  back_.setText(tr(44));
 }
 
 }  // namespace scrubwell::ui

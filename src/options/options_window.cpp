@@ -91,9 +91,9 @@ void OptionsWindow::applyTexts() {
   backgroundCaption_.setText(tr(5160));
   iconCaption_.setText(tr(5161));
   languageCaption_.setText(tr(5162));
-  save_.setText(tr(5163));
-  restore_.setText(tr(5164));
-  back_.setText(tr(5165));
+  save_.setText(tr(57));
+  restore_.setText(tr(58));
+  back_.setText(tr(44));
 }
 
 }  // namespace scrubwell::ui
