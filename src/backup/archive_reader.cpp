@@ -9,8 +9,7 @@ namespace scrubwell {
 
 using archive::kBlockSize;
 
-ArchiveReader::ArchiveReader(ArchiveStream& in)
-    : in_(in), block_(kBlockSize), output_(kOutputBlocks * kBlockSize) {}
+ArchiveReader::ArchiveReader(ArchiveStream& in) : in_(in) {}
 
 ReadResult ArchiveReader::readInt32(int32_t& value) {
   uint8_t field[4];
@@ -47,6 +46,7 @@ ReadResult ArchiveReader::readRun(ArchiveStream* target, const AfterLength& afte
   if (!in_.readExact(marker, 4) || std::memcmp(marker, archive::kRunMarker, 4) != 0)
     return ReadResult::damaged;
   filled_ = 0;
+  if (target && output_.empty()) output_.resize(kOutputBlocks * kBlockSize);
   ReadResult result = readBlocks(target, afterLength);
   // What was unpacked before a stop or damage still reaches the target.
   if (target && filled_ > 0 && !target->write(output_.data(), filled_) &&
@@ -78,8 +78,9 @@ ReadResult ArchiveReader::readBlocks(ArchiveStream* target, const AfterLength& a
         if (!in_.readExact(to, size)) return ReadResult::damaged;
         written = size;
       } else {
-        if (!in_.readExact(block_.data(), size)) return ReadResult::damaged;
-        int32_t produced = decoder_.decode(block_.data(), size, to);
+        const uint8_t* block = in_.view(size);
+        if (!block) return ReadResult::damaged;
+        int32_t produced = decoder_.decode(block, size, to, output_.size() - filled_);
         if (produced < 0) return ReadResult::compressionFailed;
         written = static_cast<size_t>(produced);
       }

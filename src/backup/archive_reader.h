@@ -49,12 +49,11 @@ class ArchiveReader {
   ReadResult readRun(ArchiveStream* target, const AfterLength& afterLength);
 
  private:
-  static constexpr size_t kOutputBlocks = 16;
+  static constexpr size_t kOutputBlocks = 64;
   ReadResult readBlocks(ArchiveStream* target, const AfterLength& afterLength);
 
   BufferedReader in_;
   BlockDecoder decoder_;
-  std::vector<uint8_t> block_;
   std::vector<uint8_t> output_;
   size_t filled_ = 0;  // unpacked bytes in output_ not yet written to the target
 };

@@ -1,4 +1,4 @@
-// The in-memory archive stream and the exact-read helper every stream shares.
+// The in-memory archive stream, the exact-read helper every stream shares and buffered reading.
 #include "backup/archive_stream.h"
 
 #include <algorithm>
@@ -39,23 +39,35 @@ bool MemoryStream::seek(int64_t position) {
   return true;
 }
 
-BufferedReader::BufferedReader(ArchiveStream& in, size_t bufferSize)
-    : in_(&in), buffer_(bufferSize) {}
+BufferedReader::BufferedReader(ArchiveStream& in, size_t maxBuffer) : in_(&in), max_(maxBuffer) {}
 
 void BufferedReader::switchTo(ArchiveStream& in) {
   at_ = end_ = 0;
   in_ = &in;
 }
 
+bool BufferedReader::fill(size_t count) {
+  if (end_ - at_ >= count) return true;
+  if (end_ > at_) std::memmove(buffer_.data(), buffer_.data() + at_, end_ - at_);
+  end_ -= at_;
+  at_ = 0;
+  // Small first reads for a header, doubling up to the full size for a long run of blocks.
+  size_t size = std::min(max_, std::max({count, buffer_.size() * 2, size_t{4096}}));
+  if (buffer_.size() < size) buffer_.resize(size);
+  while (end_ < count) {
+    int64_t n = in_->read(buffer_.data() + end_, buffer_.size() - end_);
+    if (n <= 0) return false;
+    end_ += static_cast<size_t>(n);
+  }
+  return true;
+}
+
 bool BufferedReader::readExact(void* buffer, size_t count) {
   auto* to = static_cast<uint8_t*>(buffer);
   while (count > 0) {
     if (at_ == end_) {
-      if (count >= buffer_.size()) return in_->readExact(to, count);
-      int64_t n = in_->read(buffer_.data(), buffer_.size());
-      if (n <= 0) return false;
-      at_ = 0;
-      end_ = static_cast<size_t>(n);
+      if (count >= max_) return in_->readExact(to, count);
+      if (!fill(1)) return false;
     }
     size_t n = std::min(count, end_ - at_);
     std::memcpy(to, buffer_.data() + at_, n);
@@ -64,6 +76,13 @@ bool BufferedReader::readExact(void* buffer, size_t count) {
     count -= n;
   }
   return true;
+}
+
+const uint8_t* BufferedReader::view(size_t count) {
+  if (count > max_ || !fill(count)) return nullptr;
+  const uint8_t* data = buffer_.data() + at_;
+  at_ += count;
+  return data;
 }
 
 bool BufferedReader::skip(int64_t count) {

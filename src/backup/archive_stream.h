@@ -50,11 +50,12 @@ class MemoryStream final : public ArchiveStream {
 };
 
 // Reads a stream through a buffer, so that the many small fields of an archive cost one read of
-// the stream per buffer instead of one each. The stream's own position runs ahead of what was
+// the stream per buffer instead of one each. Reads start small and grow, so reading just a
+// header stays cheap. The stream's own position runs ahead of what was
 // consumed until release() (or the destructor) puts it back.
 class BufferedReader {
  public:
-  explicit BufferedReader(ArchiveStream& in, size_t bufferSize = 65536);
+  explicit BufferedReader(ArchiveStream& in, size_t maxBuffer = 262144);
   ~BufferedReader() { release(); }
   BufferedReader(const BufferedReader&) = delete;
   BufferedReader& operator=(const BufferedReader&) = delete;
@@ -62,6 +63,9 @@ class BufferedReader {
   // Continues on another stream; what was read ahead of the current one is dropped.
   void switchTo(ArchiveStream& in);
   bool readExact(void* buffer, size_t count);
+  // The next `count` bytes (at most maxBuffer) in place, consumed; null when fewer remain.
+  // Valid until the next call.
+  const uint8_t* view(size_t count);
   // Passes over `count` bytes; false when fewer remain.
   bool skip(int64_t count);
   int64_t remaining() const;
@@ -69,7 +73,11 @@ class BufferedReader {
   void release();
 
  private:
+  // Makes at least `count` (at most max_) bytes available in the buffer.
+  bool fill(size_t count);
+
   ArchiveStream* in_;
+  size_t max_;
   std::vector<uint8_t> buffer_;
   size_t at_ = 0;
   size_t end_ = 0;

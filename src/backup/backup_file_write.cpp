@@ -21,6 +21,17 @@ struct TemporaryFile {
   }
 };
 
+// Saves `text` in a new unique "FID" file of the user's temporary folder.
+bool saveInTemporaryFile(const std::string& text, TemporaryFile& file) {
+  char folder[256];
+  char name[MAX_PATH];
+  DWORD n = GetTempPathA(sizeof folder, folder);
+  if (n == 0 || n >= sizeof folder || GetTempFileNameA(folder, "FID", 0, name) == 0) return false;
+  file.path = name;
+  FileStream out;
+  return out.create(file.path) && out.write(text.data(), text.size());
+}
+
 }  // namespace
 
 std::string TBackupFile::measureFiles(const std::vector<std::string>& files, int64_t& total) {
@@ -65,19 +76,10 @@ bool TBackupFile::Backup(const std::vector<std::string>& FileList, const std::st
   TemporaryFile idFile;
   bool listed = false;
   if (ContinueFlag && SaveFileID) {
-    char folder[256];
-    char name[MAX_PATH];
-    DWORD n = GetTempPathA(sizeof folder, folder);
-    FileStream out;
-    if (n > 0 && n < sizeof folder && GetTempFileNameA(folder, "FID", 0, name) != 0) {
-      idFile.path = name;
-      if (out.create(idFile.path) && out.write(idText.data(), idText.size())) {
-        items.insert(items.begin(), idFile.path);
-        listed = true;
-        total += static_cast<int64_t>(idText.size());
-      } else {
-        fail(archive::kCannotCreateFileIdList);
-      }
+    if (saveInTemporaryFile(idText, idFile)) {
+      items.insert(items.begin(), idFile.path);
+      listed = true;
+      total += static_cast<int64_t>(idText.size());
     } else {
       fail(archive::kCannotCreateFileIdList);
     }

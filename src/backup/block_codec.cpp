@@ -1,8 +1,6 @@
 // Single-block zlib compression and decompression with one reusable stream per direction.
 #include "backup/block_codec.h"
 
-#include "backup/archive_format.h"
-
 namespace scrubwell {
 
 BlockEncoder::BlockEncoder(int zlibLevel) : level_(zlibLevel) {}
@@ -38,7 +36,7 @@ BlockDecoder::~BlockDecoder() {
   if (started_) inflateEnd(&stream_);
 }
 
-int32_t BlockDecoder::decode(const uint8_t* block, size_t size, uint8_t* out) {
+int32_t BlockDecoder::decode(const uint8_t* block, size_t size, uint8_t* out, size_t room) {
   if (!started_) {
     stream_ = z_stream{};
     if (inflateInit2(&stream_, 15) != Z_OK) return -1;
@@ -49,12 +47,13 @@ int32_t BlockDecoder::decode(const uint8_t* block, size_t size, uint8_t* out) {
   stream_.next_in = const_cast<Bytef*>(block);
   stream_.avail_in = static_cast<uInt>(size);
   stream_.next_out = out;
-  stream_.avail_out = static_cast<uInt>(archive::kBlockSize);
+  stream_.avail_out = static_cast<uInt>(room);
   // Anything but one whole stream that ends with the block (an unfinished stream, more output
   // than one block, bytes after the end) is damage. The whole block is at hand, so Z_FINISH
   // spares zlib keeping a copy of the output as its window.
   if (inflate(&stream_, Z_FINISH) != Z_STREAM_END || stream_.avail_in != 0) return -1;
-  return static_cast<int32_t>(archive::kBlockSize - stream_.avail_out);
+  size_t produced = room - stream_.avail_out;
+  return produced <= archive::kBlockSize ? static_cast<int32_t>(produced) : -1;
 }
 
 }  // namespace scrubwell

@@ -8,6 +8,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "backup/archive_format.h"
+
 namespace scrubwell {
 
 class BlockEncoder {
@@ -35,9 +37,11 @@ class BlockDecoder {
   BlockDecoder(const BlockDecoder&) = delete;
   BlockDecoder& operator=(const BlockDecoder&) = delete;
 
-  // Inflates the complete zlib stream `block` into `out` (16384 bytes of room). Returns the
-  // bytes produced, or -1 when the data is not exactly one stream that fits `out`.
-  int32_t decode(const uint8_t* block, size_t size, uint8_t* out);
+  // Inflates the complete zlib stream `block` into `out`, which has `room` bytes (at least
+  // 16384; more lets zlib keep to its fast loop up to the block's end). Returns the bytes
+  // produced, or -1 when the data is not exactly one stream of at most 16384 bytes.
+  int32_t decode(const uint8_t* block, size_t size, uint8_t* out,
+                 size_t room = archive::kBlockSize);
 
  private:
   z_stream stream_{};

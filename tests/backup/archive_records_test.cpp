@@ -2,6 +2,7 @@
 // boundaries, spanning cuts, sources that shrink or fail, and damaged input of every kind.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
 
@@ -376,4 +377,41 @@ TEST(ArchiveReader, LeavesItsStreamRightAfterTheLastRecordRead) {
     EXPECT_EQ(in.position(), static_cast<int64_t>(whole.size())) << "read ahead";
   }
   EXPECT_EQ(in.position(), 4 + 5 + 4 + 4 + 4 + 8);
+}
+
+TEST(BufferedReader, DeliversExactBytesOverShortReadsAndPutsTheStreamBack) {
+  // Hands out at most 3 bytes per read, as a slow stream may.
+  class Trickle final : public ArchiveStream {
+   public:
+    explicit Trickle(Bytes b) : inner_(std::move(b)) {}
+    int64_t read(void* b, size_t n) override { return inner_.read(b, std::min<size_t>(n, 3)); }
+    bool write(const void*, size_t) override { return false; }
+    bool seek(int64_t p) override { return inner_.seek(p); }
+    int64_t position() const override { return inner_.position(); }
+    int64_t size() const override { return inner_.size(); }
+
+   private:
+    MemoryStream inner_;
+  };
+  Bytes data = test::randomBytes(100000, 5);
+  Trickle in(data);
+  {
+    BufferedReader reader(in, 8192);
+    Bytes got(10);
+    ASSERT_TRUE(reader.readExact(got.data(), 10));
+    EXPECT_TRUE(std::equal(got.begin(), got.end(), data.begin()));
+    const uint8_t* view = reader.view(8000);  // more than the first, small read brought in
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(std::equal(view, view + 8000, data.begin() + 10));
+    EXPECT_EQ(reader.view(8193), nullptr) << "never more than the buffer";
+    ASSERT_TRUE(reader.skip(50000));
+    got.resize(20000);  // larger than the buffer: read straight from the stream
+    ASSERT_TRUE(reader.readExact(got.data(), got.size()));
+    EXPECT_TRUE(std::equal(got.begin(), got.end(), data.begin() + 58010));
+    EXPECT_EQ(reader.remaining(), 100000 - 78010);
+    EXPECT_FALSE(reader.skip(100000));
+    ASSERT_TRUE(reader.readExact(got.data(), 5));
+    EXPECT_EQ(got[0], data[78010]);
+  }
+  EXPECT_EQ(in.position(), 78015);
 }

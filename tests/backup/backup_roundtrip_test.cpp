@@ -45,8 +45,11 @@ TEST_F(BackupFileTest, RoundTripsSizesAroundBlocksAtEveryLevelWithDates) {
     ASSERT_TRUE(archive.Backup({src / "*.*"}, name));
     EXPECT_EQ(archive.FilesDone, int32_t(files.size()));
     EXPECT_EQ(archive.FileCount, int32_t(files.size()));
-    if (level == clNone) EXPECT_GT(archive.ArchiveBytes, archive.TotalBytes);
-    if (level == clMax) EXPECT_LT(archive.ArchiveBytes, archive.TotalBytes * 3 / 4);
+    if (level == clNone) {
+      EXPECT_GT(archive.ArchiveBytes, archive.TotalBytes);
+    } else if (level == clMax) {
+      EXPECT_LT(archive.ArchiveBytes, archive.TotalBytes * 3 / 4);
+    }
 
     ScratchFolder dest('D', "dest");
     ASSERT_TRUE(archive.Restore(name, dest.path()));

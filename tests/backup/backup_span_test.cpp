@@ -42,7 +42,9 @@ TEST_F(SpannedBackupTest, ContinuesInNumberedFilesAndRestoresTheWholeSet) {
     std::string name = disk == 1 ? out / "x.bck" : archive::diskFileName(out / "x.bck", disk);
     std::string bytes = readFile(name);
     EXPECT_LE(bytes.size(), size_t(kMaxSize)) << name;
-    if (disk > 1) EXPECT_EQ(bytes.substr(0, 4), kRunMarkerText) << name;
+    if (disk > 1) {
+      EXPECT_EQ(bytes.substr(0, 4), kRunMarkerText) << name;
+    }
     if (disk < last) {
       EXPECT_EQ(bytes.substr(bytes.size() - 16),
                 std::string("\x0c\0\0\0", 4) + archive::spanRecordName(disk + 1))

@@ -100,6 +100,9 @@ TEST(BlockDecoder, InflatesFullBlocksAndRejectsEverythingElse) {
   Bytes tooLong = freshDeflate(Bytes(kBlockSize + 1, 0), 9, &result);
   ASSERT_EQ(result, Z_STREAM_END);
   EXPECT_EQ(decoder.decode(tooLong.data(), tooLong.size(), out.data()), -1);
+  Bytes roomy(4 * kBlockSize);
+  EXPECT_EQ(decoder.decode(tooLong.data(), tooLong.size(), roomy.data(), roomy.size()), -1)
+      << "more room in the buffer does not make a longer block acceptable";
 
   EXPECT_EQ(decoder.decode(stream.data(), stream.size() - 1, out.data()), -1) << "cut short";
   Bytes trailing = stream;
