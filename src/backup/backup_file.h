@@ -63,13 +63,15 @@ class TBackupFile {
   // file of that name, or to OutStream when ArchiveName is ":STREAM". True only when every
   // collected file was stored and the end marker was written.
   bool Backup(const std::vector<std::string>& FileList, const std::string& ArchiveName);
-  // Extracts an archive (from InStream for ":STREAM") to the stored paths, or below DestDir.
-  // False at once, without a report, when the archive does not exist. Entries whose stored name
-  // is not a plain absolute path are never written: they are skipped and counted in UnsafeNames.
+  // Extracts an archive (from InStream, at its current position, for ":STREAM") to the stored
+  // paths, or below DestDir. False at once, without a report, when the archive does not exist.
+  // Entries whose stored name is not a plain absolute path are never written: they are skipped
+  // and counted in UnsafeNames.
   bool Restore(const std::string& ArchiveName, const std::string& DestDir);
-  // Reads the header into TotalBytes and FileCount and returns the title; when FileList is
-  // given and the archive starts with the file-ID list, FileList is replaced by its lines.
-  // False (and Title empty) when the archive is missing or could not be read.
+  // Reads the header (of InStream, at its current position, for ":STREAM") into TotalBytes and
+  // FileCount and returns the title; when FileList is given and the archive starts with the
+  // file-ID list, FileList is replaced by its lines. False (and Title empty) when the archive is
+  // missing or could not be read.
   bool ReadArchiveInfo(const std::string& ArchiveName, std::vector<std::string>* FileList,
                        std::string& Title);
   // Sends the message of Code to OnError, or shows it in an error message box without one.
