@@ -28,8 +28,7 @@ static double timeToWindow(const std::string& exe, int control) {
 int main() {
   std::string exe = installProgram() + "Scrubwell.exe";
   std::printf("first start to the language window: %.0f ms\n", timeToWindow(exe, IDC_LNG_LIST));
-  writeFile(programDataFolder() + "Scrubwell.cho", "0");
-  writeFile(programDataFolder() + "Scrubwell.ini", "[Language]\r\nselected=0\r\n");
+  languageChosenWithSettings("[Language]\r\nselected=0\r\n");
   for (int i = 0; i < 3; ++i)
     std::printf("start to the main window, run %d: %.0f ms\n", i + 1,
                 timeToWindow(exe, IDC_MAIN_SIDE1));

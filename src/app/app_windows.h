@@ -4,13 +4,17 @@
 #include "multiclean/chooser_window.h"
 #include "multiclean/own_folder_window.h"
 #include "options/options_window.h"
+#include "ui/backup_progress_window.h"
 #include "ui/backup_window.h"
+#include "ui/deletion_progress_window.h"
+#include "ui/information_window.h"
 #include "ui/language_window.h"
 #include "ui/main_window.h"
 #include "ui/message_window.h"
 #include "ui/results_window.h"
 #include "ui/search_progress_window.h"
 #include "ui/splash_window.h"
+#include "ui/status_report_window.h"
 
 namespace scrubwell {
 
@@ -25,6 +29,10 @@ struct AppWindows {
   ui::LanguageWindow language;
   ui::SearchProgressWindow searchProgress;
   ui::MessageWindow message;
+  ui::StatusReportWindow report;
+  ui::InformationWindow information;
+  ui::DeletionProgressWindow deleting;
+  ui::BackupProgressWindow backupProgress;
 
   AppWindows();
   ~AppWindows();

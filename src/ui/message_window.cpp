@@ -1,14 +1,21 @@
 // The message window.
 #include "ui/message_window.h"
 
+#include <vector>
+
+#include "app/text_lines.h"
 #include "app/texts.h"
 #include "progress_windows_res.h"
 #include "ui/sounds.h"
 
 namespace scrubwell::ui {
 
-MessageWindow::MessageWindow() : Window("message", IDD_MESSAGE), text(IDC_MSG_TEXT), ok_(IDC_MSG_OK) {
-  bind({&text, &ok_});
+MessageWindow::MessageWindow() : Window("message", IDD_MESSAGE), ok_(IDC_MSG_OK) {
+  for (int i = 0; i < 3; ++i) {
+    lines[i].setId(IDC_MSG_LINE1 + i);
+    bind(lines[i]);
+  }
+  bind(ok_);
   ok_.onClick = [this] {
     playClick();
     endModal(IDOK);
@@ -17,19 +24,19 @@ MessageWindow::MessageWindow() : Window("message", IDD_MESSAGE), text(IDC_MSG_TE
 
 void MessageWindow::applyTexts() { setCaption(tr(1)); }
 
-void MessageWindow::showMessage(const std::string& message) {
-  // Language texts join their lines with CR alone; a static control wants CR LF.
-  std::string shown;
-  for (size_t i = 0; i < message.size(); ++i) {
-    char c = message[i];
-    if (c == '\r' || c == '\n') {
-      shown += "\r\n";
-      if (c == '\r' && i + 1 < message.size() && message[i + 1] == '\n') ++i;
-    } else {
-      shown += c;
-    }
-  }
-  text.setText(shown);
+void MessageWindow::showMessage(const std::string& first, const std::string& second,
+                                const std::string& third) {
+  // A language text joins its lines with CR; each of its lines takes a label of its own.
+  std::vector<std::string> all;
+  auto add = [&all](const std::string& text) {
+    std::vector<std::string> lines = splitLines(text);
+    if (lines.empty()) lines.push_back("");
+    all.insert(all.end(), lines.begin(), lines.end());
+  };
+  add(first);
+  if (!second.empty() || !third.empty()) add(second);
+  if (!third.empty()) add(third);
+  for (size_t i = 0; i < 3; ++i) lines[i].setText(i < all.size() ? all[i] : "");
   showModal();
 }
 

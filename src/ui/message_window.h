@@ -1,6 +1,8 @@
-// The message window: one text and "OK", shown modally by the clean-ups for short news such as
-// "nothing was found".
+// The message window: three lines of text and "OK", shown modally for short news such as
+// "nothing was found" or "the report was saved".
 #pragma once
+#include <array>
+
 #include "ui/framework/window.h"
 
 namespace scrubwell::ui {
@@ -9,10 +11,12 @@ class MessageWindow : public Window {
  public:
   MessageWindow();
   void applyTexts() override;
-  // Puts `text` into the window (line feeds start new lines) and shows it modally.
-  void showMessage(const std::string& text);
+  // Sets the three lines and shows the window modally. A line that holds several lines (a
+  // language text) fills the following labels too.
+  void showMessage(const std::string& first, const std::string& second = {},
+                   const std::string& third = {});
 
-  Label text;
+  std::array<Label, 3> lines;
 
  private:
   Button ok_;

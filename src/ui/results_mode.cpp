@@ -133,6 +133,15 @@ void TForm1::showHint(const std::string& text) {
   SetTimer(hwnd(), 1, 3000, nullptr);
 }
 
+void TForm1::hideHint() {
+  if (!hint_) return;
+  KillTimer(hwnd(), 1);
+  TOOLINFOA ti{};
+  ti.cbSize = sizeof ti;
+  ti.hwnd = hwnd();
+  SendMessageA(hint_, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&ti));
+}
+
 void TForm1::arrangeEntries() {
   results_.arrange();
   rows.refresh();
@@ -144,6 +153,7 @@ void TForm1::cancelProcess() {
   rebuildDisplayList();
   leaveResultMode();
   refreshClassPictures();
+  reportOpen_ = false;
 }
 
 void TForm1::refreshClassPictures() {
@@ -198,12 +208,8 @@ INT_PTR TForm1::onMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) {
       }
       break;
     case WM_TIMER:
-      if (wp == 1 && hint_) {
-        KillTimer(hwnd(), 1);
-        TOOLINFOA ti{};
-        ti.cbSize = sizeof ti;
-        ti.hwnd = hwnd();
-        SendMessageA(hint_, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&ti));
+      if (wp == 1) {
+        hideHint();
         handled = true;
       }
       break;

@@ -54,6 +54,10 @@ class TForm1 : public Window {
   void hideWindow();
   bool windowVisible() const;
 
+  // The status report of a run is open (set by the report, cleared by "back" and "cancel").
+  bool reportOpen() const { return reportOpen_; }
+  void setReportOpen(bool open) { reportOpen_ = open; }
+
   // --- clean-ups
   // "Search f. G.": walks the chosen drives for the file masks and shows what it found.
   void junkSearchLauncher();
@@ -85,6 +89,7 @@ class TForm1 : public Window {
   void updateStatusLine(int64_t total, bool afterMarkEverything);
   void setSearchControlsVisible(bool visible);
   void showHint(const std::string& text);
+  void hideHint();
 
   Label driveFrame_, foundCaption_;
   std::array<Picture, 20> classPictures_;
@@ -92,6 +97,7 @@ class TForm1 : public Window {
   DoneMarks doneMarks_;
   ResultList results_;
   bool resultMode_ = false;
+  bool reportOpen_ = false;
   int lastHovered_ = -1;
   int driveFrameHeight_ = 21;
   HFONT fixedFont_ = nullptr;

@@ -14,12 +14,9 @@ using namespace scrubwell::test;
 
 TEST(JunkSearch, FindsTheJunkOfTheChosenDriveInTheRealWindow) {
   std::string exe = installProgram() + "Scrubwell.exe";
-  const std::string data = programDataFolder();
-  ASSERT_TRUE(writeFile(data + "Scrubwell.cho", "0"));
-  ASSERT_TRUE(writeFile(data + "Scrubwell.ini",
-                        "[Markierte Laufwerke]\r\nLw1=D\r\nAnzahl=1\r\n"
-                        "[Suchausnahmen]\r\nMaske1=Win.bak\r\nAnzahl=1\r\n"
-                        "[Markiert]\r\nBox6=0\r\nBox7=0\r\n[Language]\r\nselected=0\r\n"));
+  ASSERT_TRUE(languageChosenWithSettings("[Markierte Laufwerke]\r\nLw1=D\r\nAnzahl=1\r\n"
+                                         "[Suchausnahmen]\r\nMaske1=Win.bak\r\nAnzahl=1\r\n"
+                                         "[Markiert]\r\nBox6=0\r\nBox7=0\r\n"));
   ScratchFolder dir('D', "junk");
   ASSERT_TRUE(writeFile(dir / "setup.tmp", std::string(3000, 'x')));
   ASSERT_TRUE(writeFile(dir / "docs\\letter.bak", std::string(20000, 'x')));

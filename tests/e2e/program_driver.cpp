@@ -59,6 +59,11 @@ std::string programDataFolder() {
   return std::string(local) + "\\Korvantis\\Scrubwell\\";
 }
 
+bool languageChosenWithSettings(const std::string& ini) {
+  return writeFile(programDataFolder() + "Scrubwell.cho", "0") &&
+         writeFile(programDataFolder() + "Scrubwell.ini", ini);
+}
+
 RunningProgram::RunningProgram(const std::string& exe, const std::string& arguments) {
   std::string cmd = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
   std::string dir = exe.substr(0, exe.find_last_of('\\'));

@@ -14,6 +14,9 @@ std::string installProgram();
 
 // The per-user data folder the program uses in this prefix.
 std::string programDataFolder();
+// Makes the next start a later one: the language marker and this settings file (INI text) in
+// the data folder. Returns false when they could not be written.
+bool languageChosenWithSettings(const std::string& ini);
 
 class RunningProgram {
  public:

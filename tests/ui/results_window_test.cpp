@@ -7,25 +7,20 @@
 #include "app/app_windows.h"
 #include "app/texts.h"
 #include "scan/cancel_flag.h"
-#include "support/fake_seams.h"
 #include "support/scratch.h"
+#include "ui/test_program.h"
 
 using namespace scrubwell;
 
 namespace {
 
-// The windows with the drive offer of a computer with only drive D:.
-struct Program {
-  test::ScopedSeams seams;
-  AppWindows w;
-  Program() {
-    appState() = AppState{};
+// The windows with the drive offer of a computer with only drive D:, which is chosen.
+struct Program : test::TestProgram {
+  Program()
+      : TestProgram("[31]\r\nFile\r\n[155]\r\nfiles, size:\r\n[241]\r\nNothing found.\r\n") {
     w.results.offerDrives(offerDrives({{'D', DriveType::fixed}}));
     w.results.driveChecks[0].setChecked(true);
-    translation().loadFromText("[0]\r\nENGLISH\r\n[31]\r\nFile\r\n[155]\r\nfiles, size:\r\n"
-                               "[241]\r\nNothing found.\r\n[END]\r\n");
   }
-  ~Program() { translation().clear(); }
 };
 
 }  // namespace
@@ -79,7 +74,7 @@ TEST(ResultsWindow, NothingFoundShowsTheMessageAndReturnsToSearchMode) {
   p.w.results.junkSearchLauncher();
   ASSERT_EQ(p.seams.prompts.countOf("modal"), 1);
   EXPECT_EQ(p.seams.prompts.asked()[0].text, "message");
-  EXPECT_EQ(p.w.message.text.text(), "Nothing found.");
+  EXPECT_EQ(p.w.message.lines[0].text(), "Nothing found.");
   EXPECT_FALSE(p.w.results.resultMode());
   EXPECT_EQ(p.w.results.height(), height) << "the result-mode height change is undone";
   EXPECT_TRUE(p.w.results.doneMark(1));

@@ -3,6 +3,8 @@
 
 #include <commctrl.h>
 
+#include "app/text_lines.h"
+
 namespace scrubwell::ui {
 
 void Control::setText(const std::string& t) {
@@ -201,23 +203,7 @@ void Memo::addLine(const std::string& line) {
 
 void Memo::clear() { setLines({}); }
 
-void Memo::setTextLines(const std::string& text) {
-  // Language texts join their lines with CR; other texts may use LF or CR LF.
-  std::vector<std::string> lines;
-  std::string cur;
-  for (size_t i = 0; i < text.size(); ++i) {
-    char c = text[i];
-    if (c == '\r' || c == '\n') {
-      lines.push_back(cur);
-      cur.clear();
-      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    } else {
-      cur += c;
-    }
-  }
-  lines.push_back(cur);
-  setLines(std::move(lines));
-}
+void Memo::setTextLines(const std::string& text) { setLines(splitLines(text)); }
 
 void Memo::syncToNative() {
   std::string all;
@@ -231,14 +217,26 @@ void Memo::syncToNative() {
 }
 
 void ProgressBar::setPosition(int p) {
-  position_ = p < 0 ? 0 : p > 100 ? 100 : p;
+  position_ = p < 0 ? 0 : p > maximum_ ? maximum_ : p;
   if (live()) SendMessageA(hwnd(), PBM_SETPOS, position_, 0);
+}
+
+void ProgressBar::setMaximum(int m) {
+  maximum_ = m > 0 ? m : 1;
+  if (position_ > maximum_) position_ = maximum_;
+  if (live()) syncToNative();
+}
+
+void ProgressBar::setRunning(bool running) {
+  running_ = running;
+  if (live()) SendMessageA(hwnd(), PBM_SETMARQUEE, running_, 40);
 }
 
 void ProgressBar::syncToNative() {
   Control::syncToNative();
-  SendMessageA(hwnd(), PBM_SETRANGE, 0, MAKELPARAM(0, 100));
+  SendMessageA(hwnd(), PBM_SETRANGE32, 0, maximum_);
   SendMessageA(hwnd(), PBM_SETPOS, position_, 0);
+  SendMessageA(hwnd(), PBM_SETMARQUEE, running_, 40);
 }
 
 void Picture::setImage(int resourceId) {

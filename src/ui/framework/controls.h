@@ -157,13 +157,19 @@ class ProgressBar : public Control {
  public:
   using Control::Control;
   int position() const { return position_; }
-  void setPosition(int p);  // 0..100
+  void setPosition(int p);  // 0..maximum
+  int maximum() const { return maximum_; }
+  void setMaximum(int m);   // 100 unless a run sets another
+  // A running animation instead of a position (marquee).
+  void setRunning(bool running);
 
  protected:
   void syncToNative() override;
 
  private:
   int position_ = 0;
+  int maximum_ = 100;
+  bool running_ = false;
 };
 
 // A picture box showing one of the program's icons or bitmaps by resource id (0: nothing).

@@ -1,0 +1,52 @@
+// The information window.
+#include "ui/information_window.h"
+
+#include "app/app_windows.h"
+#include "app/texts.h"
+#include "report_windows_res.h"
+#include "ui/sounds.h"
+
+namespace scrubwell::ui {
+
+InformationWindow::InformationWindow()
+    : Window("information", IDD_INFORMATION),
+      freedSpace(IDC_INF_FREED),
+      line1_(IDC_INF_LINE1),
+      line2_(IDC_INF_LINE2),
+      back_(IDC_INF_BACK) {
+  freedSpace.setVisible(false);
+  bind({&freedSpace, &line1_, &line2_, &back_});
+  back_.onClick = [this] {
+    playClick();
+    back();
+  };
+}
+
+void InformationWindow::applyTexts() {
+  setCaption(tr(5225));
+  line1_.setText(tr(5226));
+  line2_.setText(tr(5227));
+  freedSpace.setText(tr(173));
+  back_.setText(tr(44));
+}
+
+void InformationWindow::showFreedSpace(const std::string& text) {
+  freedSpace.setText(text);
+  freedSpace.setVisible(true);
+}
+
+void InformationWindow::showInformation() {
+  show();
+  playFinish();
+}
+
+void InformationWindow::back() {
+  freedSpace.setText(tr(173));
+  freedSpace.setVisible(false);
+  hide();
+  TForm1& results = appWindows().results;
+  if (!results.windowVisible()) results.showWindow();
+  results.setReportOpen(false);
+}
+
+}  // namespace scrubwell::ui
