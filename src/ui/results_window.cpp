@@ -45,8 +45,6 @@ TForm1::TForm1()
   }
   statusBar.setPanels({std::string("Scrubwell ") + kVersionText, ""});
   for (Button* b : {&remove, &markAll, &arrange, &unmarkAll, &cancel}) b->setVisible(false);
-  // Removing marked entries comes with the backup points it writes first.
-  remove.setEnabled(false);
 
   rows.rowCount = [this] { return results_.rowCount(); };
   rows.rowText = [this](size_t i) { return results_.rowText(i); };
@@ -54,6 +52,7 @@ TForm1::TForm1()
   rows.onRowClick = [this](size_t i) { rowClicked(i); };
   rows.onRowHover = [this](int i) { rowHovered(i); };
   searchJunk.onClick = [this] { junkSearchLauncher(); };
+  remove.onClick = [this] { removeMarked(); };
   closeButton.onClick = [this] { closeProgram(true); };
   markAll.onClick = [this] {
     playClick();

@@ -59,6 +59,8 @@ class TForm1 : public Window {
   void setReportOpen(bool open) { reportOpen_ = open; }
 
   // --- clean-ups
+  // "remove": backs up (or recycles) and deletes the marked entries and shows the status report.
+  void removeMarked();
   // "Search f. G.": walks the chosen drives for the file masks and shows what it found.
   void junkSearchLauncher();
   void runJunkSearchWalk();

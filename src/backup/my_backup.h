@@ -1,0 +1,58 @@
+// `MyBackup`: what goes into one backup point (an archive "n.bck" in the backup folder), written
+// with fixed archive settings, and the restore of a chosen subset of a point's files.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "backup/backup_file.h"
+#include "backup/backup_progress.h"
+
+namespace scrubwell {
+
+class MyBackup {
+ public:
+  // A single file larger than this is never stored; its clean-up deletes it without a backup.
+  static constexpr int64_t kMaxFileSize = 157286400;
+
+  MyBackup();
+  MyBackup(const MyBackup&) = delete;
+  MyBackup& operator=(const MyBackup&) = delete;
+
+  // Where the archive's progress is shown; with `show` the bar starts at 0 and the label empty.
+  void SetProgressControls(BackupProgress* progress, bool show);
+  // Stores `path` later when it is a file that can be opened for reading and is at most
+  // kMaxFileSize bytes; otherwise nothing happens.
+  void AddFile(const std::string& path);
+  // Every file of `folder` (ending with "\") and of its subfolders.
+  void AddFolderTree(const std::string& folder);
+  // Writes the point; false (and nothing written) when nothing was added, or when the archive
+  // failed (it has shown its error message then).
+  bool CreatePoint(const std::string& archiveName);
+  // The same for the registry export "C:\Registrybackup_1.reg", titled as a registry point.
+  bool CreateRegistryPoint(const std::string& archiveName);
+  // Brings back, with RestorePoint, only the files added here (compared trimmed, upper-cased).
+  void AddRestoreFile(const std::string& path);
+  bool RestorePoint(const std::string& archiveName);
+
+  const std::vector<std::string>& storeList() const { return storeList_; }
+  TBackupFile& archive() { return archive_; }
+
+ private:
+  bool writePoint(const std::string& archiveName, const std::string& title);
+
+  TBackupFile archive_;
+  BackupProgress* progress_ = nullptr;
+  bool showProgress_ = false;
+  std::vector<std::string> storeList_;
+  std::vector<std::string> restoreList_;
+};
+
+// The name of a new point: one past the highest existing backup folder + n + ".bck" (n = 1 to
+// 1000), 1 after 1000. Without a folder, the program's backup folder.
+std::string NextPointName();
+std::string NextPointName(const std::string& backupFolder);
+// The title of a point: the local date and time in the user's short date and long time format.
+std::string pointTitle();
+
+}  // namespace scrubwell
