@@ -2,6 +2,7 @@
 // chosen subset, and the protocol of backing up before deleting.
 #include <gtest/gtest.h>
 
+#include "app/texts.h"
 #include "backup/backup_protocol.h"
 #include "backup/my_backup.h"
 #include "support/fake_seams.h"
@@ -101,6 +102,28 @@ TEST(BackupPoints, RestoreBringsBackOnlyTheChosenFilesByteForByte) {
   }
   EXPECT_FALSE(test::fileExists(dir / "sub\\b.dat"));
   (void)bContent;
+}
+
+TEST(BackupPoints, ARegistryPointHoldsTheExportAndSaysSoInItsTitle) {
+  test::ScopedSeams seams;
+  translation().loadFromText("[0]\r\nENGLISH\r\n[250]\r\nregistry clean-up\r\n[END]\r\n");
+  test::ScratchFolder dir('D');
+  ASSERT_TRUE(test::writeFile("C:\\Registrybackup_1.reg", "REGEDIT4\r\n"));
+  {
+    MyBackup b;
+    ASSERT_TRUE(b.CreateRegistryPoint(dir / "1.bck"));
+  }
+  TBackupFile reader;
+  std::vector<std::string> list;
+  std::string title;
+  ASSERT_TRUE(reader.ReadArchiveInfo(dir / "1.bck", &list, title));
+  EXPECT_EQ(title, pointTitle() + " (registry clean-up)");
+  EXPECT_EQ(reader.FileCount, 1);
+  std::string all;
+  for (const auto& l : list) all += l;
+  EXPECT_NE(all.find("c:\\registrybackup_1.reg"), std::string::npos) << all;
+  DeleteFileA("C:\\Registrybackup_1.reg");
+  translation().clear();
 }
 
 TEST(BackupProtocol, WritesThePointAndAllowsTheDeletion) {

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "backup/backup_file.h"
+#include "backup/my_backup.h"
 #include "scan/removal.h"
 #include "scan/system_result_list.h"
 #include "support/fake_seams.h"
@@ -98,6 +99,24 @@ TEST(Removal, BacksUpThenDeletesAndLeavesTooLargeFilesOutOfThePoint) {
   EXPECT_NE(listed.find("a.tmp"), std::string::npos) << listed;
   EXPECT_NE(listed.find("b.bak"), std::string::npos) << listed;
   EXPECT_EQ(listed.find("huge.tmp"), std::string::npos) << listed;
+}
+
+TEST(Removal, ThePointOfARemovalRestoresTheFilesByteForByte) {
+  RemovalRun r;
+  ASSERT_TRUE(test::writePatternFile(r.dir / "one.tmp", 50000, 7));
+  ASSERT_TRUE(test::writePatternFile(r.dir / "sub\\two.bak", 16385, 8));
+  const std::string one = test::readFile(r.dir / "one.tmp"), two = test::readFile(r.dir / "sub\\two.bak");
+  r.add("one.tmp");
+  r.add("sub\\two.bak");
+  ASSERT_EQ(r.remove().counts.removed, 2);
+  ASSERT_FALSE(test::fileExists(r.dir / "one.tmp"));
+  MyBackup restore;
+  restore.AddRestoreFile(r.dir / "one.tmp");
+  restore.AddRestoreFile(r.dir / "sub\\two.bak");
+  EXPECT_TRUE(restore.RestorePoint(r.settings.backupFolder + "1.bck"))
+      << "error " << restore.archive().LastError << " unsafe " << restore.archive().UnsafeNames;
+  EXPECT_EQ(test::readFile(r.dir / "one.tmp"), one);
+  EXPECT_EQ(test::readFile(r.dir / "sub\\two.bak"), two);
 }
 
 TEST(Removal, WithoutTheBackupOptionFilesGoToTheRecycleBin) {
