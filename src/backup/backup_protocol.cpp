@@ -1,4 +1,5 @@
-// Backing up before deleting.
+// Backing up before deleting: the files go into the next point of the backup folder, and the
+// outcome says whether the clean-up may delete them.
 #include "backup/backup_protocol.h"
 
 #include <windows.h>
@@ -14,42 +15,63 @@ namespace {
 
 std::string systemMessage(DWORD code) {
   char buf[512] = {};
-  FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, buf,
-                 sizeof buf, nullptr);
-  std::string text = buf;
-  while (!text.empty() && (text.back() == '\r' || text.back() == '\n')) text.pop_back();
+  DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                           code, 0, buf, sizeof buf, nullptr);
+  std::string text(buf, n);
+  while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' '))
+    text.pop_back();
   return text.empty() ? "Error " + std::to_string(code) : text;
+}
+
+// Creates the backup folder when it is missing. False (with the system's error code) when that
+// fails; `missing` tells that the creation reported success but the folder is still not there.
+bool ensureFolder(const std::string& backupFolder, DWORD& error, bool& missing) {
+  missing = false;
+  if (folderExists(backupFolder)) return true;
+  std::string folder = backupFolder;
+  if (folder.size() > 3 && folder.back() == '\\') folder.pop_back();
+  if (!CreateDirectoryA(folder.c_str(), nullptr)) {
+    error = GetLastError();
+    return false;
+  }
+  missing = !folderExists(backupFolder);
+  return true;
 }
 
 }  // namespace
 
-BackupOutcome backUpBeforeDeleting(const BackupRequest& request, const std::string& backupFolder,
-                                   BackupProgress& progress) {
+BackupOutcome backUpBeforeDeleting(const BackupRequest& request, bool backupOption,
+                                   const std::string& backupFolder, BackupProgress& progress) {
+  if (!backupOption) return BackupOutcome::optionOff;
   MyBackup backup;
-  for (const auto& f : request.files) backup.AddFile(f);
+  for (const auto& file : request.files) backup.AddFile(file);
   for (const auto& folder : request.folderTrees) backup.AddFolderTree(folder);
   progress.showWindow();
   pumpMessages();
-  if (!folderExists(backupFolder)) {
-    std::string folder = backupFolder;
-    if (folder.size() > 3 && folder.back() == '\\') folder.pop_back();
-    if (!CreateDirectoryA(folder.c_str(), nullptr)) {
-      DWORD code = GetLastError();
-      progress.closeWindow();
-      prompts().messageBox(nullptr, systemMessage(code), tr(1), MB_OK | MB_ICONERROR);
-      return BackupOutcome::folderNotCreated;
-    }
-    if (!folderExists(backupFolder)) {
-      progress.closeWindow();
-      return BackupOutcome::folderMissing;
-    }
+
+  DWORD error = 0;
+  bool missing = false;
+  if (!ensureFolder(backupFolder, error, missing)) {
+    progress.closeWindow();
+    prompts().messageBox(nullptr, systemMessage(error), tr(1), MB_OK | MB_ICONERROR);
+    return BackupOutcome::folderNotCreated;
   }
+  if (missing) {
+    progress.closeWindow();
+    return BackupOutcome::folderMissing;
+  }
+
   backup.SetProgressControls(&progress, true);
-  std::string name = NextPointName(backupFolder);
-  bool written = backup.CreatePoint(name);
+  const std::string name = NextPointName(backupFolder);
+  const bool nameWasFree = !fileExists(name);  // after the wrap to 1 an old point may stand there
+  const bool written = backup.CreatePoint(name);
   progress.closeWindow();
   if (backup.storeList().empty()) return BackupOutcome::nothingToStore;
-  return written ? BackupOutcome::written : BackupOutcome::pointFailed;
+  if (written) return BackupOutcome::written;
+  // Nothing will be deleted, so the broken remains of a new point would only stand in the
+  // restore list as a point that cannot be restored whole.
+  if (nameWasFree && fileExists(name)) DeleteFileA(name.c_str());
+  return BackupOutcome::pointFailed;
 }
 
 }  // namespace scrubwell

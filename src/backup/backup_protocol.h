@@ -11,17 +11,20 @@
 namespace scrubwell {
 
 enum class BackupOutcome {
-  written,           // the point holds every file that could be stored
-  nothingToStore,    // nothing was added (missing, unreadable or too large): delete anyway
-  folderMissing,     // the folder reported success but is not there: no point, delete anyway
-  pointFailed,       // the archive failed (and said so): delete nothing
-  folderNotCreated,  // the backup folder could not be created (error shown): delete nothing
+  optionOff,         // the backup option is off: nothing stored, delete
+  written,           // the point holds every file that could be stored: delete
+  nothingToStore,    // nothing was added (missing, unreadable or too large): no point, delete
+  folderMissing,     // the folder reported success but is not there: no point, the caller adds
+                     // text 152 to its report, delete
+  pointFailed,       // the archive failed and has said so; the remains of the new point are
+                     // removed: delete nothing
+  folderNotCreated,  // the backup folder could not be created (the system's error was shown):
+                     // delete nothing
 };
 
 // True for the outcomes after which the clean-up deletes.
 inline bool mayDelete(BackupOutcome o) {
-  return o == BackupOutcome::written || o == BackupOutcome::nothingToStore ||
-         o == BackupOutcome::folderMissing;
+  return o != BackupOutcome::pointFailed && o != BackupOutcome::folderNotCreated;
 }
 
 struct BackupRequest {
@@ -29,9 +32,10 @@ struct BackupRequest {
   std::vector<std::string> folderTrees;  // folders (ending with "\") about to be emptied
 };
 
-// Adds the request to a new point, shows the backup progress window while it is written, and
-// writes it as the next point of `backupFolder`.
-BackupOutcome backUpBeforeDeleting(const BackupRequest& request, const std::string& backupFolder,
-                                   BackupProgress& progress);
+// With the backup option on: adds the request to a new point, shows the backup progress window,
+// creates `backupFolder` (ending with "\") when it is missing, writes the point as the folder's
+// next "n.bck" and closes the window. Files too large for a point or unreadable are left out.
+BackupOutcome backUpBeforeDeleting(const BackupRequest& request, bool backupOption,
+                                   const std::string& backupFolder, BackupProgress& progress);
 
 }  // namespace scrubwell

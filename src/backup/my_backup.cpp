@@ -1,4 +1,5 @@
-// `MyBackup`: backup points.
+// `MyBackup`: what goes into one backup point, the fixed archive settings it is written with,
+// the restore filter, and the names and titles of new points.
 #include "backup/my_backup.h"
 
 #include <windows.h>
@@ -8,28 +9,39 @@
 #include "app/app_state.h"
 #include "app/file_ops.h"
 #include "app/texts.h"
+#include "backup/backup_point_name.h"
 #include "platform/find.h"
-#include "platform/message_pump.h"
+#include "platform/handles.h"
 #include "platform/seams.h"
 #include "platform/text_upper.h"
 
 namespace scrubwell {
 namespace {
 
+const char* const kRegistryExport = "C:\\Registrybackup_1.reg";
+
 std::string trimmedUpper(const std::string& s) {
   size_t a = s.find_first_not_of(" \t"), b = s.find_last_not_of(" \t");
   return a == std::string::npos ? std::string() : toUpper(s.substr(a, b - a + 1));
 }
 
-bool readable(const std::string& path) {
-  HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                         OPEN_EXISTING, 0, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return false;
-  CloseHandle(h);
-  return true;
+// The size of a file that can be opened for reading the way the archive opens its sources;
+// -1 for a missing or unreadable file and for a folder.
+int64_t readableFileSize(const std::string& path) {
+  FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, 0, nullptr));
+  BY_HANDLE_FILE_INFORMATION info;
+  if (!file || !GetFileInformationByHandle(file.get(), &info) ||
+      (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+    return -1;
+  return (static_cast<int64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
 }
 
-const char* const kRegistryExport = "C:\\Registrybackup_1.reg";
+// The number n of a point file "n.bck" (1 to 1000), 0 for any other name.
+int pointNumber(const std::string& name) {
+  if (!isBackupPointFileName(name) || !endsWithIgnoringCase(name, ".bck")) return 0;
+  return std::stoi(name.substr(0, name.find('.')));
+}
 
 }  // namespace
 
@@ -40,6 +52,7 @@ MyBackup::MyBackup() {
       progress_->setFileText(file);
     }
   };
+  // The restore mode's decision is replaced: only the chosen files come back.
   archive_.OnRestoreFile = [this](TBackupFile&, std::string& file, int32_t, bool& doRestore) {
     doRestore = std::find(restoreList_.begin(), restoreList_.end(), trimmedUpper(file)) !=
                 restoreList_.end();
@@ -56,25 +69,23 @@ void MyBackup::SetProgressControls(BackupProgress* progress, bool show) {
 }
 
 void MyBackup::AddFile(const std::string& path) {
-  int64_t size = fileSize(path);
-  if (size >= 0 && size <= kMaxFileSize && readable(path)) storeList_.push_back(path);
-  pumpMessages();
+  int64_t size = readableFileSize(path);
+  if (size >= 0 && size <= kMaxFileSize) storeList_.push_back(path);
+  pump_();
 }
 
 void MyBackup::AddFolderTree(const std::string& folder) {
   {
     FindFiles files(folder + "*.*", 0x37 & ~FILE_ATTRIBUTE_DIRECTORY);
-    PumpSlice pump;
     while (files.next()) {
       if (!files.isDots() && !files.isDirectory()) AddFile(folder + files.name());
-      pump();
+      pump_();
     }
   }
   FindFiles folders(folder + "*.*", FILE_ATTRIBUTE_DIRECTORY);
-  PumpSlice pump;
   while (folders.next()) {
     if (!folders.isDots() && folders.isDirectory()) AddFolderTree(folder + folders.name() + "\\");
-    pump();
+    pump_();
   }
 }
 
@@ -94,11 +105,13 @@ bool MyBackup::CreatePoint(const std::string& archiveName) {
 }
 
 bool MyBackup::CreateRegistryPoint(const std::string& archiveName) {
-  if (fileExists(kRegistryExport)) AddFile(kRegistryExport);
+  AddFile(kRegistryExport);
   return writePoint(archiveName, pointTitle() + " (" + tr(250) + ")");
 }
 
-void MyBackup::AddRestoreFile(const std::string& path) { restoreList_.push_back(trimmedUpper(path)); }
+void MyBackup::AddRestoreFile(const std::string& path) {
+  restoreList_.push_back(trimmedUpper(path));
+}
 
 bool MyBackup::RestorePoint(const std::string& archiveName) {
   archive_.RestoreMode = rmAll;
@@ -113,9 +126,11 @@ bool MyBackup::RestorePoint(const std::string& archiveName) {
 std::string NextPointName() { return NextPointName(appState().backupFolder); }
 
 std::string NextPointName(const std::string& folder) {
+  // One listing of the folder answers "which of 1.bck to 1000.bck exist" at once.
   int highest = 0;
-  for (int n = 1; n <= 1000; ++n)
-    if (fileExists(folder + std::to_string(n) + ".bck")) highest = n;
+  FindFiles points(folder + "*.bck", 0x37 & ~FILE_ATTRIBUTE_DIRECTORY);
+  while (points.next())
+    if (!points.isDirectory()) highest = std::max(highest, pointNumber(points.name()));
   int next = highest + 1 > 1000 ? 1 : highest + 1;
   return folder + std::to_string(next) + ".bck";
 }

@@ -22,17 +22,20 @@ class MyBackup {
   // Where the archive's progress is shown; with `show` the bar starts at 0 and the label empty.
   void SetProgressControls(BackupProgress* progress, bool show);
   // Stores `path` later when it is a file that can be opened for reading and is at most
-  // kMaxFileSize bytes; otherwise nothing happens.
+  // kMaxFileSize bytes; otherwise nothing happens. Pumps messages on a time slice.
   void AddFile(const std::string& path);
   // Every file of `folder` (ending with "\") and of its subfolders.
   void AddFolderTree(const std::string& folder);
   // Writes the point; false (and nothing written) when nothing was added, or when the archive
   // failed (it has shown its error message then).
   bool CreatePoint(const std::string& archiveName);
-  // The same for the registry export "C:\Registrybackup_1.reg", titled as a registry point.
+  // The same for the registry export "C:\Registrybackup_1.reg" (added here when it exists),
+  // titled with the date, the time and text 250 in brackets.
   bool CreateRegistryPoint(const std::string& archiveName);
-  // Brings back, with RestorePoint, only the files added here (compared trimmed, upper-cased).
+  // Chooses a file for RestorePoint (compared trimmed and upper-cased with the stored names).
   void AddRestoreFile(const std::string& path);
+  // Writes every chosen file of the point back to its stored path, replacing what is there;
+  // true also when none of the point's files was chosen.
   bool RestorePoint(const std::string& archiveName);
 
   const std::vector<std::string>& storeList() const { return storeList_; }
@@ -46,6 +49,7 @@ class MyBackup {
   bool showProgress_ = false;
   std::vector<std::string> storeList_;
   std::vector<std::string> restoreList_;
+  PumpSlice pump_;  // adding thousands of files keeps the windows alive without a pump per file
 };
 
 // The name of a new point: one past the highest existing backup folder + n + ".bck" (n = 1 to

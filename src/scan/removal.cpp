@@ -1,4 +1,6 @@
-// The removal of marked entries.
+// The removal of the marked entries: confirmation, report header, the backup point (or the
+// recycle bin), one deletion and one report line per marked file, the counters, the empty list,
+// and the sweep of the temporary folder after a temporary-folder scan.
 #include "scan/removal.h"
 
 #include <windows.h>
@@ -17,11 +19,55 @@
 namespace scrubwell {
 namespace {
 
-// Deletes one file for good (it is in the backup point) or sends it to the recycle bin.
-bool deleteOne(const std::string& path, bool backupOption) {
-  if (!backupOption) return sendToRecycleBin(path);
-  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-  return DeleteFileA(path.c_str()) != FALSE;
+// The marked entries whose files exist, in list order: what the backup point stores.
+BackupRequest markedFiles(const ResultList& list) {
+  BackupRequest request;
+  for (size_t i = 0; i < list.size(); ++i)
+    if (list.isRowMarked(i) && fileExists(list.path(i))) request.files.push_back(list.path(i));
+  return request;
+}
+
+// Deletes one file: for good when it is in a backup point, else into the recycle bin. True when
+// the deletion reported success and the file is gone.
+bool deleteFile(const std::string& path, bool backupOption) {
+  bool deleted = backupOption ? DeleteFileA(path.c_str()) != FALSE : sendToRecycleBin(path);
+  return deleted && !fileExists(path);
+}
+
+// The deletion pass over the whole list: every marked file is deleted and reported, every
+// unmarked entry counted.
+void deleteMarked(const ResultList& list, bool backupOption, RemovalParts& parts,
+                  RemovalCounts& counts) {
+  const std::string prefix = tr(149);
+  const std::string removed = tr(backupOption ? 150 : 159), failed = tr(160);
+  for (size_t i = 0; i < list.size(); ++i) {
+    const std::string& path = list.path(i);
+    if (!list.isRowMarked(i)) {
+      ++counts.unmarked;
+      continue;
+    }
+    bool gone = false;
+    if (fileExists(path)) {
+      parts.deletion.step(path);
+      int64_t size = fileSize(path);
+      if (size > 0) counts.freedBytes += size;
+      gone = deleteFile(path, backupOption);
+    }
+    ++(gone ? counts.removed : counts.unremovable);
+    parts.report.appendLine(reportLine(prefix, path, gone ? removed : failed));
+  }
+}
+
+// After a temporary-folder scan the folders its files leave empty go too.
+void sweepTemporaryFolder(const RemovalSettings& settings) {
+  if (!tempSweepPendingFlag().isSet()) return;
+  tempSweepPendingFlag().clear();
+  if (settings.temporaryFolder.empty()) return;
+  std::string folder = settings.temporaryFolder;
+  if (folder.back() != '\\') folder += '\\';
+  EmptyFolderSweep sweep(SearchExceptions(settings.exceptions), cancelFlag(), nullptr);
+  sweptFolderCount() = 0;
+  sweep.sweep(folder, sweptFolderCount());
 }
 
 }  // namespace
@@ -39,57 +85,22 @@ RemovalOutcome removeMarkedEntries(ResultList& list, const RemovalSettings& sett
   for (const auto& line : reportHeaderLines(tr(1), tr(157), tr(158))) parts.report.appendLine(line);
   parts.deletion.start(static_cast<int>(list.countMarkedRows()));
 
-  RemovalCounts& c = outcome.counts;
   if (!list.empty()) {
-    if (settings.backupOption) {
-      BackupRequest request;
-      for (size_t i = 0; i < list.size(); ++i)
-        if (list.isRowMarked(i) && fileExists(list.path(i))) request.files.push_back(list.path(i));
-      BackupOutcome backup = backUpBeforeDeleting(request, settings.backupFolder, parts.backup);
-      if (!mayDelete(backup)) {
-        outcome.end = RemovalEnd::stoppedBeforeDeleting;
-        return outcome;
-      }
-      if (backup == BackupOutcome::folderMissing) parts.report.appendLine(tr(152));
+    BackupRequest request;
+    if (settings.backupOption) request = markedFiles(list);
+    BackupOutcome backup =
+        backUpBeforeDeleting(request, settings.backupOption, settings.backupFolder, parts.backup);
+    if (!mayDelete(backup)) {
+      // The files would be lost for good: the list keeps its entries and marks.
+      outcome.end = RemovalEnd::stoppedBeforeDeleting;
+      return outcome;
     }
-    const std::string removedSuffix = settings.backupOption ? tr(150) : tr(159);
-    for (size_t i = 0; i < list.size(); ++i) {
-      const std::string& path = list.path(i);
-      if (!list.isRowMarked(i)) {
-        ++c.unmarked;
-        continue;
-      }
-      if (!fileExists(path)) {
-        parts.report.appendLine(reportLine(tr(149), path, tr(160)));
-        ++c.unremovable;
-        continue;
-      }
-      parts.deletion.step(path);
-      int64_t size = fileSize(path);
-      if (size > 0) c.freedBytes += size;
-      bool deleted = deleteOne(path, settings.backupOption);
-      if (!deleted || fileExists(path)) {
-        ++c.unremovable;
-        parts.report.appendLine(reportLine(tr(149), path, tr(160)));
-      } else {
-        ++c.removed;
-        parts.report.appendLine(reportLine(tr(149), path, removedSuffix));
-      }
-    }
+    if (backup == BackupOutcome::folderMissing) parts.report.appendLine(tr(152));
+    deleteMarked(list, settings.backupOption, parts, outcome.counts);
   }
   list.clear();
   list.rebuildRows(systemFileSize);
-
-  if (tempSweepPendingFlag().isSet()) {
-    tempSweepPendingFlag().clear();
-    if (!settings.temporaryFolder.empty()) {
-      EmptyFolderSweep sweep(SearchExceptions(settings.exceptions), cancelFlag(), nullptr);
-      sweptFolderCount() = 0;
-      std::string folder = settings.temporaryFolder;
-      if (folder.back() != '\\') folder += '\\';
-      sweep.sweep(folder, sweptFolderCount());
-    }
-  }
+  sweepTemporaryFolder(settings);
   return outcome;
 }
 

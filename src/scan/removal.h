@@ -15,7 +15,7 @@ struct RemovalSettings {
   bool backupOption = true;        // "Keep deleted files 14 days."
   bool askBeforeRemoving = false;  // "Ask me before emptying the trash"
   std::string backupFolder;
-  std::string temporaryFolder;     // for the empty-folder sweep after a temp-folder scan
+  std::string temporaryFolder;          // for the empty-folder sweep after a temp-folder scan
   std::vector<std::string> exceptions;  // search exceptions, which the sweep honours too
 };
 
@@ -37,6 +37,11 @@ struct RemovalOutcome {
   RemovalCounts counts;
 };
 
+// Asks first when `askBeforeRemoving` is set, hides the results window, writes the report header,
+// starts the deletion progress, backs the marked files up (backup option on) and deletes them
+// (into the recycle bin with the option off), one report line each, then empties the list and,
+// after a temporary-folder scan, sweeps the temporary folder's empty folders. The summary, the
+// report window and leaving result mode are the caller's; so is stopping the deletion progress.
 RemovalOutcome removeMarkedEntries(ResultList& list, const RemovalSettings& settings,
                                    RemovalParts& parts);
 

@@ -1,51 +1,29 @@
-// Backup points on a test drive: point names, the size limit, the registry point, restoring a
-// chosen subset, and the protocol of backing up before deleting.
+// Backup points on a test drive: point names, the size limit, titles and the registry point,
+// restoring a chosen subset, and the protocol of backing up before deleting with its failures.
 #include <gtest/gtest.h>
 
+#include "app/file_ops.h"
 #include "app/texts.h"
 #include "backup/backup_protocol.h"
 #include "backup/my_backup.h"
+#include "backup/my_backup_test_support.h"
 #include "support/fake_seams.h"
 #include "support/scratch.h"
 
 using namespace scrubwell;
-
-namespace {
-
-struct NullProgress : BackupProgress {
-  int shown = 0, closed = 0, lastPercent = -1;
-  void showWindow() override { ++shown; }
-  void closeWindow() override { ++closed; }
-  void setPercent(int p) override { lastPercent = p; }
-  void setFileText(const std::string&) override {}
-};
-
-// A file of `size` bytes that takes no room on the host: the end is set, nothing written.
-bool makeSparseFile(const std::string& path, int64_t size) {
-  HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return false;
-  LARGE_INTEGER at;
-  at.QuadPart = size;
-  bool ok = SetFilePointerEx(h, at, nullptr, FILE_BEGIN) && SetEndOfFile(h);
-  CloseHandle(h);
-  return ok;
-}
-
-std::vector<std::string> storedNames(const std::string& archive) {
-  TBackupFile reader;
-  std::vector<std::string> list;
-  std::string title;
-  reader.ReadArchiveInfo(archive, &list, title);
-  return list;
-}
-
-}  // namespace
+using test::RecordingBackupProgress;
 
 TEST(BackupPoints, NextPointNameContinuesAfterTheHighestAndWraps) {
   test::ScratchFolder dir('D');
   EXPECT_EQ(NextPointName(dir.path()), dir / "1.bck");
+  // Names that only look like points do not count: a folder, a leading zero, a continuation
+  // file, a number out of range.
+  test::makeFolders(dir / "900.bck");
+  for (const char* name : {"0950.bck", "800.002", "1001.bck", "5.bck.txt"})
+    test::writeFile(dir / name, "x");
+  EXPECT_EQ(NextPointName(dir.path()), dir / "1.bck");
   test::writeFile(dir / "7.bck", "x");
-  test::writeFile(dir / "3.bck", "x");
+  test::writeFile(dir / "3.BCK", "x");
   EXPECT_EQ(NextPointName(dir.path()), dir / "8.bck") << "4.bck is free but 7 is the highest";
   test::writeFile(dir / "1000.bck", "x");
   EXPECT_EQ(NextPointName(dir.path()), dir / "1.bck");
@@ -53,12 +31,20 @@ TEST(BackupPoints, NextPointNameContinuesAfterTheHighestAndWraps) {
 
 TEST(BackupPoints, FilesAboveTheSizeLimitAndMissingFilesAreLeftOut) {
   test::ScratchFolder dir('D');
-  ASSERT_TRUE(makeSparseFile(dir / "exact.bin", MyBackup::kMaxFileSize));
-  ASSERT_TRUE(makeSparseFile(dir / "over.bin", MyBackup::kMaxFileSize + 1));
+  ASSERT_TRUE(test::makeSparseFile(dir / "exact.bin", MyBackup::kMaxFileSize));
+  ASSERT_TRUE(test::makeSparseFile(dir / "over.bin", MyBackup::kMaxFileSize + 1));
+  EXPECT_EQ(fileSize(dir / "over.bin"), MyBackup::kMaxFileSize + 1);
+  int64_t allocated = test::allocatedBytes(dir / "over.bin");
+  EXPECT_GE(allocated, 0);
+  EXPECT_LT(allocated, 1 << 20) << "the big test files must stay sparse on the host";
+  ASSERT_TRUE(test::writePatternFile(dir / "real.bin", 70000, 4));
+  EXPECT_GE(test::allocatedBytes(dir / "real.bin"), 65536) << "the allocation is really measured";
+
   MyBackup b;
   b.AddFile(dir / "exact.bin");
   b.AddFile(dir / "over.bin");
   b.AddFile(dir / "missing.bin");
+  b.AddFile(dir.path());  // a folder is no file
   EXPECT_EQ(b.storeList(), (std::vector<std::string>{dir / "exact.bin"}));
 
   MyBackup none;
@@ -67,27 +53,76 @@ TEST(BackupPoints, FilesAboveTheSizeLimitAndMissingFilesAreLeftOut) {
   EXPECT_FALSE(test::fileExists(dir / "1.bck"));
 }
 
+TEST(BackupPoints, AFileOpenedExclusivelyIsLeftOut) {
+  test::ScratchFolder dir('D');
+  ASSERT_TRUE(test::writeFile(dir / "locked.txt", "in use"));
+  HANDLE lock = CreateFileA((dir / "locked.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                            0, nullptr);
+  ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+  MyBackup b;
+  b.AddFile(dir / "locked.txt");
+  CloseHandle(lock);
+  EXPECT_TRUE(b.storeList().empty());
+}
+
+TEST(BackupPoints, TitlesFollowTheClockAndTheRegistryPointHoldsTheExport) {
+  test::ScopedSeams seams;
+  seams.clock.setLocal(2031, 4, 5, 14, 7);
+  translation().loadFromText("[0]\r\nENGLISH\r\n[250]\r\nregistry clean-up\r\n[END]\r\n");
+  const std::string title = pointTitle();
+  EXPECT_NE(title.find("2031"), std::string::npos) << title;
+  EXPECT_NE(title.find("2:07:00"), std::string::npos) << title;
+
+  test::ScratchFolder dir('D');
+  const std::string exportFile = "C:\\Registrybackup_1.reg";
+  ASSERT_TRUE(test::writeFile(exportFile, "REGEDIT4\r\n"));
+  {
+    MyBackup b;
+    ASSERT_TRUE(b.CreateRegistryPoint(dir / "1.bck"));
+  }
+  DeleteFileA(exportFile.c_str());
+  translation().clear();
+
+  test::PointContent point = test::readPoint(dir / "1.bck");
+  ASSERT_TRUE(point.readable);
+  EXPECT_EQ(point.title, title + " (registry clean-up)");
+  EXPECT_EQ(point.fileCount, 1);
+  EXPECT_NE(point.listed.find("c:\\registrybackup_1.reg"), std::string::npos) << point.listed;
+
+  MyBackup without;
+  EXPECT_FALSE(without.CreateRegistryPoint(dir / "2.bck")) << "no export, no point";
+  EXPECT_FALSE(test::fileExists(dir / "2.bck"));
+}
+
 TEST(BackupPoints, RestoreBringsBackOnlyTheChosenFilesByteForByte) {
   test::ScopedSeams seams;
   test::ScratchFolder dir('D');
   ASSERT_TRUE(test::writePatternFile(dir / "a.dat", 70000, 1));
   ASSERT_TRUE(test::writePatternFile(dir / "sub\\b.dat", 1234, 2));
-  const std::string a = test::readFile(dir / "a.dat"), bContent = test::readFile(dir / "sub\\b.dat");
+  const std::string a = test::readFile(dir / "a.dat");
   const std::string point = dir / "points\\1.bck";
   test::makeFolders(dir / "points");
   {
     MyBackup b;
     b.AddFolderTree(dir.path());
-    NullProgress progress;
+    EXPECT_EQ(b.storeList().size(), 2u);
+    RecordingBackupProgress progress;
     b.SetProgressControls(&progress, true);
+    EXPECT_EQ(progress.lastPercent, 0);
     ASSERT_TRUE(b.CreatePoint(point));
-    EXPECT_EQ(progress.lastPercent >= 0, true);
+    EXPECT_LT(progress.lastPercent, 100) << "100 is never shown";
+    EXPECT_FALSE(progress.files.empty());
   }
-  auto names = storedNames(point);
-  ASSERT_FALSE(names.empty()) << "the file-ID list comes first";
+  EXPECT_EQ(test::readPoint(point).fileCount, 2);
 
   DeleteFileA((dir / "a.dat").c_str());
   DeleteFileA((dir / "sub\\b.dat").c_str());
+  {
+    MyBackup nothing;
+    nothing.AddRestoreFile("D:\\not\\in\\the\\point.txt");
+    EXPECT_TRUE(nothing.RestorePoint(point)) << "a list matching nothing writes nothing";
+  }
+  EXPECT_FALSE(test::fileExists(dir / "a.dat"));
   {
     MyBackup r;
     r.AddRestoreFile("  " + dir / "A.DAT" + " ");  // trimmed and compared in upper case
@@ -95,66 +130,102 @@ TEST(BackupPoints, RestoreBringsBackOnlyTheChosenFilesByteForByte) {
   }
   EXPECT_EQ(test::readFile(dir / "a.dat"), a);
   EXPECT_FALSE(test::fileExists(dir / "sub\\b.dat")) << "not chosen, not restored";
-  {
-    MyBackup nothing;
-    nothing.AddRestoreFile("D:\\not\\in\\the\\point.txt");
-    EXPECT_TRUE(nothing.RestorePoint(point)) << "a list matching nothing writes nothing";
-  }
-  EXPECT_FALSE(test::fileExists(dir / "sub\\b.dat"));
-  (void)bContent;
-}
-
-TEST(BackupPoints, ARegistryPointHoldsTheExportAndSaysSoInItsTitle) {
-  test::ScopedSeams seams;
-  translation().loadFromText("[0]\r\nENGLISH\r\n[250]\r\nregistry clean-up\r\n[END]\r\n");
-  test::ScratchFolder dir('D');
-  ASSERT_TRUE(test::writeFile("C:\\Registrybackup_1.reg", "REGEDIT4\r\n"));
-  {
-    MyBackup b;
-    ASSERT_TRUE(b.CreateRegistryPoint(dir / "1.bck"));
-  }
-  TBackupFile reader;
-  std::vector<std::string> list;
-  std::string title;
-  ASSERT_TRUE(reader.ReadArchiveInfo(dir / "1.bck", &list, title));
-  EXPECT_EQ(title, pointTitle() + " (registry clean-up)");
-  EXPECT_EQ(reader.FileCount, 1);
-  std::string all;
-  for (const auto& l : list) all += l;
-  EXPECT_NE(all.find("c:\\registrybackup_1.reg"), std::string::npos) << all;
-  DeleteFileA("C:\\Registrybackup_1.reg");
-  translation().clear();
+  MyBackup broken;
+  ASSERT_TRUE(test::writeFile(dir / "points\\2.bck", "EC"));
+  broken.AddRestoreFile(dir / "a.dat");
+  EXPECT_FALSE(broken.RestorePoint(dir / "points\\2.bck"));
+  EXPECT_FALSE(broken.RestorePoint(dir / "points\\3.bck")) << "missing point";
 }
 
 TEST(BackupProtocol, WritesThePointAndAllowsTheDeletion) {
   test::ScopedSeams seams;
   test::ScratchFolder dir('D');
   ASSERT_TRUE(test::writeFile(dir / "x.tmp", "x"));
-  NullProgress progress;
+  RecordingBackupProgress progress;
   const std::string backup = dir / "BACKUP\\";  // missing: the protocol creates it
-  EXPECT_EQ(backUpBeforeDeleting({{dir / "x.tmp"}, {}}, backup, progress), BackupOutcome::written);
+  EXPECT_EQ(backUpBeforeDeleting({{dir / "x.tmp"}, {}}, true, backup, progress),
+            BackupOutcome::written);
   EXPECT_TRUE(test::fileExists(backup + "1.bck"));
   EXPECT_EQ(progress.shown, 1);
   EXPECT_EQ(progress.closed, 1);
-  EXPECT_EQ(backUpBeforeDeleting({{dir / "missing.tmp"}, {}}, backup, progress),
+
+  ASSERT_TRUE(test::writeFile(dir / "tree\\deep\\y.log", "y"));
+  EXPECT_EQ(backUpBeforeDeleting({{}, {dir / "tree\\"}}, true, backup, progress),
+            BackupOutcome::written);
+  EXPECT_NE(test::readPoint(backup + "2.bck").listed.find("y.log"), std::string::npos);
+
+  EXPECT_EQ(backUpBeforeDeleting({{dir / "missing.tmp"}, {}}, true, backup, progress),
             BackupOutcome::nothingToStore);
-  EXPECT_TRUE(mayDelete(BackupOutcome::nothingToStore));
+  EXPECT_FALSE(test::fileExists(backup + "3.bck"));
+  EXPECT_EQ(backUpBeforeDeleting({{dir / "x.tmp"}, {}}, false, backup, progress),
+            BackupOutcome::optionOff);
+  EXPECT_FALSE(test::fileExists(backup + "3.bck"));
+  EXPECT_EQ(progress.shown, 3) << "the window is not shown without the backup option";
+  EXPECT_EQ(seams.prompts.countOf("message"), 0);
+  for (auto o : {BackupOutcome::optionOff, BackupOutcome::written, BackupOutcome::nothingToStore,
+                 BackupOutcome::folderMissing})
+    EXPECT_TRUE(mayDelete(o));
 }
 
-TEST(BackupProtocol, AFolderThatCannotBeCreatedOrAPointThatCannotBeWrittenStopsTheDeletion) {
+TEST(BackupProtocol, ABackupFolderThatCannotBeCreatedStopsTheDeletion) {
   test::ScopedSeams seams;
   test::ScratchFolder dir('D');
   ASSERT_TRUE(test::writeFile(dir / "x.tmp", "x"));
   ASSERT_TRUE(test::writeFile(dir / "blocked", "a file where the folder should be"));
-  NullProgress progress;
-  EXPECT_EQ(backUpBeforeDeleting({{dir / "x.tmp"}, {}}, dir / "blocked\\", progress),
-            BackupOutcome::folderNotCreated);
-  EXPECT_EQ(seams.prompts.countOf("message"), 1) << "the system's error is shown";
+  RecordingBackupProgress progress;
+  BackupOutcome o = backUpBeforeDeleting({{dir / "x.tmp"}, {}}, true, dir / "blocked\\", progress);
+  EXPECT_EQ(o, BackupOutcome::folderNotCreated);
+  EXPECT_FALSE(mayDelete(o));
+  ASSERT_EQ(seams.prompts.countOf("message"), 1) << "the system's error is shown";
+  EXPECT_FALSE(seams.prompts.asked()[0].text.empty());
+  EXPECT_EQ(progress.closed, 1);
+  EXPECT_EQ(seams.prompts.countOf("message"), 1);
+}
+
+TEST(BackupProtocol, APointThatCannotBeWrittenStopsTheDeletionAndLeavesNoRemains) {
+  test::ScopedSeams seams;
+  test::ScratchFolder dir('D');
+  const std::string backup = dir / "BACKUP\\";
+  ASSERT_TRUE(test::writeFile(dir / "a.tmp", "a"));
+  ASSERT_TRUE(test::writePatternFile(dir / "b.tmp", 40000, 3));
+  RecordingBackupProgress progress;
 
   // The next point's name is taken by a folder, so the archive cannot be created.
-  test::makeFolders(dir / "BACKUP\\1.bck");
-  BackupOutcome o = backUpBeforeDeleting({{dir / "x.tmp"}, {}}, dir / "BACKUP\\", progress);
+  test::makeFolders(backup + "1.bck");
+  BackupOutcome o = backUpBeforeDeleting({{dir / "a.tmp"}, {}}, true, backup, progress);
   EXPECT_EQ(o, BackupOutcome::pointFailed);
-  EXPECT_FALSE(mayDelete(o));
-  EXPECT_TRUE(test::fileExists(dir / "x.tmp"));
+  EXPECT_EQ(seams.prompts.countOf("message"), 1) << "the archive reports its error";
+  test::removeTree(backup + "1.bck");
+
+  // A file that another program opens exclusively after it was added: the archive stops on it.
+  HANDLE lock = INVALID_HANDLE_VALUE;
+  progress.onShow = [&] {
+    lock =
+        CreateFileA((dir / "b.tmp").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  };
+  o = backUpBeforeDeleting({{dir / "a.tmp", dir / "b.tmp"}, {}}, true, backup, progress);
+  CloseHandle(lock);
+  ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+  EXPECT_EQ(o, BackupOutcome::pointFailed);
+  EXPECT_FALSE(test::fileExists(backup + "1.bck")) << "the broken point is removed";
+  EXPECT_EQ(seams.prompts.countOf("message"), 2);
+}
+
+TEST(BackupProtocol, AFailedPointNeverRemovesAnOldPointAfterTheWrap) {
+  test::ScopedSeams seams;
+  test::ScratchFolder dir('D');
+  const std::string backup = dir / "BACKUP\\";
+  ASSERT_TRUE(test::writeFile(backup + "1000.bck", "newest"));
+  ASSERT_TRUE(test::writeFile(backup + "1.bck", "oldest"));
+  ASSERT_TRUE(test::writeFile(dir / "a.tmp", "a"));
+  // The file-ID list needs a temporary file; without a temporary folder the point fails before
+  // it touches the old 1.bck.
+  char oldTmp[MAX_PATH] = {};
+  GetEnvironmentVariableA("TMP", oldTmp, MAX_PATH);
+  SetEnvironmentVariableA("TMP", (dir / "no-such-folder").c_str());
+  RecordingBackupProgress progress;
+  BackupOutcome o = backUpBeforeDeleting({{dir / "a.tmp"}, {}}, true, backup, progress);
+  SetEnvironmentVariableA("TMP", oldTmp);
+  EXPECT_EQ(o, BackupOutcome::pointFailed);
+  EXPECT_EQ(test::readFile(backup + "1.bck"), "oldest");
 }

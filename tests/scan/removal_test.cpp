@@ -1,12 +1,14 @@
 // The removal of marked entries on a test drive: with the backup option (a point first, then
-// deletion), without it (the recycle bin), nothing marked, the confirmation declined, and a
-// backup that cannot be written, after which nothing is deleted.
+// deletion), without it (the recycle bin), nothing marked, the confirmation declined, files that
+// vanished or cannot be deleted, the temporary-folder sweep, and backups that cannot be made,
+// after which nothing is deleted.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
-#include "backup/backup_file.h"
+#include "app/texts.h"
 #include "backup/my_backup.h"
+#include "backup/my_backup_test_support.h"
+#include "scan/cancel_flag.h"
+#include "scan/recycle.h"
 #include "scan/removal.h"
 #include "scan/system_result_list.h"
 #include "support/fake_seams.h"
@@ -16,55 +18,56 @@ using namespace scrubwell;
 
 namespace {
 
-struct Sinks : StatusReportSink, DeletionProgress, BackupProgress {
+const char* const kTexts =
+    "[0]\r\nENGLISH\r\n[1]\r\nScrubwell\r\n[149]\r\nFile\r\n[150]\r\n - removed with backup\r\n"
+    "[152]\r\nno backup folder\r\n[156]\r\nRemove?\r\n[157]\r\nStatus report\r\n"
+    "[158]\r\nProcessed:\r\n[159]\r\n - in the recycle bin\r\n[160]\r\n - not removed\r\n[END]\r\n";
+
+struct Windows : StatusReportSink, DeletionProgress {
   std::vector<std::string> lines;
-  int steps = 0, startedWith = -1;
+  std::vector<std::string> stepped;
+  int startedWith = -1;
   bool resultsHidden = false;
+  test::RecordingBackupProgress backup;
   void clear() override { lines.clear(); }
   void appendLine(const std::string& l) override { lines.push_back(l); }
   void start(int n) override { startedWith = n; }
-  void step(const std::string&) override { ++steps; }
+  void step(const std::string& path) override { stepped.push_back(path); }
   void stop() override {}
-  void showWindow() override {}
-  void closeWindow() override {}
-  void setPercent(int) override {}
-  void setFileText(const std::string&) override {}
-  RemovalParts parts() { return {*this, *this, *this, [this] { resultsHidden = true; }}; }
 };
-
-bool makeSparseFile(const std::string& path, int64_t size) {
-  HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return false;
-  LARGE_INTEGER at;
-  at.QuadPart = size;
-  bool ok = SetFilePointerEx(h, at, nullptr, FILE_BEGIN) && SetEndOfFile(h);
-  CloseHandle(h);
-  return ok;
-}
 
 struct RemovalRun {
   test::ScopedSeams seams;
   test::ScratchFolder dir{'D'};
   ResultList list = makeSystemResultList();
-  Sinks sinks;
+  Windows windows;
   RemovalSettings settings;
-  RemovalRun() { settings.backupFolder = dir / "BACKUP\\"; }
-  // Adds an entry as a scan would and marks its row (or not).
-  void add(const std::string& name, bool marked = true) {
-    std::vector<bool> marks;
-    for (size_t i = 0; i < list.size(); ++i) marks.push_back(list.isRowMarked(i));
-    std::vector<std::string> before;
-    for (size_t i = 0; i < list.size(); ++i) before.push_back(list.path(i));
-    list.add(dir / name);
+  RemovalRun() {
+    settings.backupFolder = dir / "BACKUP\\";
+    translation().loadFromText(kTexts);
+  }
+  ~RemovalRun() {
+    translation().clear();
+    tempSweepPendingFlag().clear();
+  }
+  // Fills the list as a scan does: every entry added, the rows built, all marked but `unmarked`.
+  void fill(const std::vector<std::string>& names, const std::vector<std::string>& unmarked = {}) {
+    for (const auto& n : names) list.add(dir / n);
     list.rebuildRows(systemFileSize);
     for (size_t i = 0; i < list.size(); ++i) {
-      auto it = std::find(before.begin(), before.end(), list.path(i));
-      list.setRowMarked(i, it == before.end() ? marked : marks[static_cast<size_t>(it - before.begin())]);
+      bool keep = false;
+      for (const auto& n : unmarked) keep = keep || list.path(i) == dir / n;
+      list.setRowMarked(i, !keep);
     }
   }
   RemovalOutcome remove() {
-    RemovalParts parts = sinks.parts();
+    RemovalParts parts{windows, windows, windows.backup, [this] { windows.resultsHidden = true; }};
     return removeMarkedEntries(list, settings, parts);
+  }
+  bool reported(const std::string& line) const {
+    for (const auto& l : windows.lines)
+      if (l == line) return true;
+    return false;
   }
 };
 
@@ -74,107 +77,198 @@ TEST(Removal, BacksUpThenDeletesAndLeavesTooLargeFilesOutOfThePoint) {
   RemovalRun r;
   ASSERT_TRUE(test::writeFile(r.dir / "a.tmp", std::string(3000, 'a')));
   ASSERT_TRUE(test::writeFile(r.dir / "b.bak", std::string(7000, 'b')));
-  ASSERT_TRUE(makeSparseFile(r.dir / "huge.tmp", 157286401));
-  r.add("a.tmp");
-  r.add("b.bak");
-  r.add("huge.tmp");
+  ASSERT_TRUE(test::makeSparseFile(r.dir / "huge.tmp", MyBackup::kMaxFileSize + 1));
+  r.fill({"a.tmp", "b.bak", "huge.tmp"});
   RemovalOutcome o = r.remove();
   EXPECT_EQ(o.end, RemovalEnd::done);
   EXPECT_EQ(o.counts.removed, 3);
   EXPECT_EQ(o.counts.unremovable, 0);
-  EXPECT_EQ(o.counts.freedBytes, 3000 + 7000 + 157286401LL);
-  EXPECT_TRUE(r.sinks.resultsHidden);
-  EXPECT_EQ(r.sinks.startedWith, 3);
-  EXPECT_EQ(r.sinks.steps, 3);
-  for (const char* f : {"a.tmp", "b.bak", "huge.tmp"}) EXPECT_FALSE(test::fileExists(r.dir / f)) << f;
+  EXPECT_EQ(o.counts.unmarked, 0);
+  EXPECT_EQ(o.counts.freedBytes, 3000 + 7000 + MyBackup::kMaxFileSize + 1);
+  EXPECT_TRUE(r.windows.resultsHidden);
+  EXPECT_EQ(r.windows.startedWith, 3);
+  EXPECT_EQ(r.windows.stepped.size(), 3u);
+  EXPECT_EQ(r.windows.backup.shown, 1);
+  EXPECT_EQ(r.windows.backup.closed, 1);
+  for (const char* f : {"a.tmp", "b.bak", "huge.tmp"})
+    EXPECT_FALSE(test::fileExists(r.dir / f)) << f;
   EXPECT_TRUE(r.list.empty());
+  EXPECT_EQ(r.list.rowCount(), 0u);
 
-  TBackupFile point;
-  std::vector<std::string> names;
-  std::string title;
-  ASSERT_TRUE(point.ReadArchiveInfo(r.settings.backupFolder + "1.bck", &names, title));
-  EXPECT_EQ(point.FileCount, 2) << "the two files within the limit";
-  std::string listed;
-  for (const auto& n : names) listed += n + "\n";
-  EXPECT_NE(listed.find("a.tmp"), std::string::npos) << listed;
-  EXPECT_NE(listed.find("b.bak"), std::string::npos) << listed;
-  EXPECT_EQ(listed.find("huge.tmp"), std::string::npos) << listed;
+  test::PointContent point = test::readPoint(r.settings.backupFolder + "1.bck");
+  ASSERT_TRUE(point.readable);
+  EXPECT_EQ(point.fileCount, 2) << "the two files within the limit";
+  EXPECT_NE(point.listed.find("a.tmp"), std::string::npos) << point.listed;
+  EXPECT_NE(point.listed.find("b.bak"), std::string::npos) << point.listed;
+  EXPECT_EQ(point.listed.find("huge.tmp"), std::string::npos) << point.listed;
+
+  const std::vector<std::string> header = {std::string(28, ' ') + "Scrubwell",
+                                           std::string(27, ' ') + "===========",
+                                           "",
+                                           std::string(25, ' ') + "Status report",
+                                           "",
+                                           "Processed:",
+                                           ""};
+  ASSERT_EQ(r.windows.lines.size(), header.size() + 3);
+  EXPECT_EQ(std::vector<std::string>(r.windows.lines.begin(), r.windows.lines.begin() + 7), header);
+  EXPECT_TRUE(r.reported("File " + r.dir / "huge.tmp" + " - removed with backup"));
 }
 
 TEST(Removal, ThePointOfARemovalRestoresTheFilesByteForByte) {
   RemovalRun r;
   ASSERT_TRUE(test::writePatternFile(r.dir / "one.tmp", 50000, 7));
   ASSERT_TRUE(test::writePatternFile(r.dir / "sub\\two.bak", 16385, 8));
-  const std::string one = test::readFile(r.dir / "one.tmp"), two = test::readFile(r.dir / "sub\\two.bak");
-  r.add("one.tmp");
-  r.add("sub\\two.bak");
-  ASSERT_EQ(r.remove().counts.removed, 2);
+  ASSERT_TRUE(test::writeFile(r.dir / "sub\\empty.old", ""));
+  const std::string one = test::readFile(r.dir / "one.tmp");
+  const std::string two = test::readFile(r.dir / "sub\\two.bak");
+  r.fill({"one.tmp", "sub\\two.bak", "sub\\empty.old"});
+  ASSERT_EQ(r.remove().counts.removed, 3);
   ASSERT_FALSE(test::fileExists(r.dir / "one.tmp"));
   MyBackup restore;
-  restore.AddRestoreFile(r.dir / "one.tmp");
-  restore.AddRestoreFile(r.dir / "sub\\two.bak");
-  EXPECT_TRUE(restore.RestorePoint(r.settings.backupFolder + "1.bck"))
-      << "error " << restore.archive().LastError << " unsafe " << restore.archive().UnsafeNames;
+  for (const char* f : {"one.tmp", "sub\\two.bak", "sub\\empty.old"})
+    restore.AddRestoreFile(r.dir / f);
+  EXPECT_TRUE(restore.RestorePoint(r.settings.backupFolder + "1.bck"));
   EXPECT_EQ(test::readFile(r.dir / "one.tmp"), one);
   EXPECT_EQ(test::readFile(r.dir / "sub\\two.bak"), two);
+  EXPECT_TRUE(test::fileExists(r.dir / "sub\\empty.old"));
 }
 
 TEST(Removal, WithoutTheBackupOptionFilesGoToTheRecycleBin) {
   RemovalRun r;
   r.settings.backupOption = false;
   ASSERT_TRUE(test::writeFile(r.dir / "old.tmp", "recycle me"));
-  r.add("old.tmp");
+  r.fill({"old.tmp"});
   RemovalOutcome o = r.remove();
   EXPECT_EQ(o.counts.removed, 1);
   EXPECT_FALSE(test::fileExists(r.dir / "old.tmp"));
   EXPECT_FALSE(test::folderExists(r.settings.backupFolder)) << "no point without the option";
+  EXPECT_EQ(r.windows.backup.shown, 0);
+  EXPECT_TRUE(r.reported("File " + r.dir / "old.tmp" + " - in the recycle bin"));
+  ASSERT_FALSE(test::runFolder().empty());
   std::string trash = test::runFolder() + "home\\.local\\share\\Trash\\files\\old.tmp";
   EXPECT_EQ(test::readFile(trash), "recycle me") << trash;
+  EXPECT_FALSE(sendToRecycleBin(r.dir / "missing.tmp")) << "a missing file is a failure";
 }
 
 TEST(Removal, NothingMarkedWritesNoPointAndCountsEveryEntryUnmarked) {
   RemovalRun r;
   ASSERT_TRUE(test::writeFile(r.dir / "a.tmp", "x"));
   ASSERT_TRUE(test::writeFile(r.dir / "b.tmp", "x"));
-  r.add("a.tmp", false);
-  r.add("b.tmp", false);
+  r.fill({"a.tmp", "b.tmp"}, {"a.tmp", "b.tmp"});
   RemovalOutcome o = r.remove();
+  EXPECT_EQ(o.end, RemovalEnd::done);
   EXPECT_EQ(o.counts.unmarked, 2);
   EXPECT_EQ(o.counts.removed, 0);
+  EXPECT_EQ(o.counts.freedBytes, 0);
+  EXPECT_EQ(r.windows.startedWith, 0);
   EXPECT_TRUE(test::fileExists(r.dir / "a.tmp"));
   EXPECT_FALSE(test::fileExists(r.settings.backupFolder + "1.bck"));
+  EXPECT_TRUE(r.list.empty()) << "the list is emptied all the same";
+}
+
+TEST(Removal, UnmarkedEntriesStayAndAreCounted) {
+  RemovalRun r;
+  ASSERT_TRUE(test::writeFile(r.dir / "a.tmp", "x"));
+  ASSERT_TRUE(test::writeFile(r.dir / "keep.doc", "mine"));
+  r.fill({"a.tmp", "keep.doc"}, {"keep.doc"});
+  RemovalOutcome o = r.remove();
+  EXPECT_EQ(o.counts.removed, 1);
+  EXPECT_EQ(o.counts.unmarked, 1);
+  EXPECT_TRUE(test::fileExists(r.dir / "keep.doc"));
+  EXPECT_EQ(test::readPoint(r.settings.backupFolder + "1.bck").fileCount, 1);
 }
 
 TEST(Removal, DecliningTheQuestionChangesNothing) {
   RemovalRun r;
   r.settings.askBeforeRemoving = true;
   ASSERT_TRUE(test::writeFile(r.dir / "a.tmp", "x"));
-  r.add("a.tmp");
+  r.fill({"a.tmp"});
+  tempSweepPendingFlag().set();
   r.seams.prompts.answerMessage(IDNO);
   EXPECT_EQ(r.remove().end, RemovalEnd::declined);
+  ASSERT_EQ(r.seams.prompts.countOf("message"), 1);
+  EXPECT_EQ(r.seams.prompts.asked()[0].text, "Remove?");
+  EXPECT_EQ(r.seams.prompts.asked()[0].caption, "Scrubwell");
+  EXPECT_EQ(r.seams.prompts.asked()[0].flags & MB_TYPEMASK, static_cast<UINT>(MB_YESNO));
   EXPECT_TRUE(test::fileExists(r.dir / "a.tmp"));
-  EXPECT_EQ(r.list.size(), 1u);
-  EXPECT_FALSE(r.sinks.resultsHidden);
-}
-
-TEST(Removal, ABackupThatCannotBeWrittenDeletesNothing) {
-  RemovalRun r;
-  ASSERT_TRUE(test::writeFile(r.dir / "a.tmp", "precious"));
-  ASSERT_TRUE(test::makeFolders(r.settings.backupFolder + "1.bck"));  // the point's name is taken
-  r.add("a.tmp");
-  RemovalOutcome o = r.remove();
-  EXPECT_EQ(o.end, RemovalEnd::stoppedBeforeDeleting);
-  EXPECT_EQ(test::readFile(r.dir / "a.tmp"), "precious");
-  ASSERT_EQ(r.list.size(), 1u) << "the results stay in the list";
+  ASSERT_EQ(r.list.size(), 1u);
   EXPECT_TRUE(r.list.isRowMarked(0));
+  EXPECT_FALSE(r.windows.resultsHidden);
+  EXPECT_TRUE(r.windows.lines.empty());
+  EXPECT_TRUE(tempSweepPendingFlag().isSet());
+
+  r.seams.prompts.answerMessage(IDYES);
+  EXPECT_EQ(r.remove().counts.removed, 1);
 }
 
-TEST(Removal, AMarkedFileThatVanishedIsUnremovable) {
+TEST(Removal, VanishedAndUndeletableFilesAreUnremovable) {
   RemovalRun r;
   ASSERT_TRUE(test::writeFile(r.dir / "gone.tmp", "x"));
-  r.add("gone.tmp");
+  ASSERT_TRUE(test::writeFile(r.dir / "busy.tmp", "held open"));
+  r.fill({"gone.tmp", "busy.tmp"});
   DeleteFileA((r.dir / "gone.tmp").c_str());
+  HANDLE busy = CreateFileA((r.dir / "busy.tmp").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                            0, nullptr);
+  ASSERT_NE(busy, INVALID_HANDLE_VALUE);
   RemovalOutcome o = r.remove();
-  EXPECT_EQ(o.counts.unremovable, 1);
-  EXPECT_EQ(r.sinks.steps, 0) << "no progress step for a vanished file";
+  CloseHandle(busy);
+  EXPECT_EQ(o.end, RemovalEnd::done) << "a file left out of the point does not stop the run";
+  EXPECT_EQ(o.counts.unremovable, 2);
+  EXPECT_EQ(o.counts.freedBytes, 9) << "the busy file existed when its turn came";
+  EXPECT_EQ(r.windows.stepped, (std::vector<std::string>{r.dir / "busy.tmp"}))
+      << "no progress step for a vanished file";
+  EXPECT_TRUE(r.reported("File " + r.dir / "gone.tmp" + " - not removed"));
+  EXPECT_TRUE(r.reported("File " + r.dir / "busy.tmp" + " - not removed"));
+  EXPECT_TRUE(test::fileExists(r.dir / "busy.tmp"));
+}
+
+TEST(Removal, AfterATemporaryFolderScanTheEmptiedFoldersGoToo) {
+  RemovalRun r;
+  ASSERT_TRUE(test::writeFile(r.dir / "temp\\setup\\a.tmp", "x"));
+  ASSERT_TRUE(test::writeFile(r.dir / "temp\\keep\\b.tmp", "y"));
+  r.fill({"temp\\setup\\a.tmp", "temp\\keep\\b.tmp"}, {"temp\\keep\\b.tmp"});
+  r.settings.temporaryFolder = r.dir / "temp";
+  tempSweepPendingFlag().set();
+  r.remove();
+  EXPECT_FALSE(tempSweepPendingFlag().isSet());
+  EXPECT_FALSE(test::folderExists(r.dir / "temp\\setup"));
+  EXPECT_TRUE(test::fileExists(r.dir / "temp\\keep\\b.tmp"));
+  EXPECT_TRUE(test::folderExists(r.dir / "temp"));
+
+  // Without the flag nothing is swept.
+  ASSERT_TRUE(test::writeFile(r.dir / "temp\\again\\c.tmp", "z"));
+  r.fill({"temp\\again\\c.tmp"});
+  r.remove();
+  EXPECT_TRUE(test::folderExists(r.dir / "temp\\again"));
+}
+
+TEST(Removal, ABackupPointThatCannotBeWrittenDeletesNothing) {
+  RemovalRun r;
+  ASSERT_TRUE(test::writeFile(r.dir / "a.tmp", "precious"));
+  ASSERT_TRUE(test::writeFile(r.dir / "b.tmp", "also precious"));
+  ASSERT_TRUE(test::makeFolders(r.settings.backupFolder + "1.bck"));  // the point's name is taken
+  r.fill({"a.tmp", "b.tmp"}, {"b.tmp"});
+  tempSweepPendingFlag().set();
+  RemovalOutcome o = r.remove();
+  EXPECT_EQ(o.end, RemovalEnd::stoppedBeforeDeleting);
+  EXPECT_EQ(r.seams.prompts.countOf("message"), 1) << "the archive's error message";
+  EXPECT_EQ(test::readFile(r.dir / "a.tmp"), "precious");
+  ASSERT_EQ(r.list.size(), 2u) << "the results stay in the list";
+  EXPECT_TRUE(r.list.isRowMarked(0));
+  EXPECT_FALSE(r.list.isRowMarked(1));
+  EXPECT_TRUE(r.windows.stepped.empty());
+  EXPECT_TRUE(tempSweepPendingFlag().isSet()) << "the sweep waits for the real removal";
+}
+
+TEST(Removal, ABackupFolderThatCannotBeCreatedDeletesNothing) {
+  RemovalRun r;
+  ASSERT_TRUE(test::writeFile(r.dir / "a.tmp", "precious"));
+  ASSERT_TRUE(test::writeFile(r.dir / "BACKUP", "a file where the folder should be"));
+  r.fill({"a.tmp"});
+  RemovalOutcome o = r.remove();
+  EXPECT_EQ(o.end, RemovalEnd::stoppedBeforeDeleting);
+  ASSERT_EQ(r.seams.prompts.countOf("message"), 1) << "the system's error text";
+  EXPECT_EQ(r.seams.prompts.asked()[0].flags & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
+  EXPECT_TRUE(test::fileExists(r.dir / "a.tmp"));
+  EXPECT_EQ(r.list.size(), 1u);
 }

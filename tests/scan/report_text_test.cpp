@@ -19,7 +19,8 @@ TEST(ReportText, FreedSpaceSwitchesToKilobytesAbove9999Bytes) {
   EXPECT_EQ(freedSpaceText("Freed:", 0), "Freed: 0 bytes");
   EXPECT_EQ(freedSpaceText("Freed:", 9999), "Freed: 9999 bytes");
   EXPECT_EQ(freedSpaceText("Freed:", 10000), "Freed: 9 kbytes");
-  EXPECT_EQ(freedSpaceText("Freed:", 5'000'000'000), "Freed: 4882812 kbytes") << "no 32-bit overflow";
+  EXPECT_EQ(freedSpaceText("Freed:", 5'000'000'000), "Freed: 4882812 kbytes")
+      << "no 32-bit overflow";
 }
 
 TEST(ReportText, SummaryLinesInTheirOrder) {
@@ -31,6 +32,12 @@ TEST(ReportText, SummaryLinesInTheirOrder) {
   EXPECT_EQ(summaryLines("R:", "F:", "U:", "N:", c),
             (std::vector<std::string>{"", "----------------------", "N: 4", "U: 1", "R: 2",
                                       "F: 100 bytes"}));
-  EXPECT_EQ(saveDateBlock("1.1.2026 10:00").size(), 6u);
-  EXPECT_EQ(printDateBlock("1.1.2026 10:00").back(), "1.1.2026 10:00");
+  EXPECT_EQ(countLabelText("Removed files:", 0), "Removed files: 0");
+}
+
+TEST(ReportText, DateBlocksOfSavingAndPrinting) {
+  EXPECT_EQ(saveDateBlock("1.1.2026 10:00"),
+            (std::vector<std::string>{"", "", "", "----------------------", "1.1.2026 10:00", ""}));
+  EXPECT_EQ(printDateBlock("1.1.2026 10:00"),
+            (std::vector<std::string>{"", "", "", "----------------------", "1.1.2026 10:00"}));
 }
