@@ -14,6 +14,7 @@
 #include "platform/handles.h"
 #include "platform/seams.h"
 #include "platform/text_upper.h"
+#include "scan/system_result_list.h"
 
 namespace scrubwell {
 namespace {
@@ -25,16 +26,11 @@ std::string trimmedUpper(const std::string& s) {
   return a == std::string::npos ? std::string() : toUpper(s.substr(a, b - a + 1));
 }
 
-// The size of a file that can be opened for reading the way the archive opens its sources;
-// -1 for a missing or unreadable file and for a folder.
-int64_t readableFileSize(const std::string& path) {
+// True when the file can be opened for reading the way the archive opens its sources.
+bool canBeRead(const std::string& path) {
   FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                               nullptr, OPEN_EXISTING, 0, nullptr));
-  BY_HANDLE_FILE_INFORMATION info;
-  if (!file || !GetFileInformationByHandle(file.get(), &info) ||
-      (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-    return -1;
-  return (static_cast<int64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+  return static_cast<bool>(file);
 }
 
 // The number n of a point file "n.bck" (1 to 1000), 0 for any other name.
@@ -69,8 +65,9 @@ void MyBackup::SetProgressControls(BackupProgress* progress, bool show) {
 }
 
 void MyBackup::AddFile(const std::string& path) {
-  int64_t size = readableFileSize(path);
-  if (size >= 0 && size <= kMaxFileSize) storeList_.push_back(path);
+  // The size first: one attribute query is far cheaper than opening the file.
+  int64_t size = systemFileSize(path);
+  if (size >= 0 && size <= kMaxFileSize && canBeRead(path)) storeList_.push_back(path);
   pump_();
 }
 

@@ -47,10 +47,10 @@ void deleteMarked(const ResultList& list, bool backupOption, RemovalParts& parts
       continue;
     }
     bool gone = false;
-    if (fileExists(path)) {
+    const int64_t size = systemFileSize(path);  // existence and size in one query
+    if (size >= 0) {
       parts.deletion.step(path);
-      int64_t size = fileSize(path);
-      if (size > 0) counts.freedBytes += size;
+      counts.freedBytes += size;
       gone = deleteFile(path, backupOption);
     }
     ++(gone ? counts.removed : counts.unremovable);
