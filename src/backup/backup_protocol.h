@@ -1,7 +1,8 @@
-// Backing up before deleting, the one protocol every clean-up that deletes follows while the
-// backup option is on: store what is about to go in a new backup point, and say whether the
+// Backing up before deleting, the one protocol every clean-up that deletes follows: with the
+// backup option on, store what is about to go in a new backup point, and say whether the
 // deletion may go ahead. It may not when the point could not be written although files were
-// added, or when the backup folder cannot be created: then nothing is deleted.
+// added, or when the backup folder cannot be created: then nothing is deleted. Files left out of
+// the point (too large, unreadable, missing) are deleted all the same.
 #pragma once
 #include <string>
 #include <vector>

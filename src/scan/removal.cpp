@@ -39,7 +39,7 @@ bool deleteFile(const std::string& path, bool backupOption) {
 void deleteMarked(const ResultList& list, bool backupOption, RemovalParts& parts,
                   RemovalCounts& counts) {
   const std::string prefix = tr(149);
-  const std::string removed = tr(backupOption ? 150 : 159), failed = tr(160);
+  const std::string removed = backupOption ? tr(150) : tr(159), failed = tr(160);
   for (size_t i = 0; i < list.size(); ++i) {
     const std::string& path = list.path(i);
     if (!list.isRowMarked(i)) {
