@@ -53,18 +53,6 @@ TEST(BackupPoints, FilesAboveTheSizeLimitAndMissingFilesAreLeftOut) {
   EXPECT_FALSE(test::fileExists(dir / "1.bck"));
 }
 
-TEST(BackupPoints, AFileOpenedExclusivelyIsLeftOut) {
-  test::ScratchFolder dir('D');
-  ASSERT_TRUE(test::writeFile(dir / "locked.txt", "in use"));
-  HANDLE lock = CreateFileA((dir / "locked.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                            0, nullptr);
-  ASSERT_NE(lock, INVALID_HANDLE_VALUE);
-  MyBackup b;
-  b.AddFile(dir / "locked.txt");
-  CloseHandle(lock);
-  EXPECT_TRUE(b.storeList().empty());
-}
-
 TEST(BackupPoints, TitlesFollowTheClockAndTheRegistryPointHoldsTheExport) {
   test::ScopedSeams seams;
   seams.clock.setLocal(2031, 4, 5, 14, 7);
