@@ -10,9 +10,8 @@
 #include "platform/handles.h"
 
 namespace scrubwell {
-namespace {
 
-std::string systemMessage(DWORD code) {
+std::string systemMessage(unsigned long code) {
   char buf[512] = {};
   DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
                            code, 0, buf, sizeof buf, nullptr);
@@ -21,6 +20,8 @@ std::string systemMessage(DWORD code) {
     text.pop_back();
   return text.empty() ? "error " + std::to_string(code) : text;
 }
+
+namespace {
 
 [[noreturn]] void failWith(const std::string& what, const std::string& path) {
   throw std::runtime_error(what + " \"" + path + "\": " + systemMessage(GetLastError()));

@@ -12,6 +12,9 @@ namespace scrubwell {
 
 // ---- Files ----
 
+// The system's text for an error code (GetLastError), without the line end.
+std::string systemMessage(unsigned long code);
+
 bool fileExists(const std::string& path);
 // Copies the whole source over the destination (created or truncated).
 // Throws std::runtime_error naming the file and the system's reason when that fails.

@@ -13,16 +13,6 @@
 namespace scrubwell {
 namespace {
 
-std::string systemMessage(DWORD code) {
-  char buf[512] = {};
-  DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                           code, 0, buf, sizeof buf, nullptr);
-  std::string text(buf, n);
-  while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' '))
-    text.pop_back();
-  return text.empty() ? "Error " + std::to_string(code) : text;
-}
-
 // Creates the backup folder when it is missing. False (with the system's error code) when that
 // fails; `missing` tells that the creation reported success but the folder is still not there.
 bool ensureFolder(const std::string& backupFolder, DWORD& error, bool& missing) {

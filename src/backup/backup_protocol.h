@@ -38,11 +38,5 @@ struct BackupRequest {
 // next "n.bck" and closes the window. Files too large for a point or unreadable are left out.
 BackupOutcome backUpBeforeDeleting(const BackupRequest& request, bool backupOption,
                                    const std::string& backupFolder, BackupProgress& progress);
-// The same for a caller that has already found the backup option on.
-inline BackupOutcome backUpBeforeDeleting(const BackupRequest& request,
-                                          const std::string& backupFolder,
-                                          BackupProgress& progress) {
-  return backUpBeforeDeleting(request, true, backupFolder, progress);
-}
 
 }  // namespace scrubwell
