@@ -66,9 +66,15 @@ MainWindow::MainWindow()
   }
   pages_[0] = {&welcome_, &lastScanCaption_, &lastScan, &lastUpdateCaption_, &lastUpdate,
                &autoUpdate, &autoUpdateLabel_, &checkUpdates};
-  for (size_t i = 0; i < clean_.size(); ++i) clean_[i].setId(IDC_MAIN_CLEAN1 + static_cast<int>(i)), pages_[1].push_back(&clean_[i]);
-  for (size_t i = 0; i < tidy_.size(); ++i) tidy_[i].setId(IDC_MAIN_TIDY1 + static_cast<int>(i)), pages_[2].push_back(&tidy_[i]);
-  for (size_t i = 0; i < misc_.size(); ++i) misc_[i].setId(IDC_MAIN_MISC1 + static_cast<int>(i)), pages_[3].push_back(&misc_[i]);
+  auto addButtons = [this](auto& buttons, int firstId, int page) {
+    for (size_t i = 0; i < buttons.size(); ++i) {
+      buttons[i].setId(firstId + static_cast<int>(i));
+      pages_[page].push_back(&buttons[i]);
+    }
+  };
+  addButtons(clean_, IDC_MAIN_CLEAN1, 1);
+  addButtons(tidy_, IDC_MAIN_TIDY1, 2);
+  addButtons(misc_, IDC_MAIN_MISC1, 3);
   pages_[4] = {&backup_, &options_, &info_, &help_, &docs_, &homepage_, &feedback_, &driveFrame_,
                &driveList};
   for (int i = 0; i < 10; ++i) {
