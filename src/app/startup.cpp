@@ -9,6 +9,8 @@
 
 #include "app/app_state.h"
 #include "app/app_windows.h"
+#include "app/automation.h"
+#include "app/command_line.h"
 #include "app/data_folder.h"
 #include "app/file_ops.h"
 #include "app/language_step.h"
@@ -80,6 +82,8 @@ void runUninstallMode() {
 }
 
 int runProgram(const std::string& arg) {
+  // The automation switches run without any window.
+  if (isAutomationSwitch(arg)) return runAutomation(programArguments());
   initCommonControls();                                    // 1
   migrateFiles(kProductName, false, migrationList());      // 2
   std::string backup = backupFolderPath();                 // 3

@@ -10,18 +10,23 @@
 
 namespace scrubwell::ui {
 
-void TForm1::removeMarked() {
-  AppWindows& w = appWindows();
-  hideHint();
-  playClick();
+RemovalSettings TForm1::removalSettings() const {
+  const AppWindows& w = appWindows();
   RemovalSettings settings;
   settings.backupOption = w.backup.backupOption.checked();
   settings.askBeforeRemoving = w.options.askBeforeRemoving.checked();
   settings.backupFolder = appState().backupFolder;
   settings.temporaryFolder = temporaryFolder();
   settings.exceptions = w.options.exceptions.items();
+  return settings;
+}
+
+void TForm1::removeMarked() {
+  AppWindows& w = appWindows();
+  hideHint();
+  playClick();
   RemovalParts parts{w.report, w.deleting, w.backupProgress, [this] { hideWindow(); }};
-  RemovalOutcome outcome = removeMarkedEntries(results_, settings, parts);
+  RemovalOutcome outcome = removeMarkedEntries(results_, removalSettings(), parts);
   switch (outcome.end) {
     case RemovalEnd::declined:
       return;

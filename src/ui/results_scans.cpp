@@ -17,16 +17,21 @@ void TForm1::junkSearchLauncher() {
   setDoneMark(DoneMark::junkSearch);
 }
 
-void TForm1::runJunkSearchWalk() {
-  AppWindows& w = appWindows();
-  hideWindow();
-  w.searchProgress.start();
+JunkSearchInputs TForm1::junkSearchInputs() const {
+  const AppWindows& w = appWindows();
   JunkSearchInputs inputs;
   inputs.driveRoots = checkedDrives();
   inputs.masks = w.options.masks.items();
   inputs.exceptions = w.options.exceptions.items();
   inputs.backupFolder = appState().backupFolder;
-  runJunkSearch(inputs, results_, cancelFlag(), &w.searchProgress);
+  return inputs;
+}
+
+void TForm1::runJunkSearchWalk() {
+  AppWindows& w = appWindows();
+  hideWindow();
+  w.searchProgress.start();
+  runJunkSearch(junkSearchInputs(), results_, cancelFlag(), &w.searchProgress);
   rows.refresh();
   refreshClassPictures();
   w.searchProgress.stop();

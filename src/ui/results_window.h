@@ -8,6 +8,8 @@
 
 #include "scan/done_marks.h"
 #include "scan/drive_offer.h"
+#include "scan/junk_search.h"
+#include "scan/removal.h"
 #include "scan/result_list.h"
 #include "ui/framework/timer.h"
 #include "ui/framework/virtual_list.h"
@@ -61,9 +63,13 @@ class TForm1 : public Window {
   // --- clean-ups
   // "remove": backs up (or recycles) and deletes the marked entries and shows the status report.
   void removeMarked();
+  // The options the removal runs with, as the windows hold them.
+  RemovalSettings removalSettings() const;
   // "Search f. G.": walks the chosen drives for the file masks and shows what it found.
   void junkSearchLauncher();
   void runJunkSearchWalk();
+  // What the junk search walks and matches: the chosen drives, the masks, the exceptions.
+  JunkSearchInputs junkSearchInputs() const;
 
   // Shut down: the close button plays the finish sound (and waits for it when enhanced sounds
   // are on); then the settings are saved if wanted and the application ends.

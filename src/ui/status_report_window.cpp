@@ -13,16 +13,23 @@
 #include "ui/sounds.h"
 
 namespace scrubwell::ui {
-namespace {
 
-// The current date and time in the user's default formats.
-std::string nowText() {
+std::string reportDateTime() {
   SYSTEMTIME t = theClock().localTime();
   char date[64] = {}, time[64] = {};
   GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &t, nullptr, date, sizeof date);
   GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &t, nullptr, time, sizeof time);
   return std::string(date) + " " + time;
 }
+
+bool writeReportFile(const std::string& path, const std::vector<std::string>& lines) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  for (const auto& line : lines) out << line << "\r\n";
+  out.close();
+  return static_cast<bool>(out);
+}
+
+namespace {
 
 std::string defaultPrinter() {
   char name[512] = {};
@@ -94,11 +101,8 @@ void StatusReportWindow::saveReport() {
   std::string path = prompts().saveFileName(hwnd(), "Text (*.txt)|*.txt|*.*|*.*",
                                             tr(1) + " - " + tr(91) + ".txt", "txt");
   if (path.empty()) return;
-  for (const auto& line : saveDateBlock(nowText())) appendLine(line);
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  for (const auto& line : lines()) out << line << "\r\n";
-  out.close();
-  if (!out) {
+  for (const auto& line : saveDateBlock(reportDateTime())) appendLine(line);
+  if (!writeReportFile(path, lines())) {
     prompts().messageBox(hwnd(), tr(5223) + "\n" + path, tr(1), MB_OK | MB_ICONERROR);
     return;
   }
@@ -117,7 +121,7 @@ void StatusReportWindow::printReport() {
     prompts().messageBox(hwnd(), tr(5224), tr(1), MB_OK | MB_ICONWARNING);
     return;
   }
-  for (const auto& line : printDateBlock(nowText())) appendLine(line);
+  for (const auto& line : printDateBlock(reportDateTime())) appendLine(line);
   TEXTMETRICA tm{};
   GetTextMetricsA(dc, &tm);
   int lineHeight = tm.tmHeight < 0 ? -tm.tmHeight : tm.tmHeight;

@@ -1,10 +1,18 @@
 // The status report: the text of what a run removed, four summary labels, and buttons to save
 // or print the text and to go back. Created once and reused by every run that deletes.
 #pragma once
+#include <string>
+#include <vector>
+
 #include "scan/removal_ui.h"
 #include "ui/framework/window.h"
 
 namespace scrubwell::ui {
+
+// The current date and time in the user's default formats, as the saved and printed reports show.
+std::string reportDateTime();
+// Writes report lines to `path`, each ended by CR LF, as "save report" does; false on failure.
+bool writeReportFile(const std::string& path, const std::vector<std::string>& lines);
 
 class StatusReportWindow : public Window, public StatusReportSink {
  public:

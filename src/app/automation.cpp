@@ -1,0 +1,260 @@
+// The unattended runs: parse the switches, load the saved settings into windows that are never
+// shown, walk the drives with the junk search's inputs, write the list or remove it with the
+// "remove" button's removal, and write the text to the console or the /out: file.
+#include "app/automation.h"
+
+#include <windows.h>
+
+#include <cstdlib>
+#include <memory>
+
+#include "app/app_state.h"
+#include "app/app_windows.h"
+#include "app/command_line.h"
+#include "app/data_folder.h"
+#include "app/file_ops.h"
+#include "app/language_step.h"
+#include "app/startup.h"
+#include "app/texts.h"
+#include "platform/handles.h"
+#include "platform/seams.h"
+#include "scan/cancel_flag.h"
+#include "scan/drives.h"
+#include "scan/junk_search.h"
+#include "scan/removal.h"
+#include "scan/report_text.h"
+#include "ui/status_report_window.h"
+
+namespace scrubwell {
+namespace {
+
+// A standard handle of this process: the one the parent passed (a redirection), else the
+// parent's console, attached once.
+HANDLE standardHandle(DWORD which) {
+  HANDLE h = GetStdHandle(which);
+  if (h && h != INVALID_HANDLE_VALUE) return h;
+  static bool attached = AttachConsole(ATTACH_PARENT_PROCESS) != 0;
+  if (!attached) return nullptr;
+  h = GetStdHandle(which);
+  if (h && h != INVALID_HANDLE_VALUE) return h;
+  static HANDLE console =
+      CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                  nullptr, OPEN_EXISTING, 0, nullptr);
+  return console == INVALID_HANDLE_VALUE ? nullptr : console;
+}
+
+void writeTo(HANDLE h, const std::string& text) {
+  DWORD written = 0;
+  if (h && !text.empty())
+    WriteFile(h, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+}
+
+void printError(const std::string& message) {
+  writeTo(standardHandle(STD_ERROR_HANDLE), "Scrubwell: " + message + "\r\n");
+}
+
+// Where the run's text goes: the /out: file, else standard output.
+class Output {
+ public:
+  bool openFile(const std::string& path) {
+    file_.reset(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr));
+    return static_cast<bool>(file_);
+  }
+  void text(const std::string& text) { writeTo(handle(), text); }
+  void line(const std::string& text) { writeTo(handle(), text + "\r\n"); }
+
+ private:
+  HANDLE handle() const { return file_ ? file_.get() : standardHandle(STD_OUTPUT_HANDLE); }
+  FileHandle file_;
+};
+
+// Nobody is there to answer: messages go to standard error and every question gets the
+// cautious answer (no, cancel), so an unattended run never waits on a window.
+class UnattendedPrompts : public Prompts {
+ public:
+  int messageBox(HWND, const std::string& text, const std::string& caption, UINT flags) override {
+    printError(caption + ": " + text);
+    switch (flags & MB_TYPEMASK) {
+      case MB_YESNO:
+      case MB_YESNOCANCEL:
+        return IDNO;
+      case MB_OKCANCEL:
+      case MB_RETRYCANCEL:
+        return IDCANCEL;
+      default:
+        return IDOK;
+    }
+  }
+  std::string saveFileName(HWND, const std::string&, const std::string&,
+                           const std::string&) override {
+    return {};
+  }
+  bool browseForFolder(HWND, const std::string&, std::string&) override { return false; }
+  int modal(const std::string&, const std::function<int()>&) override { return IDCANCEL; }
+};
+
+class PromptsInstalled {
+ public:
+  explicit PromptsInstalled(Prompts* p) : previous_(setPrompts(p)) {}
+  ~PromptsInstalled() { setPrompts(previous_); }
+  PromptsInstalled(const PromptsInstalled&) = delete;
+  PromptsInstalled& operator=(const PromptsInstalled&) = delete;
+
+ private:
+  Prompts* previous_;
+};
+
+// The removal's windows, replaced by a text collector and two silent progress displays.
+class CollectedReport : public StatusReportSink {
+ public:
+  void clear() override { lines.clear(); }
+  void appendLine(const std::string& line) override { lines.push_back(line); }
+  std::vector<std::string> lines;
+};
+
+class SilentDeletion : public DeletionProgress {
+ public:
+  void start(int) override {}
+  void step(const std::string&) override {}
+  void stop() override {}
+};
+
+class SilentBackup : public BackupProgress {
+ public:
+  void showWindow() override {}
+  void closeWindow() override {}
+  void setPercent(int) override {}
+  void setFileText(const std::string&) override {}
+};
+
+bool driveOffered(const DriveOffer& offer, char letter) {
+  std::string root = std::string(1, letter) + ":\\";
+  for (const auto& r : offer.slots)
+    if (r == root) return true;
+  for (const auto& r : offer.list)
+    if (r == root) return true;
+  return false;
+}
+
+// Checks exactly the requested drives in the results window's slots and list.
+void chooseDrives(ui::TForm1& results, const std::vector<char>& drives) {
+  auto wanted = [&drives](const std::string& root) {
+    for (char c : drives)
+      if (!root.empty() && root[0] == c) return true;
+    return false;
+  };
+  for (int i = 0; i < ui::TForm1::kDriveSlots; ++i)
+    results.driveChecks[i].setChecked(wanted(results.driveLabels[i].text()));
+  for (int k = 0; k < results.driveList.count(); ++k)
+    results.driveList.setChecked(k, wanted(results.driveList.item(k)));
+}
+
+// The texts of the saved language; before a language was ever chosen, the English file.
+void loadTexts() {
+  translation().copyLanguageFilesAtStart();
+  translation().loadFromDataFolder();
+  if (!languageChosenBefore(backupFolderPath()) || translation().firstText().empty())
+    translation().loadFile(locateFile(kProductName, translation().textFileName(0)));
+}
+
+void runJunkScan(AppWindows& w) {
+  runJunkSearch(w.results.junkSearchInputs(), w.results.results(), cancelFlag(), nullptr);
+}
+
+int removeEverything(AppWindows& w, const AutomationRequest& request, Output& out) {
+  ResultList& list = w.results.results();
+  list.markEverything(true);
+  RemovalSettings settings = w.results.removalSettings();
+  settings.askBeforeRemoving = false;  // /auto is the consent; nobody is there to answer
+  CollectedReport report;
+  SilentDeletion deletion;
+  SilentBackup backup;
+  RemovalParts parts{report, deletion, backup, nullptr};
+  RemovalOutcome outcome = removeMarkedEntries(list, settings, parts);
+  if (outcome.end != RemovalEnd::done) {
+    printError("the backup point could not be written; nothing was deleted");
+    return kExitStoppedByError;
+  }
+  for (const auto& line : summaryLines(tr(93), tr(94), tr(95), tr(96), outcome.counts))
+    report.appendLine(line);
+  for (const auto& line : report.lines) out.line(line);
+  if (!request.reportFile.empty()) {
+    std::vector<std::string> saved = report.lines;
+    for (const auto& line : saveDateBlock(ui::reportDateTime())) saved.push_back(line);
+    if (!ui::writeReportFile(request.reportFile, saved)) {
+      printError("the report could not be saved to " + request.reportFile);
+      return kExitStoppedByError;
+    }
+  }
+  return kExitDone;
+}
+
+int run(const AutomationRequest& request, Output& out) {
+  UnattendedPrompts unattended;
+  PromptsInstalled installed(&unattended);
+  migrateFiles(kProductName, false, migrationList());
+  std::string backupFolder = backupFolderPath();
+  if (!folderExists(backupFolder)) CreateDirectoryA(backupFolder.c_str(), nullptr);
+  loadTexts();
+
+  // The windows hold the settings as the program uses them; none of them is ever created.
+  auto windows = std::make_unique<AppWindows>();
+  AppWindows& w = *windows;
+  appState().backupFolder = backupFolder;
+  w.results.offerDrives(offeredDrives());
+  loadSettingsNow();
+  if (!request.drives.empty()) chooseDrives(w.results, request.drives);
+
+  for (AutomatedScan scan : request.scans) {
+    switch (scan) {
+      case AutomatedScan::junk:
+        runJunkScan(w);
+        break;
+    }
+  }
+  ResultList& list = w.results.results();
+  if (list.empty()) return kExitNothingFound;
+  if (request.action == AutomationAction::autoClean) return removeEverything(w, request, out);
+  for (size_t i = 0; i < list.size(); ++i) out.line(list.path(i));
+  return kExitDone;
+}
+
+}  // namespace
+
+std::vector<std::string> programArguments() {
+  std::vector<std::string> arguments;
+  for (int i = 1; i < __argc; ++i) arguments.push_back(__argv[i]);
+  return arguments;
+}
+
+int runAutomation(const std::vector<std::string>& arguments) {
+  AutomationRequest request = parseAutomationArguments(arguments);
+  if (!request.error.empty()) {
+    printError(request.error);
+    return kExitBadCommandLine;
+  }
+  DriveOffer offer = offeredDrives();
+  for (char letter : request.drives)
+    if (!driveOffered(offer, letter)) {
+      printError(std::string("drive ") + letter + ": is not offered for the scans");
+      return kExitBadCommandLine;
+    }
+  Output out;
+  if (!request.outFile.empty() && !out.openFile(request.outFile)) {
+    printError("cannot write the output file " + request.outFile);
+    return kExitBadCommandLine;
+  }
+  if (request.action == AutomationAction::usage) {
+    out.text(automationUsage());
+    return kExitDone;
+  }
+  try {
+    return run(request, out);
+  } catch (const std::exception& e) {
+    printError(std::string("stopped: ") + e.what());
+    return kExitStoppedByError;
+  }
+}
+
+}  // namespace scrubwell

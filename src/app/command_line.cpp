@@ -1,0 +1,154 @@
+// Parses the automation switches: one action (/preview, /auto or /?) and the options /scans:,
+// /drives:, /out: and /report:, each at most once.
+#include "app/command_line.h"
+
+#include <cctype>
+
+namespace scrubwell {
+namespace {
+
+std::string lowerCase(std::string s) {
+  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return s;
+}
+
+// The short names of the scans; a scan that joins the automation adds its line here.
+struct ScanName {
+  const char* name;
+  AutomatedScan scan;
+};
+constexpr ScanName kScanNames[] = {
+    {"junk", AutomatedScan::junk},
+};
+
+// The switch name (lower case, without the prefix) and its value after ':'; false when the
+// argument does not start with '/' or '-'.
+bool splitSwitch(const std::string& argument, std::string& name, std::string& value,
+                 bool& hasValue) {
+  if (argument.size() < 2 || (argument[0] != '/' && argument[0] != '-')) return false;
+  size_t colon = argument.find(':');
+  hasValue = colon != std::string::npos;
+  name = lowerCase(argument.substr(1, hasValue ? colon - 1 : std::string::npos));
+  value = hasValue ? argument.substr(colon + 1) : std::string();
+  return true;
+}
+
+std::vector<std::string> splitList(const std::string& value) {
+  std::vector<std::string> parts;
+  size_t start = 0;
+  while (true) {
+    size_t comma = value.find(',', start);
+    parts.push_back(value.substr(start, comma - start));
+    if (comma == std::string::npos) return parts;
+    start = comma + 1;
+  }
+}
+
+std::string trimmed(const std::string& s) {
+  size_t b = s.find_first_not_of(" \t");
+  if (b == std::string::npos) return {};
+  return s.substr(b, s.find_last_not_of(" \t") - b + 1);
+}
+
+std::string parseScans(const std::string& value, std::vector<AutomatedScan>& scans) {
+  scans.clear();
+  for (const std::string& part : splitList(value)) {
+    std::string name = lowerCase(trimmed(part));
+    if (name.empty()) return "/scans: needs a list of scans, such as /scans:junk";
+    const ScanName* found = nullptr;
+    for (const ScanName& known : kScanNames)
+      if (name == known.name) found = &known;
+    if (!found) return "unknown scan \"" + name + "\"; known scans: junk";
+    bool already = false;
+    for (AutomatedScan s : scans) already = already || s == found->scan;
+    if (!already) scans.push_back(found->scan);
+  }
+  return {};
+}
+
+// Accepts "C", "C:" and "C:\" for each drive.
+std::string parseDrives(const std::string& value, std::vector<char>& drives) {
+  for (const std::string& part : splitList(value)) {
+    std::string d = trimmed(part);
+    bool letter = !d.empty() && std::isalpha(static_cast<unsigned char>(d[0]));
+    bool rest =
+        d.size() == 1 || d == std::string(1, d[0]) + ":" || d == std::string(1, d[0]) + ":\\";
+    if (!letter || !rest)
+      return "/drives: takes drive letters such as /drives:C,D, not \"" + d + "\"";
+    char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(d[0])));
+    bool already = false;
+    for (char c : drives) already = already || c == upper;
+    if (!already) drives.push_back(upper);
+  }
+  return {};
+}
+
+}  // namespace
+
+bool isAutomationSwitch(const std::string& argument) {
+  std::string name, value;
+  bool hasValue = false;
+  if (!splitSwitch(argument, name, value, hasValue)) return false;
+  return name == "preview" || name == "auto" || name == "?" || name == "scans" ||
+         name == "drives" || name == "out" || name == "report";
+}
+
+AutomationRequest parseAutomationArguments(const std::vector<std::string>& arguments) {
+  AutomationRequest r;
+  std::vector<std::string> seen;
+  auto fail = [&r](const std::string& message) {
+    r.error = message;
+    return r;
+  };
+  for (const std::string& argument : arguments) {
+    std::string name, value;
+    bool hasValue = false;
+    if (!splitSwitch(argument, name, value, hasValue))
+      return fail("unexpected argument \"" + argument + "\"");
+    for (const std::string& s : seen)
+      if (s == name) return fail("/" + name + " is given more than once");
+    seen.push_back(name);
+    bool action = name == "preview" || name == "auto" || name == "?";
+    if (action) {
+      if (hasValue) return fail("/" + name + " takes no value");
+      if (r.action != AutomationAction::none)
+        return fail("give only one of /preview, /auto and /?");
+      r.action = name == "preview" ? AutomationAction::preview
+                 : name == "auto"  ? AutomationAction::autoClean
+                                   : AutomationAction::usage;
+      continue;
+    }
+    bool option = name == "scans" || name == "drives" || name == "out" || name == "report";
+    if (!option) return fail("unknown switch \"" + argument + "\"; /? shows the usage");
+    if (!hasValue || trimmed(value).empty()) return fail("/" + name + ": needs a value");
+    std::string problem;
+    if (name == "scans") problem = parseScans(value, r.scans);
+    if (name == "drives") problem = parseDrives(value, r.drives);
+    if (name == "out") r.outFile = value;
+    if (name == "report") r.reportFile = value;
+    if (!problem.empty()) return fail(problem);
+  }
+  if (r.action == AutomationAction::none) return fail("give /preview or /auto; /? shows the usage");
+  if (!r.reportFile.empty() && r.action != AutomationAction::autoClean)
+    return fail("/report: goes with /auto only");
+  return r;
+}
+
+std::string automationUsage() {
+  return "Scrubwell.exe /preview | /auto [/scans:LIST] [/drives:C,D] [/out:FILE] [/report:FILE]\r\n"
+         "\r\n"
+         "  /preview       lists what the scans find, one full path per line; removes nothing\r\n"
+         "  /auto          removes everything the scans find, as the \"remove\" button does,\r\n"
+         "                 and prints the status report\r\n"
+         "  /scans:LIST    the scans to run, comma-separated; known now: junk (the default)\r\n"
+         "  /drives:C,D    the drives to walk for this run only (the saved choice is kept)\r\n"
+         "  /out:FILE      writes the output to FILE instead of standard output\r\n"
+         "  /report:FILE   /auto only: also saves the status report as \"save report\" does\r\n"
+         "  /?             shows this text\r\n"
+         "\r\n"
+         "Switches may start with / or - and ignore case.\r\n"
+         "Exit codes: 0 something found or removed, 1 nothing found, 2 bad command line,\r\n"
+         "3 stopped by an error.\r\n";
+}
+
+}  // namespace scrubwell

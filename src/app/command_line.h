@@ -1,0 +1,33 @@
+// The automation switches of Scrubwell.exe (/preview, /auto and their options), parsed from the
+// argument list into what the automated run does, or into the message of a bad command line.
+#pragma once
+#include <string>
+#include <vector>
+
+namespace scrubwell {
+
+enum class AutomationAction { none, usage, preview, autoClean };
+
+// The drive-walking scans the automation can run, by their short names.
+enum class AutomatedScan { junk };
+
+struct AutomationRequest {
+  AutomationAction action = AutomationAction::none;
+  std::vector<AutomatedScan> scans{AutomatedScan::junk};
+  std::vector<char> drives;  // upper-case letters; empty keeps the saved selection
+  std::string outFile;       // empty: standard output
+  std::string reportFile;    // empty: the report is not saved
+  std::string error;         // not empty: the command line is bad, nothing may run
+};
+
+// True when the first argument is one of the automation switches (so the windows stay away).
+bool isAutomationSwitch(const std::string& argument);
+
+// Parses every argument after the program name. Switches start with '/' or '-' and are compared
+// ignoring case; each may appear once.
+AutomationRequest parseAutomationArguments(const std::vector<std::string>& arguments);
+
+// The usage text of /?, lines separated by "\r\n".
+std::string automationUsage();
+
+}  // namespace scrubwell

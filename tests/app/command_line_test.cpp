@@ -1,0 +1,92 @@
+// The automation switches: the accepted forms, the drive and scan lists, and the bad command
+// lines that must stop the run before it does anything.
+#include "app/command_line.h"
+
+#include <gtest/gtest.h>
+
+namespace scrubwell {
+namespace {
+
+AutomationRequest parse(std::vector<std::string> arguments) {
+  return parseAutomationArguments(arguments);
+}
+
+TEST(CommandLine, ActionsAcceptEitherPrefixAndAnyCase) {
+  EXPECT_EQ(parse({"/preview"}).action, AutomationAction::preview);
+  EXPECT_EQ(parse({"-PREVIEW"}).action, AutomationAction::preview);
+  EXPECT_EQ(parse({"/Auto"}).action, AutomationAction::autoClean);
+  EXPECT_EQ(parse({"-auto"}).action, AutomationAction::autoClean);
+  EXPECT_EQ(parse({"/?"}).action, AutomationAction::usage);
+  EXPECT_EQ(parse({"-?"}).action, AutomationAction::usage);
+  for (const char* a :
+       {"/preview", "/auto", "/?", "-Drives:C", "/SCANS:junk", "/out:x", "/report:y"})
+    EXPECT_TRUE(isAutomationSwitch(a)) << a;
+  for (const char* a :
+       {"update", "/update", "uninstall", "/uninstall", "", "/", "preview", "/previewx"})
+    EXPECT_FALSE(isAutomationSwitch(a)) << a;
+}
+
+TEST(CommandLine, OptionsComeInAnyOrder) {
+  AutomationRequest r =
+      parse({"/out:C:\\logs\\run.txt", "/auto", "/Report:C:\\r.txt", "/drives:c,D", "/scans:JUNK"});
+  ASSERT_EQ(r.error, "");
+  EXPECT_EQ(r.action, AutomationAction::autoClean);
+  EXPECT_EQ(r.outFile, "C:\\logs\\run.txt");  // the value keeps its case and its colons
+  EXPECT_EQ(r.reportFile, "C:\\r.txt");
+  EXPECT_EQ(r.drives, (std::vector<char>{'C', 'D'}));
+  EXPECT_EQ(r.scans, std::vector<AutomatedScan>{AutomatedScan::junk});
+}
+
+TEST(CommandLine, DefaultsAreTheJunkScanOnTheSavedDrives) {
+  AutomationRequest r = parse({"/preview"});
+  EXPECT_EQ(r.scans, std::vector<AutomatedScan>{AutomatedScan::junk});
+  EXPECT_TRUE(r.drives.empty());
+  EXPECT_TRUE(r.outFile.empty());
+}
+
+TEST(CommandLine, DriveListTakesLettersAndRootsOnce) {
+  EXPECT_EQ(parse({"/preview", "/drives:C:,d:\\, e ,c"}).drives,
+            (std::vector<char>{'C', 'D', 'E'}));
+  EXPECT_EQ(parse({"/preview", "/scans:junk,Junk"}).scans,
+            std::vector<AutomatedScan>{AutomatedScan::junk});
+}
+
+TEST(CommandLine, BadCommandLinesSayWhy) {
+  struct Case {
+    std::vector<std::string> arguments;
+    const char* mentions;
+  };
+  const Case cases[] = {
+      {{"/preview", "/fast"}, "/fast"},
+      {{"/preview", "/scans:"}, "scans"},
+      {{"/preview", "/scans:junk,"}, "scans"},
+      {{"/preview", "/scans:zero"}, "zero"},  // a scan that is not built yet
+      {{"/preview", "/scans:multi"}, "multi"},
+      {{"/preview", "/drives:"}, "drives"},
+      {{"/preview", "/drives:CD"}, "CD"},
+      {{"/preview", "/drives:1"}, "1"},
+      {{"/preview", "/out:"}, "out"},
+      {{"/preview", "/preview"}, "more than once"},
+      {{"/preview", "/drives:C", "-DRIVES:D"}, "more than once"},
+      {{"/preview", "/auto"}, "only one"},
+      {{"/auto:yes"}, "no value"},
+      {{"/drives:C"}, "/preview"},  // options without an action
+      {{"/preview", "/report:r.txt"}, "/auto"},
+      {{"/preview", "extra"}, "extra"},
+  };
+  for (const Case& c : cases) {
+    AutomationRequest r = parse(c.arguments);
+    std::string line;
+    for (const auto& a : c.arguments) line += a + " ";
+    EXPECT_NE(r.error.find(c.mentions), std::string::npos) << line << "-> " << r.error;
+  }
+}
+
+TEST(CommandLine, UsageNamesEverySwitch) {
+  std::string usage = automationUsage();
+  for (const char* s : {"/preview", "/auto", "/scans:", "/drives:", "/out:", "/report:", "/?"})
+    EXPECT_NE(usage.find(s), std::string::npos) << s;
+}
+
+}  // namespace
+}  // namespace scrubwell

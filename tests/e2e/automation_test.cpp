@@ -1,0 +1,221 @@
+// The command-line automation of the real program under Wine: /preview lists what the window's
+// junk search finds, /auto removes it into a backup point, bad command lines change nothing.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <set>
+
+#include "backup/my_backup.h"
+#include "e2e/program_driver.h"
+#include "main_window_res.h"
+#include "platform/handles.h"
+#include "results_window_res.h"
+#include "support/scratch.h"
+
+using namespace scrubwell;
+using namespace scrubwell::test;
+
+namespace {
+
+const char* const kSettingsOnD =
+    "[Markierte Laufwerke]\r\nLw1=D\r\nAnzahl=1\r\n"
+    "[Suchausnahmen]\r\nMaske1=Win.bak\r\nAnzahl=1\r\n"
+    "[Markiert]\r\nBox1=1\r\nBox6=0\r\nBox7=0\r\n";
+
+struct Finished {
+  int exitCode = -1;
+  std::string out, err;
+};
+
+// Runs the program to its end with standard output and error redirected into files.
+Finished runToEnd(const std::string& exe, const std::string& arguments, const ScratchFolder& dir) {
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  auto create = [&](const std::string& path) {
+    return FileHandle(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
+                                  CREATE_ALWAYS, 0, nullptr));
+  };
+  Finished f;
+  {
+    FileHandle out = create(dir / "stdout.txt"), err = create(dir / "stderr.txt");
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdOutput = out.get();
+    si.hStdError = err.get();
+    std::string cmd = "\"" + exe + "\" " + arguments;
+    std::string cwd = exe.substr(0, exe.find_last_of('\\'));
+    PROCESS_INFORMATION pi{};
+    if (!CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, TRUE, 0, nullptr, cwd.c_str(), &si,
+                        &pi))
+      return f;
+    KernelHandle process(pi.hProcess), thread(pi.hThread);
+    DWORD code = 0;
+    if (WaitForSingleObject(process.get(), 60000) == WAIT_OBJECT_0 &&
+        GetExitCodeProcess(process.get(), &code))
+      f.exitCode = static_cast<int>(code);
+    else
+      TerminateProcess(process.get(), 99);
+  }
+  f.out = readFile(dir / "stdout.txt");
+  f.err = readFile(dir / "stderr.txt");
+  return f;
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find("\r\n", start);
+    if (end == std::string::npos) end = text.size();
+    lines.push_back(text.substr(start, end - start));
+    start = end + 2;
+  }
+  return lines;
+}
+
+std::set<std::string> backupPoints(const std::string& data) {
+  std::set<std::string> points;
+  WIN32_FIND_DATAA fd;
+  FindHandle find(FindFirstFileA((data + "BACKUP\\*.bck").c_str(), &fd));
+  if (find) do
+      points.insert(fd.cFileName);
+    while (FindNextFileA(find.get(), &fd));
+  return points;
+}
+
+bool contains(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+}  // namespace
+
+TEST(Automation, PreviewListsWhatTheWindowFindsAndChangesNothing) {
+  std::string exe = installProgram() + "Scrubwell.exe";
+  ASSERT_TRUE(languageChosenWithSettings(kSettingsOnD));
+  const std::string ini = readFile(programDataFolder() + "Scrubwell.ini");
+  ScratchFolder dir('D', "preview");
+  ASSERT_TRUE(writeFile(dir / "setup.tmp", std::string(3000, 'x')));
+  ASSERT_TRUE(writeFile(dir / "docs\\letter.bak", std::string(20000, 'x')));
+  ASSERT_TRUE(writeFile(dir / "docs\\deep\\Chkdsk.chk", "x"));
+  ASSERT_TRUE(writeFile(dir / "docs\\Win.bak", "excepted"));
+  ASSERT_TRUE(writeFile(dir / "docs\\notes.txt", "kept"));
+  ScratchFolder outputs('D', "preview-out");
+
+  Finished f = runToEnd(exe, "-PREVIEW /drives:d /out:" + outputs / "list.txt", outputs);
+  ASSERT_EQ(f.exitCode, 0) << f.err;
+  std::vector<std::string> listed = linesOf(readFile(outputs / "list.txt"));
+  // The list order of the window: case-insensitive by full path.
+  EXPECT_EQ(listed, (std::vector<std::string>{dir / "docs\\deep\\Chkdsk.chk",
+                                              dir / "docs\\letter.bak", dir / "setup.tmp"}));
+  EXPECT_TRUE(fileExists(dir / "setup.tmp"));
+  EXPECT_EQ(readFile(programDataFolder() + "Scrubwell.ini"), ini) << "no settings written";
+
+  Finished elsewhere = runToEnd(exe, "/preview /drives:C", outputs);
+  EXPECT_NE(elsewhere.exitCode, 2) << elsewhere.err;
+  EXPECT_FALSE(contains(elsewhere.out, dir.path())) << "/drives: replaces the saved drive";
+
+  Finished toStdout = runToEnd(exe, "/preview", outputs);
+  EXPECT_EQ(toStdout.exitCode, 0);
+  EXPECT_EQ(linesOf(toStdout.out), listed) << "the same list on standard output";
+
+  // The window's junk search with the same settings lists as many entries.
+  RunningProgram p(exe);
+  HWND main = p.waitForWindow(IDC_MAIN_SIDE1);
+  ASSERT_NE(main, nullptr);
+  clickButton(main, IDC_MAIN_SIDE1 + 1);
+  clickButton(main, IDC_MAIN_CLEAN1);
+  HWND results = p.waitForWindow(IDC_RES_REMOVE);
+  ASSERT_NE(results, nullptr);
+  HWND list = GetDlgItem(results, IDC_RES_RESULTLIST);
+  EXPECT_EQ(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), static_cast<LRESULT>(listed.size()));
+  clickButton(results, IDC_RES_CANCEL);
+}
+
+TEST(Automation, AutoRemovesIntoABackupPointThatRestoresTheFiles) {
+  std::string exe = installProgram() + "Scrubwell.exe";
+  ASSERT_TRUE(languageChosenWithSettings(kSettingsOnD));
+  const std::string data = programDataFolder();
+  ScratchFolder dir('D', "auto");
+  ASSERT_TRUE(writePatternFile(dir / "setup.tmp", 30000, 1));
+  ASSERT_TRUE(writePatternFile(dir / "docs\\letter.bak", 5000, 2));
+  ASSERT_TRUE(writeFile(dir / "docs\\notes.txt", "kept"));
+  const std::string setup = readFile(dir / "setup.tmp"),
+                    letter = readFile(dir / "docs\\letter.bak");
+  const std::set<std::string> before = backupPoints(data);
+  ScratchFolder outputs('D', "auto-out");
+
+  Finished f = runToEnd(exe, "/Auto /report:" + outputs / "report.txt", outputs);
+  ASSERT_EQ(f.exitCode, 0) << f.err;
+  EXPECT_FALSE(fileExists(dir / "setup.tmp"));
+  EXPECT_FALSE(fileExists(dir / "docs\\letter.bak"));
+  EXPECT_TRUE(fileExists(dir / "docs\\notes.txt"));
+  EXPECT_TRUE(contains(f.out, dir / "setup.tmp")) << f.out;
+  EXPECT_TRUE(contains(f.out, dir / "docs\\letter.bak"));
+  EXPECT_TRUE(contains(f.out, "----------------------"));
+  // The summary the status report window shows: two removed, none unremovable, 34 kbytes.
+  std::vector<std::string> lines = linesOf(f.out);
+  ASSERT_GE(lines.size(), 4u);
+  EXPECT_TRUE(std::any_of(lines.end() - 4, lines.end(), [](const std::string& l) {
+    return contains(l, " 2");
+  })) << f.out;
+  EXPECT_TRUE(contains(f.out, "34 kbytes"));
+  std::string saved = readFile(outputs / "report.txt");
+  EXPECT_EQ(saved.substr(0, f.out.size()), f.out) << "the saved report starts with the same text";
+  EXPECT_GT(saved.size(), f.out.size()) << "and ends with the date block";
+
+  std::set<std::string> after = backupPoints(data);
+  std::vector<std::string> added;
+  std::set_difference(after.begin(), after.end(), before.begin(), before.end(),
+                      std::back_inserter(added));
+  ASSERT_EQ(added.size(), 1u) << "one new backup point";
+  MyBackup restore;
+  restore.AddRestoreFile(dir / "setup.tmp");
+  restore.AddRestoreFile(dir / "docs\\letter.bak");
+  EXPECT_TRUE(restore.RestorePoint(data + "BACKUP\\" + added[0]));
+  EXPECT_EQ(readFile(dir / "setup.tmp"), setup);
+  EXPECT_EQ(readFile(dir / "docs\\letter.bak"), letter);
+
+  Finished again = runToEnd(exe, "/auto /drives:D /scans:junk", outputs);
+  EXPECT_EQ(again.exitCode, 0);
+  Finished nothing = runToEnd(exe, "/auto", outputs);
+  EXPECT_EQ(nothing.exitCode, 1) << "nothing left to find";
+}
+
+TEST(Automation, BadCommandLinesExitTwoAndChangeNothing) {
+  std::string exe = installProgram() + "Scrubwell.exe";
+  ASSERT_TRUE(languageChosenWithSettings(kSettingsOnD));
+  const std::string ini = readFile(programDataFolder() + "Scrubwell.ini");
+  ScratchFolder dir('D', "bad");
+  ASSERT_TRUE(writeFile(dir / "setup.tmp", "junk"));
+  ScratchFolder outputs('D', "bad-out");
+  for (const std::string& arguments :
+       std::vector<std::string>{"/auto /fast", "/auto /scans:", "/auto /scans:zero",
+                                "/auto /drives:Q", "/auto /out:" + dir / "missing\\out.txt"}) {
+    Finished f = runToEnd(exe, arguments, outputs);
+    EXPECT_EQ(f.exitCode, 2) << arguments;
+    EXPECT_TRUE(contains(f.err, "Scrubwell: ")) << arguments << ": a message on standard error";
+    EXPECT_TRUE(f.out.empty()) << arguments;
+    EXPECT_TRUE(fileExists(dir / "setup.tmp")) << arguments;
+  }
+  EXPECT_FALSE(folderExists(dir / "missing"));
+  EXPECT_EQ(readFile(programDataFolder() + "Scrubwell.ini"), ini);
+
+  Finished usage = runToEnd(exe, "/?", outputs);
+  EXPECT_EQ(usage.exitCode, 0);
+  EXPECT_TRUE(contains(usage.out, "/preview"));
+}
+
+TEST(Automation, FirstStartPreviewShowsNoLanguageWindow) {
+  std::string exe = installProgram() + "Scrubwell.exe";
+  ASSERT_TRUE(languageChosenWithSettings(kSettingsOnD));
+  DeleteFileA((programDataFolder() + "Scrubwell.cho").c_str());
+  ScratchFolder dir('D', "first");
+  ASSERT_TRUE(writeFile(dir / "setup.tmp", "junk"));
+  ScratchFolder outputs('D', "first-out");
+  Finished f = runToEnd(exe, "/preview", outputs);
+  EXPECT_EQ(f.exitCode, 0) << "ended by itself, no window waiting for a choice";
+  EXPECT_TRUE(contains(f.out, dir / "setup.tmp"));
+}
