@@ -123,11 +123,7 @@ TEST(Automation, PreviewListsWhatTheWindowFindsAndChangesNothing) {
 
   // The window's junk search with the same settings lists as many entries.
   RunningProgram p(exe);
-  HWND main = p.waitForWindow(IDC_MAIN_SIDE1);
-  ASSERT_NE(main, nullptr);
-  clickButton(main, IDC_MAIN_SIDE1 + 1);
-  clickButton(main, IDC_MAIN_CLEAN1);
-  HWND results = p.waitForWindow(IDC_RES_REMOVE);
+  HWND results = runJunkSearchFromMainWindow(p);
   ASSERT_NE(results, nullptr);
   HWND list = GetDlgItem(results, IDC_RES_RESULTLIST);
   EXPECT_EQ(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), static_cast<LRESULT>(listed.size()));

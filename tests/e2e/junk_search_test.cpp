@@ -27,9 +27,7 @@ TEST(JunkSearch, FindsTheJunkOfTheChosenDriveInTheRealWindow) {
   RunningProgram p(exe);
   HWND main = p.waitForWindow(IDC_MAIN_SIDE1);
   ASSERT_NE(main, nullptr);
-  clickButton(main, IDC_MAIN_SIDE1 + 1);  // the page "clean the system"
-  clickButton(main, IDC_MAIN_CLEAN1);     // "Search f. G."
-  HWND results = p.waitForWindow(IDC_RES_REMOVE);
+  HWND results = runJunkSearchFromMainWindow(p);
   ASSERT_NE(results, nullptr) << "the results window shows the found files";
   HWND list = GetDlgItem(results, IDC_RES_RESULTLIST);
   EXPECT_EQ(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 3);

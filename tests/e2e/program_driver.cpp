@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <fstream>
 
+#include "main_window_res.h"
+#include "results_window_res.h"
 #include "support/scratch.h"
 
 namespace scrubwell::test {
@@ -124,6 +126,14 @@ bool RunningProgram::followRestart(int childId, DWORD timeoutMs) {
     Sleep(100);
   } while (GetTickCount() - start < timeoutMs);
   return false;
+}
+
+HWND runJunkSearchFromMainWindow(RunningProgram& program) {
+  HWND main = program.waitForWindow(IDC_MAIN_SIDE1);
+  if (!main) return nullptr;
+  clickButton(main, IDC_MAIN_SIDE1 + 1);
+  clickButton(main, IDC_MAIN_CLEAN1);
+  return program.waitForWindow(IDC_RES_REMOVE);
 }
 
 std::vector<HWND> visibleWindowsOf(DWORD pid) {

@@ -42,6 +42,10 @@ class RunningProgram {
   DWORD pid_ = 0;
 };
 
+// Starts the junk search from the main window's button ("clean the system" page) as a user
+// would; returns the results window once it shows the found files, or nullptr.
+HWND runJunkSearchFromMainWindow(RunningProgram& program);
+
 // Every visible top-level window of a process.
 std::vector<HWND> visibleWindowsOf(DWORD pid);
 // Any visible top-level window (of any process) holding a child control with this id.

@@ -24,11 +24,7 @@ TEST(Removal, JunkSearchThenRemoveWritesAPointAndShowsTheReport) {
   ASSERT_TRUE(writeFile(dir / "docs\\notes.txt", "kept"));
 
   RunningProgram p(exe);
-  HWND main = p.waitForWindow(IDC_MAIN_SIDE1);
-  ASSERT_NE(main, nullptr);
-  clickButton(main, IDC_MAIN_SIDE1 + 1);
-  clickButton(main, IDC_MAIN_CLEAN1);
-  HWND results = p.waitForWindow(IDC_RES_REMOVE);
+  HWND results = runJunkSearchFromMainWindow(p);
   ASSERT_NE(results, nullptr);
   clickButton(results, IDC_RES_REMOVE);
 
