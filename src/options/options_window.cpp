@@ -5,23 +5,11 @@
 #include "app/startup.h"
 #include "app/texts.h"
 #include "options_window_res.h"
+#include "scan/junk_masks.h"
+#include "scan/search_exceptions.h"
 #include "ui/sounds.h"
 
 namespace scrubwell::ui {
-
-const std::vector<std::string>& OptionsWindow::defaultMasks() {
-  static const std::vector<std::string> masks = {
-      "*.$$$", "*.~??", "*.~mp", "*.alt", "*.bak", "*.cor", "*.gid", "*.old", "*.qdk",
-      "*.sik", "*.tmp", "*.umb", "Bootlog.txt", "Chkdsk.chk", "Modem.log", "Scandisk.log",
-      "SwapFile.*"};
-  return masks;
-}
-
-const std::vector<std::string>& OptionsWindow::defaultExceptions() {
-  static const std::vector<std::string> exceptions = {
-      "Data.sav", "Script.bak", "System.bak", "System.old", "User.old", "Win.bak", "Win.old"};
-  return exceptions;
-}
 
 OptionsWindow::OptionsWindow()
     : Window("options", IDD_OPTIONS),
@@ -45,8 +33,8 @@ OptionsWindow::OptionsWindow()
       save_(IDC_OPT_SAVE),
       restore_(IDC_OPT_RESTORE),
       back_(IDC_OPT_BACK) {
-  masks.setItems(defaultMasks());
-  exceptions.setItems(defaultExceptions());
+  masks.setItems(defaultJunkMasks());
+  exceptions.setItems(defaultSearchExceptions());
   deactivateDangerous.setChecked(true);
   immediateEffect.setChecked(true);
   normalSounds.setChecked(true);

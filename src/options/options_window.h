@@ -10,10 +10,6 @@ class OptionsWindow : public Window {
   OptionsWindow();
   void applyTexts() override;
 
-  // Built-in file masks and search exceptions, used when the settings file sets none.
-  static const std::vector<std::string>& defaultMasks();
-  static const std::vector<std::string>& defaultExceptions();
-
   ListBox masks, exceptions;
   CheckBox askBeforeRemoving;    // "Box1"
   CheckBox saveAutomatically;    // "Box3"
