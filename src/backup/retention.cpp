@@ -1,0 +1,56 @@
+// Retention of backup points: deletes the points older than two weeks.
+#include "backup/retention.h"
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "app/data_folder.h"
+#include "platform/seams.h"
+
+namespace scrubwell {
+namespace {
+
+constexpr double kTicksPerDay = 24.0 * 60 * 60 * 10000000;  // FILETIME counts 100 ns
+
+int64_t ticks(const FILETIME& f) {
+  return static_cast<int64_t>((static_cast<uint64_t>(f.dwHighDateTime) << 32) | f.dwLowDateTime);
+}
+
+// Today's local date at 00:00:00 as local FILETIME ticks.
+int64_t todayAtMidnight() {
+  SYSTEMTIME now = theClock().localTime();
+  now.wHour = now.wMinute = now.wSecond = now.wMilliseconds = 0;
+  FILETIME f{};
+  SystemTimeToFileTime(&now, &f);
+  return ticks(f);
+}
+
+// Deletes one point; a read-only point loses that attribute first, and gets it back when the
+// file cannot be deleted after all (locked by another program), so a kept point is unchanged.
+void deletePointFile(const std::string& path, DWORD attributes) {
+  bool readOnly = (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+  if (readOnly) SetFileAttributesA(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+  if (!DeleteFileA(path.c_str()) && readOnly) SetFileAttributesA(path.c_str(), attributes);
+}
+
+}  // namespace
+
+void deleteOldBackupPoints(const std::string& backupFolder) {
+  if (backupFolder.empty()) return;
+  const int64_t today = todayAtMidnight();
+  for (int n = 1; n <= 1000; ++n) {
+    const std::string path = backupFolder + std::to_string(n) + ".bck";
+    WIN32_FILE_ATTRIBUTE_DATA info{};
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &info)) continue;
+    if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+    FILETIME written{};
+    if (!FileTimeToLocalFileTime(&info.ftLastWriteTime, &written)) continue;
+    double ageInDays = static_cast<double>(today - ticks(written)) / kTicksPerDay;
+    if (ageInDays > kBackupPointMaxAgeDays) deletePointFile(path, info.dwFileAttributes);
+  }
+}
+
+void deleteOldBackupPoints() { deleteOldBackupPoints(backupFolderPath()); }
+
+}  // namespace scrubwell
