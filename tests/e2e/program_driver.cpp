@@ -52,6 +52,12 @@ std::string installProgram() {
                         "finished.wav"})
     CopyFileA((from + f).c_str(), (to + f).c_str(), FALSE);
   if (!ok) fprintf(stderr, "installProgram: cannot copy %sScrubwell.exe to %s (error %lu)\n", from.c_str(), to.c_str(), GetLastError());
+  // The backup checker beside the program, as the installation puts it.
+  const std::string checker = buildFolder() + "src\\checker\\Checker.exe";
+  if (!CopyFileA(checker.c_str(), (to + "Checker.exe").c_str(), FALSE)) {
+    fprintf(stderr, "installProgram: cannot copy %s to %s (error %lu)\n", checker.c_str(), to.c_str(), GetLastError());
+    ok = false;
+  }
   return ok ? to : std::string();
 }
 

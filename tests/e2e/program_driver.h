@@ -8,8 +8,8 @@
 
 namespace scrubwell::test {
 
-// "C:\Program Files\Scrubwell\" with Scrubwell.exe, the language files and the sounds copied from
-// the build tree. Returns the folder (empty on failure).
+// "C:\Program Files\Scrubwell\" with Scrubwell.exe, Checker.exe, the language files and the sounds
+// copied from the build tree. Returns the folder (empty on failure).
 std::string installProgram();
 
 // The per-user data folder the program uses in this prefix.
