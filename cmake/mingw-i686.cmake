@@ -13,3 +13,4 @@ set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tools/wine-run)
 # Static libraries only: the product ships no DLLs beside the exe.
 set(CMAKE_FIND_LIBRARY_SUFFIXES .a)
 set(ZLIB_USE_STATIC_LIBS ON)
+set(SCRUBWELL_WINE_ARCH win32 CACHE STRING "Wine prefix architecture of this build's tests")
