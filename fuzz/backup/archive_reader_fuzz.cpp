@@ -1,6 +1,7 @@
 // Fuzz target over the backup archive reader: walks an archive of arbitrary bytes record by
 // record, unpacking every data run once and skipping it once, as restore and the archive
-// information do; the sanitizers catch any overrun.
+// information do, and turns the header and the file-ID list into the backup window's lines;
+// the sanitizers catch any overrun.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "backup/archive_format.h"
 #include "app/text_lines.h"
 #include "backup/archive_reader.h"
+#include "backup/point_text.h"
 
 using namespace scrubwell;
 
@@ -34,6 +36,7 @@ void walk(const uint8_t* data, size_t size, bool unpack) {
   ArchiveReader reader(in);
   ArchiveHeader header;
   if (reader.readHeader(header) != ReadResult::ok) return;
+  pointDisplayLine(header.title, header.fileCount, header.totalBytes, "files");
   for (int records = 0; records < 100000; ++records) {
     std::string name;
     if (reader.readName(name) != ReadResult::ok || name.empty()) return;
@@ -53,7 +56,9 @@ void walk(const uint8_t* data, size_t size, bool unpack) {
     if (reader.readRun(target, [](size_t) { return true; }) != ReadResult::ok) return;
     if (target == &list) {
       const auto& bytes = list.bytes();
-      splitLines(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+      for (const std::string& line : splitLines(
+               std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size())))
+        pathOfFileListLine(fileListLine(line));
     }
   }
 }

@@ -34,6 +34,12 @@ void writeLanguageNumber(int number) {
   ini.flush();
 }
 
+void writeBackupOption(bool on) {
+  IniFile ini = settingsFile();
+  ini.writeBool("Sicherheit", "Sicherheitsoption", on);
+  ini.flush();
+}
+
 Look readLook(int backgroundCount, int searchIconCount) {
   IniFile ini = settingsFile();
   Look look;

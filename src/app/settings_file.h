@@ -15,6 +15,9 @@ int readLanguageNumber();
 // Writes "selected" of section "Language"; does nothing when the settings file does not exist.
 void writeLanguageNumber(int number);
 
+// "Sicherheitsoption" of section "Sicherheit": the backup option, written the moment it changes.
+void writeBackupOption(bool on);
+
 struct Look {
   int background = 0;  // "skin" / "back"
   int searchIcon = 0;  // "skin" / "icon"

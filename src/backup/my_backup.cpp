@@ -19,7 +19,8 @@
 namespace scrubwell {
 namespace {
 
-const char* const kRegistryExport = "C:\\Registrybackup_1.reg";
+// Beside its target, a restored file's name while it is being unpacked.
+const char* const kStagingSuffix = ".~restoring";
 
 std::string trimmedUpper(const std::string& s) {
   size_t a = s.find_first_not_of(" \t"), b = s.find_last_not_of(" \t");
@@ -52,6 +53,15 @@ MyBackup::MyBackup() {
   archive_.OnRestoreFile = [this](TBackupFile&, std::string& file, int32_t, bool& doRestore) {
     doRestore = std::find(restoreList_.begin(), restoreList_.end(), trimmedUpper(file)) !=
                 restoreList_.end();
+    std::string staging = file + kStagingSuffix;
+    if (doRestore && staging.size() < MAX_PATH) {
+      staged_.push_back({staging, file});
+      file = staging;
+    }
+  };
+  archive_.OnFileRestored = [this](TBackupFile& sender, std::string& file, ArchiveStream&) {
+    if (!staged_.empty() && staged_.back().staging == file)
+      staged_.back().whole = sender.LastError == 0 && sender.ContinueFlag;
   };
 }
 
@@ -102,7 +112,7 @@ bool MyBackup::CreatePoint(const std::string& archiveName) {
 }
 
 bool MyBackup::CreateRegistryPoint(const std::string& archiveName) {
-  AddFile(kRegistryExport);
+  AddFile(kRegistryExportFile);
   return writePoint(archiveName, pointTitle() + " (" + tr(250) + ")");
 }
 
@@ -113,11 +123,32 @@ void MyBackup::AddRestoreFile(const std::string& path) {
 bool MyBackup::RestorePoint(const std::string& archiveName) {
   archive_.RestoreMode = rmAll;
   archive_.RestoreFullPath = true;
+  staged_.clear();
+  bool restored = false;
   try {
-    return archive_.Restore(archiveName, "");
+    restored = archive_.Restore(archiveName, "");
   } catch (...) {
-    return false;
   }
+  return finishStagedFiles() && restored;
+}
+
+bool MyBackup::finishStagedFiles() {
+  bool allReplaced = true;
+  for (const StagedFile& f : staged_) {
+    bool replaced = false;
+    if (f.whole) {
+      // A read-only, hidden or system file in the way is replaced too; its attributes stay.
+      DWORD old = GetFileAttributesA(f.target.c_str());
+      if (old != INVALID_FILE_ATTRIBUTES) SetFileAttributesA(f.target.c_str(), FILE_ATTRIBUTE_NORMAL);
+      replaced = MoveFileExA(f.staging.c_str(), f.target.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+      if (old != INVALID_FILE_ATTRIBUTES) SetFileAttributesA(f.target.c_str(), old);
+      if (!replaced) allReplaced = false;
+    }
+    if (!replaced) DeleteFileA(f.staging.c_str());
+  }
+  staged_.clear();
+  if (!allReplaced) archive_.ReportError(archive::kCannotReadFile);
+  return allReplaced;
 }
 
 std::string NextPointName() { return NextPointName(appState().backupFolder); }

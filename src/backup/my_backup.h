@@ -35,7 +35,9 @@ class MyBackup {
   // Chooses a file for RestorePoint (compared trimmed and upper-cased with the stored names).
   void AddRestoreFile(const std::string& path);
   // Writes every chosen file of the point back to its stored path, replacing what is there;
-  // true also when none of the point's files was chosen.
+  // true also when none of the point's files was chosen. Each file is unpacked beside its
+  // target first and replaces it only once it came out whole, so a damaged point never leaves
+  // a cut-off file in place of the one that was there.
   bool RestorePoint(const std::string& archiveName);
 
   const std::vector<std::string>& storeList() const { return storeList_; }
@@ -43,12 +45,21 @@ class MyBackup {
 
  private:
   bool writePoint(const std::string& archiveName, const std::string& title);
+  // Moves the files unpacked whole onto their targets and drops the others; false when a
+  // target could not be replaced.
+  bool finishStagedFiles();
+
+  struct StagedFile {
+    std::string staging, target;
+    bool whole = false;
+  };
 
   TBackupFile archive_;
   BackupProgress* progress_ = nullptr;
   bool showProgress_ = false;
   std::vector<std::string> storeList_;
   std::vector<std::string> restoreList_;
+  std::vector<StagedFile> staged_;
   PumpSlice pump_;  // adding thousands of files keeps the windows alive without a pump per file
 };
 
@@ -58,5 +69,8 @@ std::string NextPointName();
 std::string NextPointName(const std::string& backupFolder);
 // The title of a point: the local date and time in the user's short date and long time format.
 std::string pointTitle();
+
+// The registry clean-up's export, stored in a registry point and imported again after a restore.
+inline constexpr const char* kRegistryExportFile = "C:\\Registrybackup_1.reg";
 
 }  // namespace scrubwell
