@@ -1,4 +1,4 @@
-// Dialog and control ids of the backup window (block 4000-4999).
+// Dialog and control ids of the backup window and its two small dialogs (block 4000-4999).
 #pragma once
 #define IDD_BACKUP 4000
 #define IDC_BAK_OPTION 4001
@@ -6,4 +6,27 @@
 #define IDC_BAK_POINTS_CAPTION 4003
 #define IDC_BAK_POINTS 4004
 #define IDC_BAK_FILES 4005
+#define IDC_BAK_BAND 4006
+#define IDC_BAK_EXPLAIN1 4007
+#define IDC_BAK_EXPLAIN2 4008
+#define IDC_BAK_EXPLAIN3 4009
 #define IDC_BAK_BACK 4010
+#define IDC_BAK_REMOVE_POINT 4011
+#define IDC_BAK_REMOVE_ALL 4012
+#define IDC_BAK_RESTORE 4013
+#define IDC_BAK_MARK_ALL 4014
+#define IDC_BAK_UNMARK_ALL 4015
+#define IDC_BAK_AUTOREMOVE_LABEL 4016
+
+#define IDD_BAK_CONFIRM 4100
+#define IDC_BCF_BAND 4101
+#define IDC_BCF_LINE1 4102
+#define IDC_BCF_LINE2 4103
+#define IDC_BCF_LINE3 4104
+#define IDC_BCF_BACK 4105
+#define IDC_BCF_GO_ON 4106
+
+#define IDD_BAK_NOTICE 4200
+#define IDC_BNT_BAND 4201
+#define IDC_BNT_LINE1 4202  // seven lines: 4202-4208
+#define IDC_BNT_GO_ON 4210

@@ -4,6 +4,7 @@
 #include "multiclean/chooser_window.h"
 #include "multiclean/own_folder_window.h"
 #include "options/options_window.h"
+#include "ui/backup_dialogs.h"
 #include "ui/backup_progress_window.h"
 #include "ui/backup_window.h"
 #include "ui/deletion_progress_window.h"
@@ -24,6 +25,8 @@ struct AppWindows {
   ui::SplashWindow splash;
   ui::OptionsWindow options;
   ui::BackupWindow backup;
+  ui::RemoveAllPointsWindow removeAllPoints;
+  ui::BackupNoticeWindow backupNotice;
   ui::ChooserWindow chooser;
   ui::OwnFolderWindow ownFolders;
   ui::LanguageWindow language;

@@ -18,6 +18,8 @@
 #include "app/settings_binding.h"
 #include "app/texts.h"
 #include "app/update_script.h"
+#include "backup/auto_removal.h"
+#include "backup/retention.h"
 #include "platform/message_pump.h"
 #include "platform/seams.h"
 #include "platform/text_upper.h"
@@ -139,6 +141,7 @@ int runProgram(const std::string& arg) {
 void secondStartupPhase() {
   AppWindows& w = appWindows();
   w.results.startupTimer.setEnabled(false);
+  deleteOldBackupPoints(appState().backupFolder);
   loadSettingsNow();
   if (w.options.enhancedSounds.checked()) ui::playStart();
   // The options window's language list, with the loaded language selected.
@@ -152,6 +155,7 @@ void secondStartupPhase() {
       list.setSelectedIndex(i);
       break;
     }
+  w.backup.autoRemove.setChecked(autoRemovalRegistered());
   appState().startupBusy = 0;
 }
 

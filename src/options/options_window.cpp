@@ -49,8 +49,9 @@ OptionsWindow::OptionsWindow()
         &searchIcons, &languages, &masksCaption_, &exceptionsCaption_, &backgroundCaption_,
         &iconCaption_, &languageCaption_, &save_, &restore_, &back_});
 
-  // The two copies of the backup option always agree.
-  backupOption.onChange = [this] { appWindows().backup.backupOption.setChecked(backupOption.checked()); };
+  backupOption.onChange = [this] {
+    backupOptionToggled(*this, backupOption, appWindows().backup.backupOption);
+  };
   save_.onClick = [] {
     playClick();
     saveSettingsNow();

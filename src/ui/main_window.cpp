@@ -119,7 +119,7 @@ MainWindow::MainWindow()
   };
   backup_.onClick = [] {
     playClick();
-    appWindows().backup.showModal();
+    appWindows().backup.open();
   };
   homepage_.onClick = [] {
     playClick();

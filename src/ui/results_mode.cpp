@@ -113,33 +113,14 @@ void TForm1::rowHovered(int row) {
 
 void TForm1::showHint(const std::string& text) {
   if (!hwnd()) return;
-  if (!hint_) {
-    hint_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
-                            WS_POPUP | TTS_NOPREFIX | TTS_BALLOON | TTS_ALWAYSTIP, 0, 0, 0, 0,
-                            hwnd(), nullptr, GetModuleHandleA(nullptr), nullptr);
-  }
-  TOOLINFOA ti{};
-  ti.cbSize = sizeof ti;
-  ti.uFlags = TTF_TRACK | TTF_ABSOLUTE;
-  ti.hwnd = hwnd();
-  ti.lpszText = const_cast<char*>(text.c_str());
-  SendMessageA(hint_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
-  SendMessageA(hint_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
-  POINT p;
-  GetCursorPos(&p);
-  SendMessageA(hint_, TTM_TRACKPOSITION, 0, MAKELPARAM(p.x + 12, p.y + 12));
-  SendMessageA(hint_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&ti));
+  hint_.show(hwnd(), text);
   // The balloon goes away after 3000 ms.
   SetTimer(hwnd(), 1, 3000, nullptr);
 }
 
 void TForm1::hideHint() {
-  if (!hint_) return;
-  KillTimer(hwnd(), 1);
-  TOOLINFOA ti{};
-  ti.cbSize = sizeof ti;
-  ti.hwnd = hwnd();
-  SendMessageA(hint_, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&ti));
+  if (hwnd()) KillTimer(hwnd(), 1);
+  hint_.hide();
 }
 
 void TForm1::arrangeEntries() {

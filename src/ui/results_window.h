@@ -11,6 +11,7 @@
 #include "scan/junk_search.h"
 #include "scan/removal.h"
 #include "scan/result_list.h"
+#include "ui/framework/balloon_hint.h"
 #include "ui/framework/timer.h"
 #include "ui/framework/virtual_list.h"
 #include "ui/framework/window.h"
@@ -109,7 +110,7 @@ class TForm1 : public Window {
   int lastHovered_ = -1;
   int driveFrameHeight_ = 21;
   HFONT fixedFont_ = nullptr;
-  HWND hint_ = nullptr;
+  BalloonHint hint_;
 };
 
 }  // namespace scrubwell::ui

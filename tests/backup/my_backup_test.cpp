@@ -217,3 +217,43 @@ TEST(BackupProtocol, AFailedPointNeverRemovesAnOldPointAfterTheWrap) {
   EXPECT_EQ(o, BackupOutcome::pointFailed);
   EXPECT_EQ(test::readFile(backup + "1.bck"), "oldest");
 }
+
+TEST(BackupPoints, RestoreReplacesProtectedFilesAndKeepsTheirAttributes) {
+  test::ScopedSeams seams;
+  test::ScratchFolder dir('D');
+  test::writeFile(dir / "ro.txt", "read-only original");
+  test::writeFile(dir / "hidden.txt", "hidden original");
+  {
+    MyBackup b;
+    b.AddFile(dir / "ro.txt");
+    b.AddFile(dir / "hidden.txt");
+    ASSERT_TRUE(b.CreatePoint(dir / "1.bck"));
+  }
+  test::writeFile(dir / "ro.txt", "changed");
+  test::writeFile(dir / "hidden.txt", "changed");
+  SetFileAttributesA((dir / "ro.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+  SetFileAttributesA((dir / "hidden.txt").c_str(), FILE_ATTRIBUTE_HIDDEN);
+
+  MyBackup r;
+  r.AddRestoreFile(dir / "ro.txt");
+  r.AddRestoreFile(dir / "hidden.txt");
+  EXPECT_TRUE(r.RestorePoint(dir / "1.bck"));
+  EXPECT_EQ(test::readFile(dir / "ro.txt"), "read-only original");
+  EXPECT_EQ(test::readFile(dir / "hidden.txt"), "hidden original");
+  EXPECT_EQ(GetFileAttributesA((dir / "ro.txt").c_str()) & FILE_ATTRIBUTE_READONLY,
+            static_cast<DWORD>(FILE_ATTRIBUTE_READONLY));
+  EXPECT_EQ(GetFileAttributesA((dir / "hidden.txt").c_str()) & FILE_ATTRIBUTE_HIDDEN,
+            static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN));
+  EXPECT_FALSE(test::fileExists(dir / "ro.txt.~restoring"));
+  SetFileAttributesA((dir / "ro.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
+
+  // A folder standing where a file comes back: the archive reports it, nothing is left behind.
+  DeleteFileA((dir / "ro.txt").c_str());
+  test::makeFolders(dir / "ro.txt");
+  MyBackup blocked;
+  blocked.AddRestoreFile(dir / "ro.txt");
+  EXPECT_FALSE(blocked.RestorePoint(dir / "1.bck"));
+  EXPECT_EQ(seams.prompts.countOf("message"), 1);
+  EXPECT_TRUE(test::folderExists(dir / "ro.txt"));
+  EXPECT_FALSE(test::fileExists(dir / "ro.txt.~restoring"));
+}

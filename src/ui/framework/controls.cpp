@@ -128,6 +128,7 @@ void CheckListBox::setChecked(int i, bool c) {
 
 void CheckListBox::setItems(std::vector<std::string> items) {
   checks_.assign(items.size(), 0);
+  lastHover_ = -1;
   items_ = std::move(items);
   selected_ = -1;
   if (live()) syncToNative();
@@ -159,6 +160,28 @@ LRESULT CheckListBox::handleNotify(NMHDR* nm) {
     if (onCheck) onCheck(lv->iItem);
   }
   return 0;
+}
+
+void CheckListBox::pointerOver() { mouseMovedTo(pointerIn(hwnd())); }
+
+void CheckListBox::mouseMovedTo(POINT clientPoint) {
+  int i = live() ? listViewRowAt(hwnd(), clientPoint) : -1;
+  if (i == lastHover_) return;
+  lastHover_ = i;
+  if (onRowHover) onRowHover(i);
+}
+
+int listViewRowAt(HWND list, POINT clientPoint) {
+  LVHITTESTINFO hit{};
+  hit.pt = clientPoint;
+  return ListView_HitTest(list, &hit);
+}
+
+POINT pointerIn(HWND window) {
+  POINT p{};
+  GetCursorPos(&p);
+  ScreenToClient(window, &p);
+  return p;
 }
 
 void CheckListBox::syncToNative() {

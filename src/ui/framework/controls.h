@@ -36,6 +36,8 @@ class Control {
   virtual void handleCommand(int code) {}
   // A WM_NOTIFY for this control; returns the message result.
   virtual LRESULT handleNotify(NMHDR* nm) { return 0; }
+  // The mouse pointer moved over the native control (the window forwards WM_SETCURSOR).
+  virtual void pointerOver() {}
 
  protected:
   // Pushes the whole state to the native control (after attach).
@@ -124,8 +126,12 @@ class CheckListBox : public ListBox {
   void removeAt(int i);
   void clear();
   std::function<void(int)> onCheck;  // the user toggled entry i
+  std::function<void(int)> onRowHover;  // the pointer moved onto entry i (-1: no entry)
   LRESULT handleNotify(NMHDR* nm) override;
   void handleCommand(int) override {}
+  void pointerOver() override;
+  // Hover tracking at a point in the list's client coordinates.
+  void mouseMovedTo(POINT clientPoint);
 
  protected:
   void syncToNative() override;
@@ -133,7 +139,13 @@ class CheckListBox : public ListBox {
  private:
   std::vector<char> checks_;
   bool syncing_ = false;
+  int lastHover_ = -1;
 };
+
+// The row of a list view at a point of its client area; -1 for none.
+int listViewRowAt(HWND list, POINT clientPoint);
+// The pointer's position in a window's client coordinates.
+POINT pointerIn(HWND window);
 
 // A multi-line text box; lines are joined with CR LF natively.
 class Memo : public Control {

@@ -95,19 +95,14 @@ LRESULT VirtualList::handleNotify(NMHDR* nm) {
       if (i >= 0 && onRowClick) onRowClick(static_cast<size_t>(i));
       return 0;
     }
-    case LVN_HOTTRACK: {
-      auto* lv = reinterpret_cast<NMLISTVIEW*>(nm);
-      mouseMovedTo(lv->ptAction);
-      return 0;
-    }
   }
   return 0;
 }
 
+void VirtualList::pointerOver() { mouseMovedTo(pointerIn(hwnd())); }
+
 void VirtualList::mouseMovedTo(POINT clientPoint) {
-  LVHITTESTINFO hit{};
-  hit.pt = clientPoint;
-  int i = live() ? ListView_HitTest(hwnd(), &hit) : -1;
+  int i = live() ? listViewRowAt(hwnd(), clientPoint) : -1;
   if (i != lastHover_) {
     lastHover_ = i;
     if (onRowHover) onRowHover(i);

@@ -34,7 +34,8 @@ class VirtualList : public Control {
   void setHeader(const std::string& caption);
 
   LRESULT handleNotify(NMHDR* nm) override;
-  // Hover tracking comes from the list's own mouse moves; the window forwards them.
+  void pointerOver() override;
+  // Hover tracking at a point in the list's client coordinates.
   void mouseMovedTo(POINT clientPoint);
 
  protected:

@@ -223,6 +223,8 @@ INT_PTR Window::handle(UINT msg, WPARAM wp, LPARAM lp) {
       if (under == hwnd_) {
         pointerOverBackground();
       } else {
+        Control* c = controlById(GetDlgCtrlID(under));
+        if (c && c->hwnd() == under) c->pointerOver();
         char cls[16] = {};
         GetClassNameA(under, cls, sizeof cls);
         LONG style = GetWindowLongA(under, GWL_STYLE) & BS_TYPEMASK;
