@@ -76,7 +76,7 @@ void OptionsWindow::applyTexts() {
   immediateEffect.setText(tr(5156));
   normalSounds.setText(tr(5157));
   enhancedSounds.setText(tr(5158));
-  backupOption.setText(tr(5159));
+  backupOption.setText(tr(78));
   backgroundCaption_.setText(tr(5160));
   iconCaption_.setText(tr(5161));
   languageCaption_.setText(tr(5162));
