@@ -36,7 +36,14 @@ PointContents readPointContents(const std::string& pointPath) {
 }
 
 void deletePoint(const std::string& pointPath) {
-  if (isFile(pointPath)) DeleteFileA(pointPath.c_str());
+  DWORD attributes = fileAttributes(pointPath);
+  if (attributes == INVALID_FILE_ATTRIBUTES) return;
+  // A read-only point loses that attribute first and gets it back when the file cannot be
+  // deleted after all (locked by another program), so a point that stays is unchanged.
+  bool readOnly = (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+  if (readOnly) SetFileAttributesA(pointPath.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+  if (!DeleteFileA(pointPath.c_str()) && readOnly)
+    SetFileAttributesA(pointPath.c_str(), attributes);
 }
 
 void deleteAllPoints(const std::string& backupFolder) {

@@ -21,7 +21,7 @@ struct PointContents {
 // title, zero counts) after the archive's error message.
 PointContents readPointContents(const std::string& pointPath);
 
-// Deletes one point file; a missing or locked file is left as it is.
+// Deletes one point file, a read-only one too; a missing or locked file is left as it is.
 void deletePoint(const std::string& pointPath);
 // Deletes 1.bck to 1000.bck of the folder; any other file stays.
 void deleteAllPoints(const std::string& backupFolder);

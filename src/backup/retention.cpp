@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "app/data_folder.h"
+#include "backup/backup_points.h"
 #include "platform/seams.h"
 
 namespace scrubwell {
@@ -26,28 +27,18 @@ int64_t todayAtMidnight() {
   return ticks(f);
 }
 
-// Deletes one point; a read-only point loses that attribute first, and gets it back when the
-// file cannot be deleted after all (locked by another program), so a kept point is unchanged.
-void deletePointFile(const std::string& path, DWORD attributes) {
-  bool readOnly = (attributes & FILE_ATTRIBUTE_READONLY) != 0;
-  if (readOnly) SetFileAttributesA(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
-  if (!DeleteFileA(path.c_str()) && readOnly) SetFileAttributesA(path.c_str(), attributes);
-}
-
 }  // namespace
 
 void deleteOldBackupPoints(const std::string& backupFolder) {
   if (backupFolder.empty()) return;
   const int64_t today = todayAtMidnight();
-  for (int n = 1; n <= 1000; ++n) {
-    const std::string path = backupFolder + std::to_string(n) + ".bck";
+  for (const std::string& path : existingPoints(backupFolder)) {
     WIN32_FILE_ATTRIBUTE_DATA info{};
     if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &info)) continue;
-    if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
     FILETIME written{};
     if (!FileTimeToLocalFileTime(&info.ftLastWriteTime, &written)) continue;
     double ageInDays = static_cast<double>(today - ticks(written)) / kTicksPerDay;
-    if (ageInDays > kBackupPointMaxAgeDays) deletePointFile(path, info.dwFileAttributes);
+    if (ageInDays > kBackupPointMaxAgeDays) deletePoint(path);
   }
 }
 
