@@ -31,20 +31,8 @@ class BackupFileTest : public ::testing::Test {
   // Sets a file's last-write time to a local time.
   static void setDate(const std::string& path, WORD year, WORD month, WORD day, WORD hour = 10,
                       WORD minute = 20, WORD second = 30) {
-    SYSTEMTIME t{};
-    t.wYear = year;
-    t.wMonth = month;
-    t.wDay = day;
-    t.wHour = hour;
-    t.wMinute = minute;
-    t.wSecond = second;
-    FILETIME local, utc;
-    ASSERT_TRUE(SystemTimeToFileTime(&t, &local) && LocalFileTimeToFileTime(&local, &utc));
-    HANDLE h = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                           nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(h, INVALID_HANDLE_VALUE) << path;
-    EXPECT_TRUE(SetFileTime(h, nullptr, nullptr, &utc));
-    CloseHandle(h);
+    ASSERT_TRUE(test::setLastWrite(path, test::localTime(year, month, day, hour, minute, second)))
+        << path;
   }
 
   static int32_t dateOf(const std::string& path) {

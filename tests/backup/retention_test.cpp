@@ -13,45 +13,24 @@ using namespace scrubwell;
 
 namespace {
 
-SYSTEMTIME localTime(WORD year, WORD month, WORD day, WORD hour = 12, WORD minute = 0,
-                     WORD second = 0) {
-  SYSTEMTIME t{};
-  t.wYear = year;
-  t.wMonth = month;
-  t.wDay = day;
-  t.wHour = hour;
-  t.wMinute = minute;
-  t.wSecond = second;
-  return t;
-}
-
-// Sets a file's or folder's last-write time, given in local time.
-bool setWritten(const std::string& path, const SYSTEMTIME& local) {
-  FILETIME lf, utc;
-  if (!SystemTimeToFileTime(&local, &lf) || !LocalFileTimeToFileTime(&lf, &utc)) return false;
-  FileHandle h(CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                           nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-  return h && SetFileTime(h.get(), nullptr, nullptr, &utc);
-}
-
 // A point file written at a local time.
 void writePoint(const std::string& path, const SYSTEMTIME& local) {
   ASSERT_TRUE(test::writeFile(path, "archive")) << path;
-  ASSERT_TRUE(setWritten(path, local)) << path;
+  ASSERT_TRUE(test::setLastWrite(path, local)) << path;
 }
 
-const SYSTEMTIME kLongAgo = localTime(2025, 6, 1);
+const SYSTEMTIME kLongAgo = test::localTime(2025, 6, 1);
 
 }  // namespace
 
 TEST(Retention, APointIsKeptFor14DaysAfterTheDayItWasWritten) {
   test::ScopedSeams seams;
   test::ScratchFolder dir('D');
-  writePoint(dir / "1.bck", localTime(2026, 3, 1, 0, 0, 0));     // the first second of 1 March
-  writePoint(dir / "2.bck", localTime(2026, 3, 1, 23, 59, 59));  // late in the evening
-  writePoint(dir / "3.bck", localTime(2026, 3, 2, 0, 0, 1));     // just after midnight
-  writePoint(dir / "4.bck", localTime(2026, 2, 28, 23, 59, 59));
-  writePoint(dir / "5.bck", localTime(2026, 3, 20));             // later than "today"
+  writePoint(dir / "1.bck", test::localTime(2026, 3, 1, 0, 0, 0));     // the first second of 1 March
+  writePoint(dir / "2.bck", test::localTime(2026, 3, 1, 23, 59, 59));  // late in the evening
+  writePoint(dir / "3.bck", test::localTime(2026, 3, 2, 0, 0, 1));     // just after midnight
+  writePoint(dir / "4.bck", test::localTime(2026, 2, 28, 23, 59, 59));
+  writePoint(dir / "5.bck", test::localTime(2026, 3, 20));             // later than "today"
 
   // The time of day of "today" plays no part: only its date counts.
   seams.clock.setLocal(2026, 3, 15, 0, 0);
@@ -87,10 +66,10 @@ TEST(Retention, OnlyFilesNamedOneToThousandDotBckArePoints) {
                            "sub\\1.bck"})
     writePoint(dir / name, kLongAgo);
   ASSERT_TRUE(test::makeFolders(dir / "7.bck"));
-  ASSERT_TRUE(setWritten(dir / "7.bck", kLongAgo));
+  ASSERT_TRUE(test::setLastWrite(dir / "7.bck", kLongAgo));
   ASSERT_TRUE(test::makeFolders(dir / "9.bck"));  // a folder holding a file
   writePoint(dir / "9.bck\\inside.txt", kLongAgo);
-  ASSERT_TRUE(setWritten(dir / "9.bck", kLongAgo));
+  ASSERT_TRUE(test::setLastWrite(dir / "9.bck", kLongAgo));
 
   deleteOldBackupPoints(dir.path());
 

@@ -13,7 +13,7 @@ TEST(CheckerCommandLine, ParametersFollowTheProgramName) {
   EXPECT_EQ(parametersOf("Checker.exe /check"), " /check");
   EXPECT_EQ(parametersOf("Checker /check"), " /check");
   EXPECT_EQ(parametersOf("C:\\PROGRA~1\\SCRUBW~1\\CHECKER.EXE /CHECK"), " /CHECK");
-  // The log-on entry is written without quotes around a path that holds blanks.
+  // A log-on entry may name a path with blanks without quotes (typed in by hand, say).
   EXPECT_EQ(parametersOf("C:\\Program Files\\Scrubwell\\Checker.exe /check"), " /check");
   EXPECT_EQ(parametersOf("C:\\Program Files\\Scrubwell\\Checker.exe\t/check  "), "\t/check  ");
   // ".exe" inside a folder name is no end of the program name.

@@ -103,7 +103,10 @@ TEST(Checker, CaseAndBlanksOfTheSwitchDoNotMatter) {
     EXPECT_EQ(p.waitForExit(), 0);
     expectOnlyTheOldPointDeleted();
   }
-  // The log-on entry as the program writes it: the path with its blank, unquoted.
+  // The log-on entry as the program writes it (the path quoted), and one typed without quotes.
+  plantPoints();
+  EXPECT_EQ(runCommandLine("\"" + folder + "Checker.exe\" /check", folder), 0);
+  expectOnlyTheOldPointDeleted();
   plantPoints();
   EXPECT_EQ(runCommandLine(folder + "Checker.exe /CHECK ", folder), 0);
   expectOnlyTheOldPointDeleted();

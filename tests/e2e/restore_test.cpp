@@ -19,23 +19,6 @@ using namespace scrubwell::test;
 
 namespace {
 
-// A whole local time, even seconds, so the DOS date of the point holds it exactly.
-void setLastWrite(const std::string& path, WORD day) {
-  SYSTEMTIME local{2030, 7, 0, day, 8, 30, 0, 0};
-  FILETIME lft, ft;
-  SystemTimeToFileTime(&local, &lft);
-  LocalFileTimeToFileTime(&lft, &ft);
-  HANDLE h = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  SetFileTime(h, nullptr, nullptr, &ft);
-  CloseHandle(h);
-}
-
-ULONGLONG lastWrite(const std::string& path) {
-  WIN32_FILE_ATTRIBUTE_DATA d{};
-  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &d)) return 0;
-  return (ULONGLONG(d.ftLastWriteTime.dwHighDateTime) << 32) | d.ftLastWriteTime.dwLowDateTime;
-}
-
 // A key press for a control of another window, as the keyboard would deliver it.
 void press(HWND control, WPARAM key) {
   SendMessageA(control, WM_KEYDOWN, key, 1);
@@ -55,9 +38,10 @@ TEST(Restore, RemovedFilesComeBackFromTheBackupWindowWithTheirDates) {
   std::vector<ULONGLONG> dates;
   for (size_t i = 0; i < names.size(); ++i) {
     ASSERT_TRUE(writePatternFile(names[i], 20000 + 7000 * i, static_cast<uint32_t>(i + 1)));
-    setLastWrite(names[i], static_cast<WORD>(i + 1));
+    // Even seconds, so the point's DOS date holds the time exactly.
+    setLastWrite(names[i], localTime(2030, 7, static_cast<WORD>(i + 1), 8, 30));
     contents.push_back(readFile(names[i]));
-    dates.push_back(lastWrite(names[i]));
+    dates.push_back(lastWriteTicks(names[i]));
   }
   // The export a registry point brings back; the restore imports it and recycles it.
   const std::string reg = "C:\\Registrybackup_1.reg";
@@ -97,7 +81,7 @@ TEST(Restore, RemovedFilesComeBackFromTheBackupWindowWithTheirDates) {
     if (!fileExists(names[i])) continue;
     ++restored;
     EXPECT_EQ(readFile(names[i]), contents[i]) << names[i];
-    EXPECT_EQ(lastWrite(names[i]), dates[i]) << names[i];
+    EXPECT_EQ(lastWriteTicks(names[i]), dates[i]) << names[i];
   }
   EXPECT_EQ(restored, 2) << "two of three lines were checked";
   EXPECT_EQ(regString(HKEY_CURRENT_USER, "Software\\ScrubwellRestoreTest", "Imported"), "yes")

@@ -1,6 +1,8 @@
 // Test stand-ins for the prompts, clock and launcher seams.
 #include "support/fake_seams.h"
 
+#include "support/scratch.h"
+
 namespace scrubwell::test {
 
 int ScriptedPrompts::countOf(const std::string& kind) const {
@@ -64,13 +66,7 @@ void FakeClock::setLocal(const SYSTEMTIME& t) {
 }
 
 void FakeClock::setLocal(WORD year, WORD month, WORD day, WORD hour, WORD minute) {
-  SYSTEMTIME t{};
-  t.wYear = year;
-  t.wMonth = month;
-  t.wDay = day;
-  t.wHour = hour;
-  t.wMinute = minute;
-  setLocal(t);
+  setLocal(test::localTime(year, month, day, hour, minute));
 }
 
 void FakeClock::advance(DWORD ms) {

@@ -129,4 +129,32 @@ std::string runFolder() {
   return p;
 }
 
+SYSTEMTIME localTime(WORD year, WORD month, WORD day, WORD hour, WORD minute, WORD second) {
+  SYSTEMTIME t{};
+  t.wYear = year;
+  t.wMonth = month;
+  t.wDay = day;
+  t.wHour = hour;
+  t.wMinute = minute;
+  t.wSecond = second;
+  return t;
+}
+
+bool setLastWrite(const std::string& path, const SYSTEMTIME& local) {
+  FILETIME lf, utc;
+  if (!SystemTimeToFileTime(&local, &lf) || !LocalFileTimeToFileTime(&lf, &utc)) return false;
+  HANDLE h = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                         nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  bool ok = SetFileTime(h, nullptr, nullptr, &utc) != 0;
+  CloseHandle(h);
+  return ok;
+}
+
+ULONGLONG lastWriteTicks(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA d{};
+  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &d)) return 0;
+  return (ULONGLONG(d.ftLastWriteTime.dwHighDateTime) << 32) | d.ftLastWriteTime.dwLowDateTime;
+}
+
 }  // namespace scrubwell::test

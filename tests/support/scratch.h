@@ -36,6 +36,14 @@ bool folderExists(const std::string& path);
 bool makeFolders(const std::string& path);  // creates every missing level
 void removeTree(const std::string& path);    // best effort, clears read-only attributes
 
+// A local date and time as a SYSTEMTIME.
+SYSTEMTIME localTime(WORD year, WORD month, WORD day, WORD hour = 12, WORD minute = 0,
+                     WORD second = 0);
+// Sets a file's or folder's last-write time, given in local time; false on failure.
+bool setLastWrite(const std::string& path, const SYSTEMTIME& local);
+// A file's last-write time in FILETIME ticks (UTC); 0 when it cannot be read.
+ULONGLONG lastWriteTicks(const std::string& path);
+
 // The host (Unix) path of the test run's folder outside the prefix, from SCRUBWELL_RUN_DIR,
 // as a Windows path through Z:. Empty when not run by tools/wine-run.
 std::string runFolder();

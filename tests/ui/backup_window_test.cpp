@@ -41,22 +41,6 @@ struct Program : test::TestProgram {
   test::ScratchFolder files{'D', "files"};
 };
 
-FILETIME lastWrite(const std::string& path) {
-  WIN32_FILE_ATTRIBUTE_DATA d{};
-  GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &d);
-  return d.ftLastWriteTime;
-}
-
-void setLastWrite(const std::string& path, WORD year, WORD month, WORD day, WORD hour) {
-  SYSTEMTIME local{year, month, 0, day, hour, 0, 0, 0};
-  FILETIME lft, ft;
-  SystemTimeToFileTime(&local, &lft);
-  LocalFileTimeToFileTime(&lft, &ft);
-  HANDLE h = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  SetFileTime(h, nullptr, nullptr, &ft);
-  CloseHandle(h);
-}
-
 }  // namespace
 
 TEST(BackupWindow, ListsPointsFromTheHighestNumberWithTitleCountsAndSizes) {
@@ -119,8 +103,8 @@ TEST(BackupWindow, RestoresOnlyCheckedFilesWithTheirDatesAndCommasInPaths) {
   test::writeFile(comma, "comma original");
   test::writeFile(plain, "plain original");
   test::writeFile(kept, "kept original");
-  setLastWrite(comma, 2030, 7, 4, 8);
-  FILETIME commaDate = lastWrite(comma);
+  test::setLastWrite(comma, test::localTime(2030, 7, 4, 8, 0, 1));
+  const ULONGLONG commaDate = test::lastWriteTicks(comma);
   p.makePoint(1, {comma, plain, kept});
   test::writeFile(comma, "changed");
   DeleteFileA(plain.c_str());
@@ -132,11 +116,9 @@ TEST(BackupWindow, RestoresOnlyCheckedFilesWithTheirDatesAndCommasInPaths) {
   p.w.backup.restore.click();
 
   EXPECT_EQ(test::readFile(comma), "comma original");
-  FILETIME restoredDate = lastWrite(comma);
-  EXPECT_LE(CompareFileTime(&restoredDate, &commaDate), 0);
-  ULARGE_INTEGER a{{restoredDate.dwLowDateTime, restoredDate.dwHighDateTime}},
-      b{{commaDate.dwLowDateTime, commaDate.dwHighDateTime}};
-  EXPECT_LT(b.QuadPart - a.QuadPart, 20000000ull) << "the stored date, to DOS precision";
+  const ULONGLONG restoredDate = test::lastWriteTicks(comma);
+  EXPECT_LE(restoredDate, commaDate);
+  EXPECT_LT(commaDate - restoredDate, 20000000ull) << "the stored date, to DOS precision";
   EXPECT_EQ(test::readFile(plain), "plain original");
   EXPECT_EQ(test::readFile(kept), "changed too") << "unchecked, not touched";
   EXPECT_EQ(p.messagesShown("The marked files have been restored."), 1);
@@ -336,7 +318,7 @@ TEST(Retention, APointIsListedOnDayFourteenAndGoneAtTheFirstStartAfter) {
   MyBackup b;
   b.AddFile(p.files / "f.txt");
   ASSERT_TRUE(b.CreatePoint(appState().backupFolder + "1.bck"));
-  setLastWrite(appState().backupFolder + "1.bck", 2031, 3, 1, 23);
+  test::setLastWrite(appState().backupFolder + "1.bck", test::localTime(2031, 3, 1, 23));
 
   p.seams.clock.setLocal(2031, 3, 15, 18, 0);
   appState().startupBusy = 1;
