@@ -126,6 +126,12 @@ void BackupWindow::fillFileList() {
 
 void BackupWindow::restoreMarked() {
   playClick();
+  // A point deleted from outside while the window was open restores nothing; rather than say
+  // "restored", the lists show what is there now.
+  if (existingPoints(appState().backupFolder) != pointPaths_) {
+    fillPointList();
+    return;
+  }
   std::vector<std::string> chosen;
   for (int i = 0; i < files.count(); ++i)
     if (files.checked(i)) chosen.push_back(pathOfFileListLine(files.item(i)));

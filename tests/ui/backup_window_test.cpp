@@ -151,6 +151,12 @@ TEST(BackupWindow, NothingCheckedRestoresNothingButImportsTheRegistryExport) {
 
   p.w.backup.markAll.click();
   EXPECT_TRUE(p.w.backup.files.checked(0));
+
+  // The point deleted from outside meanwhile: nothing claims a restore, the lists catch up.
+  DeleteFileA((p.backup / "1.bck").c_str());
+  p.w.backup.restore.click();
+  EXPECT_EQ(p.messagesShown("The marked files have been restored."), 1);
+  EXPECT_EQ(p.w.backup.points.count(), 0);
 }
 
 TEST(BackupWindow, RemovesTheSelectedPointOrAllPointsButNothingElse) {
