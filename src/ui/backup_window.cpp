@@ -114,8 +114,9 @@ void BackupWindow::fillFileList() {
   removeAll.setEnabled(!point.empty());
   std::vector<std::string> lines;
   if (!point.empty()) {
-    const PointContents contents =
-        points.selectedIndex() == 0 ? firstPoint_ : readPointContents(point);
+    PointContents other;
+    if (points.selectedIndex() != 0) other = readPointContents(point);
+    const PointContents& contents = points.selectedIndex() == 0 ? firstPoint_ : other;
     for (const std::string& id : contents.fileIdLines) lines.push_back(fileListLine(id));
   }
   files.setItems(std::move(lines));

@@ -165,16 +165,17 @@ LRESULT CheckListBox::handleNotify(NMHDR* nm) {
 void CheckListBox::pointerOver() { mouseMovedTo(pointerIn(hwnd())); }
 
 void CheckListBox::mouseMovedTo(POINT clientPoint) {
-  int i = live() ? listViewRowAt(hwnd(), clientPoint) : -1;
-  if (i == lastHover_) return;
-  lastHover_ = i;
-  if (onRowHover) onRowHover(i);
+  trackRowHover(hwnd(), clientPoint, lastHover_, onRowHover);
 }
 
-int listViewRowAt(HWND list, POINT clientPoint) {
+void trackRowHover(HWND list, POINT clientPoint, int& lastHover,
+                   const std::function<void(int)>& onRowHover) {
   LVHITTESTINFO hit{};
   hit.pt = clientPoint;
-  return ListView_HitTest(list, &hit);
+  int row = list ? ListView_HitTest(list, &hit) : -1;
+  if (row == lastHover) return;
+  lastHover = row;
+  if (onRowHover) onRowHover(row);
 }
 
 POINT pointerIn(HWND window) {

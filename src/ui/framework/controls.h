@@ -142,8 +142,10 @@ class CheckListBox : public ListBox {
   int lastHover_ = -1;
 };
 
-// The row of a list view at a point of its client area; -1 for none.
-int listViewRowAt(HWND list, POINT clientPoint);
+// Hover tracking shared by the list views: finds the row at a point of the list's client area
+// (-1 for none, or no native list) and calls `onRowHover` when it differs from `lastHover`.
+void trackRowHover(HWND list, POINT clientPoint, int& lastHover,
+                   const std::function<void(int)>& onRowHover);
 // The pointer's position in a window's client coordinates.
 POINT pointerIn(HWND window);
 

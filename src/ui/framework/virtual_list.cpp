@@ -102,11 +102,7 @@ LRESULT VirtualList::handleNotify(NMHDR* nm) {
 void VirtualList::pointerOver() { mouseMovedTo(pointerIn(hwnd())); }
 
 void VirtualList::mouseMovedTo(POINT clientPoint) {
-  int i = live() ? listViewRowAt(hwnd(), clientPoint) : -1;
-  if (i != lastHover_) {
-    lastHover_ = i;
-    if (onRowHover) onRowHover(i);
-  }
+  trackRowHover(hwnd(), clientPoint, lastHover_, onRowHover);
 }
 
 }  // namespace scrubwell::ui
