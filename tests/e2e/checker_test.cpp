@@ -1,10 +1,7 @@
 // The real Checker.exe installed beside the program: with "/check" it deletes the backup points
 // older than two weeks from the data folder's BACKUP folder (by the real clock), with any other
-// command line it does nothing; it never creates folders and is a static GUI-subsystem program.
+// command line it does nothing; it never creates folders.
 #include <gtest/gtest.h>
-
-#include <fstream>
-#include <iterator>
 
 #include "e2e/program_driver.h"
 #include "platform/handles.h"
@@ -122,30 +119,4 @@ TEST(Checker, NeverCreatesTheDataFolder) {
   RunningProgram p(folder + "Checker.exe", "/check");
   EXPECT_EQ(p.waitForExit(), 0);
   EXPECT_FALSE(folderExists(maker)) << maker;
-}
-
-TEST(Checker, IsAWindowsGuiProgramSoNoConsoleOpensAtLogOn) {
-  std::string folder = installProgram();
-  ASSERT_FALSE(folder.empty());
-  std::ifstream in(folder + "Checker.exe", std::ios::binary);
-  std::string image((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  ASSERT_GT(image.size(), sizeof(IMAGE_DOS_HEADER));
-  auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(image.data());
-  ASSERT_EQ(dos->e_magic, IMAGE_DOS_SIGNATURE);
-  ASSERT_LT(static_cast<size_t>(dos->e_lfanew) + sizeof(IMAGE_NT_HEADERS64), image.size());
-  auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(image.data() + dos->e_lfanew);
-  ASSERT_EQ(nt->Signature, IMAGE_NT_SIGNATURE);
-  // Built for the same machine as this test program (the same build tree).
-  auto* self = reinterpret_cast<const BYTE*>(GetModuleHandleA(nullptr));
-  auto* selfNt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(
-      self + reinterpret_cast<const IMAGE_DOS_HEADER*>(self)->e_lfanew);
-  EXPECT_EQ(nt->FileHeader.Machine, selfNt->FileHeader.Machine);
-  WORD subsystem = nt->OptionalHeader.Magic == IMAGE_NT_OPTIONAL_HDR64_MAGIC
-                       ? reinterpret_cast<const IMAGE_NT_HEADERS64*>(nt)->OptionalHeader.Subsystem
-                       : nt->OptionalHeader.Subsystem;
-  EXPECT_EQ(subsystem, IMAGE_SUBSYSTEM_WINDOWS_GUI);
-  // Linked statically: no run-time library has to lie beside it.
-  for (const char* dll : {"libstdc++-6.dll", "libgcc_s_dw2-1.dll", "libgcc_s_seh-1.dll",
-                          "libwinpthread-1.dll"})
-    EXPECT_EQ(image.find(dll), std::string::npos) << dll;
 }

@@ -22,8 +22,6 @@ std::string testFolder() {
   return p.substr(0, p.find_last_of('\\') + 1);
 }
 
-std::string buildFolder() { return testFolder() + "..\\..\\"; }
-
 struct FindArgs {
   DWORD pid;
   int childId;
@@ -42,6 +40,8 @@ BOOL CALLBACK collect(HWND w, LPARAM lp) {
 }
 
 }  // namespace
+
+std::string buildFolder() { return testFolder() + "..\\..\\"; }
 
 std::string installProgram() {
   const std::string to = "C:\\Program Files\\Scrubwell\\";
