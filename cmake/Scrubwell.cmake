@@ -1,7 +1,9 @@
 # Build helpers: every source folder adds its files with these functions, so a folder's own
 # CMakeLists.txt is the only place that lists them.
 #   scrubwell_portable(files...)    portable core (both builds; must not include <windows.h>)
-#   scrubwell_win32(files...)       Win32 side (windows build only)
+#   scrubwell_win32(files...)       Win32 side (windows build only), in the library of the folder's
+#                                   layer: platform, base, the engines, or the program (ui, app)
+#   scrubwell_win32_window(files...)  a window beside a subsystem's engine: program layer
 #   scrubwell_portable_test(name files...)  GoogleTest exe over the core (both builds)
 #   scrubwell_win32_test(name files...)     GoogleTest exe over the Win32 side, run under Wine
 #   scrubwell_fuzz(name file [SEEDS dir])   libFuzzer target; in the other builds a replay test
@@ -39,10 +41,32 @@ function(scrubwell_portable)
   target_sources(scrubwell_core PRIVATE ${files})
 endfunction()
 
+# The Win32 layers, each a library linked only to the one below it: platform, base, engines (the
+# subsystems' window-free code), program (the windows and the composition). tools/check-layers
+# holds the same order for includes.
+function(_scrubwell_layer out)
+  cmake_path(GET CMAKE_CURRENT_SOURCE_DIR FILENAME folder)
+  if(folder STREQUAL "platform" OR folder STREQUAL "base")
+    set(${out} ${folder} PARENT_SCOPE)
+  elseif(folder STREQUAL "ui" OR folder STREQUAL "app")
+    set(${out} program PARENT_SCOPE)
+  else()
+    set(${out} engines PARENT_SCOPE)
+  endif()
+endfunction()
+
 function(scrubwell_win32)
   if(WIN32)
     _scrubwell_abs(files ${ARGN})
-    target_sources(scrubwell_win PRIVATE ${files})
+    _scrubwell_layer(layer)
+    target_sources(scrubwell_${layer} PRIVATE ${files})
+  endif()
+endfunction()
+
+function(scrubwell_win32_window)
+  if(WIN32)
+    _scrubwell_abs(files ${ARGN})
+    target_sources(scrubwell_program PRIVATE ${files})
   endif()
 endfunction()
 

@@ -8,14 +8,14 @@
 #include <cstdlib>
 #include <memory>
 
-#include "app/app_state.h"
 #include "app/app_windows.h"
 #include "app/command_line.h"
-#include "app/data_folder.h"
-#include "app/file_ops.h"
 #include "app/language_step.h"
 #include "app/startup.h"
-#include "app/texts.h"
+#include "base/app_state.h"
+#include "base/data_folder.h"
+#include "base/file_ops.h"
+#include "base/texts.h"
 #include "platform/handles.h"
 #include "platform/seams.h"
 #include "scan/cancel_flag.h"

@@ -4,13 +4,13 @@
 #include <windows.h>
 #include <shlobj.h>
 
-#include "app/app_state.h"
-#include "app/data_folder.h"
-#include "app/file_ops.h"
 #include "app/settings.h"
-#include "app/settings_file.h"
-#include "app/texts.h"
 #include "backup/backup_point_name.h"
+#include "base/app_state.h"
+#include "base/data_folder.h"
+#include "base/file_ops.h"
+#include "base/settings_file.h"
+#include "base/texts.h"
 #include "platform/find.h"
 
 namespace scrubwell {

@@ -3,12 +3,12 @@
 
 #include <algorithm>
 
-#include "app/app_state.h"
-#include "app/data_folder.h"
-#include "app/dangerous_entry.h"
-#include "app/settings_file.h"
-#include "app/settings_values.h"
-#include "app/texts.h"
+#include "base/app_state.h"
+#include "base/dangerous_entry.h"
+#include "base/data_folder.h"
+#include "base/settings_file.h"
+#include "base/settings_values.h"
+#include "base/texts.h"
 #include "platform/text_upper.h"
 
 namespace scrubwell {

@@ -2,8 +2,8 @@
 #include "app/settings_binding.h"
 
 #include "app/app_windows.h"
-#include "app/settings_file.h"
 #include "app/startup.h"
+#include "base/settings_file.h"
 
 namespace scrubwell {
 

@@ -5,9 +5,9 @@
 
 #include <cstring>
 
-#include "app/app_state.h"
-#include "app/data_folder.h"
 #include "backup/file_stream.h"
+#include "base/app_state.h"
+#include "base/data_folder.h"
 #include "platform/handles.h"
 
 namespace scrubwell {

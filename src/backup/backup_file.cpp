@@ -4,9 +4,9 @@
 
 #include <windows.h>
 
-#include "app/text_lines.h"
 #include "backup/archive_reader.h"
 #include "backup/file_stream.h"
+#include "base/text_lines.h"
 #include "platform/seams.h"
 
 namespace scrubwell {

@@ -4,9 +4,9 @@
 
 #include <windows.h>
 
-#include "app/file_ops.h"
-#include "app/texts.h"
 #include "backup/my_backup.h"
+#include "base/file_ops.h"
+#include "base/texts.h"
 #include "platform/message_pump.h"
 #include "platform/seams.h"
 

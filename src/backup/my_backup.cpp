@@ -6,15 +6,14 @@
 
 #include <algorithm>
 
-#include "app/app_state.h"
-#include "app/file_ops.h"
-#include "app/texts.h"
 #include "backup/backup_point_name.h"
+#include "base/app_state.h"
+#include "base/file_ops.h"
+#include "base/texts.h"
 #include "platform/find.h"
 #include "platform/handles.h"
 #include "platform/seams.h"
 #include "platform/text_upper.h"
-#include "scan/system_result_list.h"
 
 namespace scrubwell {
 namespace {

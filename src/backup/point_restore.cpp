@@ -5,9 +5,9 @@
 
 #include "backup/file_stream.h"
 #include "backup/my_backup.h"
+#include "base/recycle.h"
 #include "platform/message_pump.h"
 #include "platform/seams.h"
-#include "scan/recycle.h"
 
 namespace scrubwell {
 

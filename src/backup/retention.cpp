@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "app/data_folder.h"
 #include "backup/backup_points.h"
+#include "base/data_folder.h"
 #include "platform/seams.h"
 
 namespace scrubwell {

@@ -2,7 +2,7 @@
 #include "multiclean/chooser_window.h"
 
 #include "app/app_windows.h"
-#include "app/texts.h"
+#include "base/texts.h"
 #include "chooser_window_res.h"
 #include "ui/sounds.h"
 

@@ -1,7 +1,7 @@
 // The own-folder window's list and its editing buttons.
 #include "multiclean/own_folder_window.h"
 
-#include "app/texts.h"
+#include "base/texts.h"
 #include "own_folder_window_res.h"
 #include "ui/sounds.h"
 

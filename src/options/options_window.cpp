@@ -3,7 +3,7 @@
 
 #include "app/app_windows.h"
 #include "app/startup.h"
-#include "app/texts.h"
+#include "base/texts.h"
 #include "options_window_res.h"
 #include "scan/junk_masks.h"
 #include "scan/search_exceptions.h"

@@ -2,6 +2,7 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 
 #include "platform/handles.h"
@@ -22,6 +23,10 @@ class FindFiles {
     return data_.cAlternateFileName[0] ? data_.cAlternateFileName : data_.cFileName;
   }
   bool isDirectory() const { return (data_.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
+  // The entry's size in bytes, both halves of the find data.
+  int64_t size() const {
+    return static_cast<int64_t>((static_cast<uint64_t>(data_.nFileSizeHigh) << 32) | data_.nFileSizeLow);
+  }
   bool isDots() const;
 
  private:

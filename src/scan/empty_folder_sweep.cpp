@@ -1,10 +1,10 @@
 // The empty-folder sweep.
 #include "scan/empty_folder_sweep.h"
 
+#include "base/recycle.h"
 #include "platform/find.h"
 #include "scan/is_allowed.h"
 #include "scan/protected_names.h"
-#include "scan/recycle.h"
 
 namespace scrubwell {
 namespace {
@@ -40,8 +40,7 @@ bool EmptyFolderSweep::sweep(const std::string& folder, unsigned& removedCount) 
     FindFiles f(folder + "*.*", kSweepMask);
     while (f.next()) {
       if (f.isDots()) continue;
-      const auto& d = f.data();
-      if (mayRemove && f.isDirectory() && d.nFileSizeLow == 0 && d.nFileSizeHigh == 0 &&
+      if (mayRemove && f.isDirectory() && f.size() == 0 &&
           isAllowed(folder, f.name(), "*.*", true, exceptions_)) {
         const std::string path = folder + f.name();
         if (isEmptyFolder(path) && sendToRecycleBin(path)) ++removedCount;

@@ -1,6 +1,7 @@
 // The junk search.
 #include "scan/junk_search.h"
 
+#include "base/file_ops.h"
 #include "scan/system_result_list.h"
 
 namespace scrubwell {

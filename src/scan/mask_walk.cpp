@@ -12,10 +12,6 @@ namespace {
 constexpr DWORD kFilePassMask = 47;    // every file, no folder
 constexpr DWORD kFolderPassMask = 63;  // every entry
 
-int64_t sizeOf(const WIN32_FIND_DATAA& d) {
-  return (static_cast<int64_t>(d.nFileSizeHigh) << 32) | d.nFileSizeLow;
-}
-
 }  // namespace
 
 MaskWalk::MaskWalk(std::vector<std::string> masks, const SearchExceptions& exceptions,
@@ -52,7 +48,7 @@ bool MaskWalk::reportMatches(const std::string& folder, const std::string& mask,
     ++stats_.entries;
     if (listing && isAllowed(folder, hits.name(), mask, true, exceptions_)) {
       ++stats_.found;
-      found(folder + hits.name(), sizeOf(hits.data()));
+      found(folder + hits.name(), hits.size());
     }
     if (!pacer_.afterEntry(folder)) return false;
   }

@@ -5,13 +5,13 @@
 
 #include <windows.h>
 
-#include "app/file_ops.h"
-#include "app/texts.h"
 #include "backup/backup_protocol.h"
+#include "base/file_ops.h"
+#include "base/recycle.h"
+#include "base/texts.h"
 #include "platform/seams.h"
 #include "scan/cancel_flag.h"
 #include "scan/empty_folder_sweep.h"
-#include "scan/recycle.h"
 #include "scan/report_text.h"
 #include "scan/search_exceptions.h"
 #include "scan/system_result_list.h"

@@ -1,11 +1,11 @@
 // The confirmation before removing all backup points, and the backup notice.
 #include "ui/backup_dialogs.h"
 
-#include "app/app_state.h"
 #include "app/app_windows.h"
-#include "app/texts.h"
 #include "backup/backup_points.h"
 #include "backup_window_res.h"
+#include "base/app_state.h"
+#include "base/texts.h"
 #include "ui/sounds.h"
 
 namespace scrubwell::ui {

@@ -1,7 +1,7 @@
 // The backup progress window.
 #include "ui/backup_progress_window.h"
 
-#include "app/texts.h"
+#include "base/texts.h"
 #include "platform/message_pump.h"
 #include "report_windows_res.h"
 

@@ -1,15 +1,15 @@
 // The backup window: point list, file list, restore, removal and the backup switches.
 #include "ui/backup_window.h"
 
-#include "app/app_state.h"
 #include "app/app_windows.h"
-#include "app/settings_file.h"
 #include "app/startup.h"
-#include "app/texts.h"
 #include "backup/auto_removal.h"
 #include "backup/point_restore.h"
 #include "backup/point_text.h"
 #include "backup_window_res.h"
+#include "base/app_state.h"
+#include "base/settings_file.h"
+#include "base/texts.h"
 #include "ui/sounds.h"
 
 namespace scrubwell::ui {

@@ -2,7 +2,7 @@
 #include "ui/information_window.h"
 
 #include "app/app_windows.h"
-#include "app/texts.h"
+#include "base/texts.h"
 #include "report_windows_res.h"
 #include "ui/sounds.h"
 

@@ -1,13 +1,13 @@
 // The language window and the language step of start-up.
 #include "ui/language_window.h"
 
-#include "app/app_state.h"
 #include "app/app_windows.h"
 #include "app/language_step.h"
 #include "app/settings_binding.h"
-#include "app/settings_file.h"
 #include "app/startup.h"
-#include "app/texts.h"
+#include "base/app_state.h"
+#include "base/settings_file.h"
+#include "base/texts.h"
 #include "language_window_res.h"
 #include "platform/message_pump.h"
 #include "ui/sounds.h"

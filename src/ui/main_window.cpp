@@ -2,16 +2,16 @@
 // buttons that hand over to the windows that do the work.
 #include "ui/main_window.h"
 
-#include "app/app_state.h"
 #include "app/app_windows.h"
-#include "app/data_folder.h"
-#include "app/file_ops.h"
-#include "app/settings_file.h"
-#include "app/texts.h"
+#include "base/app_state.h"
+#include "base/data_folder.h"
+#include "base/file_ops.h"
+#include "base/settings_file.h"
+#include "base/texts.h"
 #include "core_version.h"
 #include "main_window_res.h"
-#include "resource_ids.h"
 #include "platform/seams.h"
+#include "resource_ids.h"
 #include "ui/sounds.h"
 
 namespace scrubwell::ui {

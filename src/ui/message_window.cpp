@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "app/text_lines.h"
-#include "app/texts.h"
+#include "base/text_lines.h"
+#include "base/texts.h"
 #include "progress_windows_res.h"
 #include "ui/sounds.h"
 

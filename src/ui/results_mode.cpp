@@ -3,9 +3,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/app_state.h"
 #include "app/app_windows.h"
-#include "app/texts.h"
+#include "base/app_state.h"
+#include "base/file_ops.h"
+#include "base/texts.h"
 #include "platform/seams.h"
 #include "resource_ids.h"
 #include "results_window_res.h"

@@ -1,8 +1,8 @@
 // "remove" of the results window: hands the marked entries to the removal engine with the
 // windows it reports to, then shows the status report and returns to search mode.
-#include "app/app_state.h"
 #include "app/app_windows.h"
-#include "app/file_ops.h"
+#include "base/app_state.h"
+#include "base/file_ops.h"
 #include "scan/cancel_flag.h"
 #include "scan/removal.h"
 #include "ui/results_window.h"

@@ -1,7 +1,7 @@
 // The results window's drive scans: each hides the window, walks the chosen drives with the
 // search progress window shown, and shows what it found.
-#include "app/app_state.h"
 #include "app/app_windows.h"
+#include "base/app_state.h"
 #include "scan/cancel_flag.h"
 #include "scan/junk_search.h"
 #include "ui/results_window.h"

@@ -1,10 +1,10 @@
 // The results window `TForm1`: drive slots, status bar, done marks, timers and shut down.
 #include "ui/results_window.h"
 
-#include "app/app_state.h"
 #include "app/app_windows.h"
 #include "app/startup.h"
-#include "app/texts.h"
+#include "base/app_state.h"
+#include "base/texts.h"
 #include "core_version.h"
 #include "platform/message_pump.h"
 #include "results_window_res.h"

@@ -3,7 +3,7 @@
 
 #include <commctrl.h>
 
-#include "app/texts.h"
+#include "base/texts.h"
 #include "progress_windows_res.h"
 #include "scan/cancel_flag.h"
 #include "ui/sounds.h"

@@ -7,8 +7,8 @@
 
 #include <string>
 
-#include "app/app_state.h"
-#include "app/data_folder.h"
+#include "base/app_state.h"
+#include "base/data_folder.h"
 #include "ui/framework/controls.h"
 
 namespace scrubwell::ui {

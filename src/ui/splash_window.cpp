@@ -1,7 +1,7 @@
 // The splash window.
 #include "ui/splash_window.h"
 
-#include "app/texts.h"
+#include "base/texts.h"
 #include "core_version.h"
 #include "splash_window_res.h"
 

@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "app/app_windows.h"
-#include "app/texts.h"
+#include "base/texts.h"
 #include "platform/seams.h"
 #include "report_windows_res.h"
 #include "scan/report_text.h"

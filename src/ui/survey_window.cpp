@@ -5,8 +5,8 @@
 
 #include <exdisp.h>
 
-#include "app/file_ops.h"
-#include "app/texts.h"
+#include "base/file_ops.h"
+#include "base/texts.h"
 #include "platform/handles.h"
 #include "platform/message_pump.h"
 #include "splash_window_res.h"

@@ -4,7 +4,7 @@
 #pragma once
 #include <string>
 
-#include "app/data_folder.h"
+#include "base/data_folder.h"
 #include "support/registry_override.h"
 #include "support/scratch.h"
 

@@ -1,10 +1,10 @@
 // The data folder, the file lookup rule, preparing the folder and copying installed files in.
-#include "app/data_folder.h"
+#include "base/data_folder.h"
 
 #include <gtest/gtest.h>
 
-#include "app/file_ops.h"
 #include "app_sandbox.h"
+#include "base/file_ops.h"
 
 using namespace scrubwell;
 using test::AppSandbox;

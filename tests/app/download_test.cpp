@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <thread>
 
-#include "app/file_ops.h"
+#include "base/file_ops.h"
 #include "support/scratch.h"
 
 using namespace scrubwell;

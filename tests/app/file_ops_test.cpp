@@ -1,6 +1,6 @@
 // The file-system helpers on real test drives, and the shell and registry helpers through the
 // seams and a scratch registry.
-#include "app/file_ops.h"
+#include "base/file_ops.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The language-file parser: header rules, joining of lines, the first text and bad input.
-#include "app/kv_trans2.h"
+#include "base/kv_trans2.h"
 
 #include <gtest/gtest.h>
 

@@ -10,7 +10,7 @@
 #include <set>
 #include <sstream>
 
-#include "app/kv_trans2.h"
+#include "base/kv_trans2.h"
 
 using scrubwell::KvTrans2;
 

@@ -6,11 +6,11 @@
 
 #include <gtest/gtest.h>
 
-#include "app/file_ops.h"
 #include "app/settings.h"
-#include "app/settings_file.h"
-#include "app/texts.h"
 #include "app_sandbox.h"
+#include "base/file_ops.h"
+#include "base/settings_file.h"
+#include "base/texts.h"
 #include "settings_controls.h"
 
 using namespace scrubwell;

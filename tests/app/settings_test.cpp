@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/app_state.h"
-#include "app/settings_file.h"
-#include "app/texts.h"
 #include "app_sandbox.h"
+#include "base/app_state.h"
+#include "base/settings_file.h"
+#include "base/texts.h"
 #include "settings_controls.h"
 #include "support/fake_seams.h"
 

@@ -2,10 +2,10 @@
 // the copy pairs of the update script.
 #include <gtest/gtest.h>
 
-#include "app/dangerous_entry.h"
-#include "app/settings_values.h"
-#include "app/text_lines.h"
-#include "app/update_script.h"
+#include "base/dangerous_entry.h"
+#include "base/settings_values.h"
+#include "base/text_lines.h"
+#include "base/update_script.h"
 
 using namespace scrubwell;
 

@@ -1,10 +1,10 @@
 // Removing folder trees: everything goes, read-only or hidden; the first failure stops it; a
 // drive root is never touched.
-#include "app/tree_removal.h"
+#include "base/tree_removal.h"
 
 #include <gtest/gtest.h>
 
-#include "app/file_ops.h"
+#include "base/file_ops.h"
 #include "support/scratch.h"
 
 using namespace scrubwell;

@@ -1,12 +1,12 @@
 // Applying the update script found in the data folder.
-#include "app/update_script.h"
+#include "base/update_script.h"
 
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 
-#include "app/file_ops.h"
 #include "app_sandbox.h"
+#include "base/file_ops.h"
 
 using namespace scrubwell;
 using test::AppSandbox;

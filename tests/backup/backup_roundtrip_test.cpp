@@ -3,10 +3,10 @@
 // code page, dates, streams, and the exact bytes of a small archive.
 #include <gtest/gtest.h>
 
-#include "app/text_lines.h"
 #include "archive_layout.h"
 #include "backup_fixture.h"
 #include "backup_test_data.h"
+#include "base/text_lines.h"
 #include "platform/find.h"
 
 using namespace scrubwell;

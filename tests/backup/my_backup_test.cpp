@@ -2,11 +2,11 @@
 // restoring a chosen subset, and the protocol of backing up before deleting with its failures.
 #include <gtest/gtest.h>
 
-#include "app/file_ops.h"
-#include "app/texts.h"
 #include "backup/backup_protocol.h"
 #include "backup/my_backup.h"
 #include "backup/my_backup_test_support.h"
+#include "base/file_ops.h"
+#include "base/texts.h"
 #include "support/fake_seams.h"
 #include "support/scratch.h"
 

@@ -4,11 +4,12 @@
 // after which nothing is deleted.
 #include <gtest/gtest.h>
 
-#include "app/texts.h"
 #include "backup/my_backup.h"
 #include "backup/my_backup_test_support.h"
+#include "base/file_ops.h"
+#include "base/recycle.h"
+#include "base/texts.h"
 #include "scan/cancel_flag.h"
-#include "scan/recycle.h"
 #include "scan/removal.h"
 #include "scan/system_result_list.h"
 #include "support/fake_seams.h"

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/file_ops.h"
 #include "support/scratch.h"
 
 using namespace scrubwell;

@@ -6,11 +6,11 @@
 #include <gtest/gtest.h>
 
 #include "app/app_sandbox.h"
-#include "app/settings_file.h"
 #include "app/startup.h"
 #include "backup/auto_removal.h"
 #include "backup/my_backup.h"
 #include "backup/point_text.h"
+#include "base/settings_file.h"
 #include "support/scratch.h"
 #include "ui/test_program.h"
 

@@ -3,9 +3,9 @@
 // window's icon animation.
 #include <gtest/gtest.h>
 
-#include "app/app_state.h"
 #include "app/app_windows.h"
-#include "app/texts.h"
+#include "base/app_state.h"
+#include "base/texts.h"
 #include "support/scratch.h"
 #include "ui/test_program.h"
 

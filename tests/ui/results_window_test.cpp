@@ -3,9 +3,9 @@
 // nothing-found message, the class pictures and the visibility rule.
 #include <gtest/gtest.h>
 
-#include "app/app_state.h"
 #include "app/app_windows.h"
-#include "app/texts.h"
+#include "base/app_state.h"
+#include "base/texts.h"
 #include "scan/cancel_flag.h"
 #include "support/scratch.h"
 #include "ui/test_program.h"

@@ -2,7 +2,7 @@
 // rule (armed over the background, played once over a button).
 #include <gtest/gtest.h>
 
-#include "app/app_state.h"
+#include "base/app_state.h"
 #include "ui/framework/controls.h"
 #include "ui/sounds.h"
 

@@ -3,9 +3,9 @@
 #pragma once
 #include <string>
 
-#include "app/app_state.h"
 #include "app/app_windows.h"
-#include "app/texts.h"
+#include "base/app_state.h"
+#include "base/texts.h"
 #include "support/fake_seams.h"
 
 namespace scrubwell::test {

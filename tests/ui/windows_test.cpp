@@ -3,12 +3,12 @@
 // the windows' controls.
 #include <gtest/gtest.h>
 
-#include "app/app_state.h"
 #include "app/app_windows.h"
-#include "app/data_folder.h"
 #include "app/settings_binding.h"
 #include "app/startup.h"
-#include "app/texts.h"
+#include "base/app_state.h"
+#include "base/data_folder.h"
+#include "base/texts.h"
 #include "support/fake_seams.h"
 #include "support/scratch.h"
 

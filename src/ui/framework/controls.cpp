@@ -3,7 +3,7 @@
 
 #include <commctrl.h>
 
-#include "app/text_lines.h"
+#include "base/text_lines.h"
 
 namespace scrubwell::ui {
 

@@ -1,7 +1,7 @@
 // Parsing language text files into the translation table, and looking texts up.
-#include "app/kv_trans2.h"
+#include "base/kv_trans2.h"
 
-#include "app/text_lines.h"
+#include "base/text_lines.h"
 
 namespace scrubwell {
 namespace {

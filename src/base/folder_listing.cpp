@@ -1,18 +1,10 @@
 // Folder sizes and listings of names and subfolders.
-#include "app/file_ops.h"
+#include "base/file_ops.h"
 
 #include "platform/find.h"
 #include "platform/message_pump.h"
 
 namespace scrubwell {
-namespace {
-
-int64_t entrySize(const WIN32_FIND_DATAA& d) {
-  return static_cast<int64_t>((static_cast<uint64_t>(d.nFileSizeHigh) << 32) | d.nFileSizeLow);
-}
-
-}  // namespace
-
 int64_t folderSize(const std::string& folder, bool recursive) {
   std::string dir = folder;
   if (dir.empty() || dir.back() != '\\') dir += '\\';
@@ -20,7 +12,7 @@ int64_t folderSize(const std::string& folder, bool recursive) {
   std::vector<std::string> subfolders;
   FindFiles find(dir + "*.*", 63);
   while (find.next()) {
-    total += entrySize(find.data());
+    total += find.size();
     if (recursive && find.isDirectory() && find.name()[0] != '.') subfolders.push_back(find.name());
   }
   for (const auto& sub : subfolders) total += folderSize(dir + sub, true);
@@ -30,7 +22,7 @@ int64_t folderSize(const std::string& folder, bool recursive) {
 int64_t maskSize(const std::string& pattern) {
   int64_t total = 0;
   FindFiles find(pattern, 47);
-  while (find.next()) total += entrySize(find.data());
+  while (find.next()) total += find.size();
   return total;
 }
 

@@ -1,12 +1,12 @@
 // One INI file through the system's profile functions.
-#include "app/ini_file.h"
+#include "base/ini_file.h"
 
 #include <windows.h>
 
 #include <vector>
 
-#include "app/file_ops.h"
-#include "app/settings_values.h"
+#include "base/file_ops.h"
+#include "base/settings_values.h"
 #include "platform/text_upper.h"
 
 namespace scrubwell {

@@ -1,5 +1,5 @@
 // Removing a folder tree, never touching a drive root.
-#include "app/tree_removal.h"
+#include "base/tree_removal.h"
 
 #include <windows.h>
 

@@ -1,11 +1,11 @@
 // The per-user data folder, the file lookup rule and the copying of installed files into it.
-#include "app/data_folder.h"
+#include "base/data_folder.h"
 
 #include <windows.h>
 
-#include "app/app_state.h"
-#include "app/file_ops.h"
-#include "app/tree_removal.h"
+#include "base/app_state.h"
+#include "base/file_ops.h"
+#include "base/tree_removal.h"
 #include "platform/handles.h"
 
 namespace scrubwell {

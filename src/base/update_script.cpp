@@ -1,10 +1,10 @@
 // Applying a pending update script at start-up.
-#include "app/update_script.h"
+#include "base/update_script.h"
 
 #include <windows.h>
 
-#include "app/data_folder.h"
-#include "app/file_ops.h"
+#include "base/data_folder.h"
+#include "base/file_ops.h"
 #include "platform/text_upper.h"
 
 namespace scrubwell {

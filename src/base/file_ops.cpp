@@ -1,11 +1,11 @@
 // File and folder tests, copies, sizes of single files, text reading and the temporary and
 // Windows folders.
-#include "app/file_ops.h"
+#include "base/file_ops.h"
 
 #include <algorithm>
 #include <stdexcept>
 
-#include "app/text_lines.h"
+#include "base/text_lines.h"
 #include "platform/find.h"
 #include "platform/handles.h"
 
@@ -63,8 +63,13 @@ bool copyFile(const std::string& source, const std::string& destination) {
 
 int64_t fileSize(const std::string& path) {
   FindFiles find(path, 63);
-  if (!find.next()) return -1;
-  const auto& d = find.data();
+  return find.next() ? find.size() : -1;
+}
+
+int64_t systemFileSize(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA d;
+  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &d)) return -1;
+  if (d.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return -1;
   return static_cast<int64_t>((static_cast<uint64_t>(d.nFileSizeHigh) << 32) | d.nFileSizeLow);
 }
 

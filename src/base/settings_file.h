@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-#include "app/ini_file.h"
+#include "base/ini_file.h"
 
 namespace scrubwell {
 

@@ -1,5 +1,5 @@
 // The one instance of the process-wide start-up state.
-#include "app/app_state.h"
+#include "base/app_state.h"
 
 namespace scrubwell {
 

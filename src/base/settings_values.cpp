@@ -1,5 +1,5 @@
 // Reading the values of the settings file.
-#include "app/settings_values.h"
+#include "base/settings_values.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // The process-wide translation object and the text lookup.
-#include "app/texts.h"
+#include "base/texts.h"
 
-#include "app/app_state.h"
+#include "base/app_state.h"
 
 namespace scrubwell {
 

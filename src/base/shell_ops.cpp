@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "app/data_folder.h"
-#include "app/file_ops.h"
+#include "base/data_folder.h"
+#include "base/file_ops.h"
 #include "platform/handles.h"
 #include "platform/message_pump.h"
 #include "platform/seams.h"

@@ -1,5 +1,5 @@
-// The Windows pieces of the result list.
-#include "scan/system_result_list.h"
+// The system's case-insensitive sort key.
+#include "base/sort_key.h"
 
 #include <windows.h>
 
@@ -17,13 +17,6 @@ std::string systemSortKey(std::string_view text) {
   key.resize(static_cast<size_t>(n));
   while (!key.empty() && key.back() == '\0') key.pop_back();  // the key's terminator
   return key;
-}
-
-int64_t systemFileSize(const std::string& path) {
-  WIN32_FILE_ATTRIBUTE_DATA d;
-  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &d)) return -1;
-  if (d.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return -1;
-  return (static_cast<int64_t>(d.nFileSizeHigh) << 32) | d.nFileSizeLow;
 }
 
 }  // namespace scrubwell

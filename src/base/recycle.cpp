@@ -1,5 +1,5 @@
 // Sending a file or folder to the recycle bin with the shell's delete operation.
-#include "scan/recycle.h"
+#include "base/recycle.h"
 
 #include <windows.h>
 #include <shellapi.h>

@@ -1,12 +1,12 @@
 // The settings file's location and its single values.
-#include "app/settings_file.h"
+#include "base/settings_file.h"
 
 #include <windows.h>
 
-#include "app/app_state.h"
-#include "app/data_folder.h"
-#include "app/settings_values.h"
-#include "app/texts.h"
+#include "base/app_state.h"
+#include "base/data_folder.h"
+#include "base/settings_values.h"
+#include "base/texts.h"
 #include "platform/seams.h"
 
 namespace scrubwell {

@@ -1,5 +1,5 @@
 // Reading the copy pairs of an update script.
-#include "app/update_script.h"
+#include "base/update_script.h"
 
 namespace scrubwell {
 

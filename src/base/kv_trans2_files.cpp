@@ -2,10 +2,10 @@
 // installed languages and switching to one of them.
 #include <windows.h>
 
-#include "app/data_folder.h"
-#include "app/file_ops.h"
-#include "app/kv_trans2.h"
-#include "app/settings_file.h"
+#include "base/data_folder.h"
+#include "base/file_ops.h"
+#include "base/kv_trans2.h"
+#include "base/settings_file.h"
 #include "platform/text_upper.h"
 
 namespace scrubwell {

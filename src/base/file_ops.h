@@ -23,6 +23,8 @@ void copyFileByStream(const std::string& source, const std::string& destination)
 bool copyFile(const std::string& source, const std::string& destination);
 // Size in bytes of the first entry a find for `path` returns (attribute mask 63); -1 if none.
 int64_t fileSize(const std::string& path);
+// The size of an existing file from one attribute query (no find); -1 when `path` is no file.
+int64_t systemFileSize(const std::string& path);
 // All lines of a text file (CR LF, LF or CR ends a line); empty when the file does not exist.
 // At most `maxBytes` of the file are read.
 std::vector<std::string> readLines(const std::string& path, size_t maxBytes = 16 * 1024 * 1024);

@@ -1,5 +1,5 @@
 // Splitting text into lines.
-#include "app/text_lines.h"
+#include "base/text_lines.h"
 
 namespace scrubwell {
 

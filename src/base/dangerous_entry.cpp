@@ -1,5 +1,5 @@
 // The dangerous-entry rule of the mask and exception lists.
-#include "app/dangerous_entry.h"
+#include "base/dangerous_entry.h"
 
 #include <algorithm>
 

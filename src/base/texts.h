@@ -2,7 +2,7 @@
 #pragma once
 #include <string>
 
-#include "app/kv_trans2.h"
+#include "base/kv_trans2.h"
 
 namespace scrubwell {
 

@@ -1,0 +1,3 @@
+// A window may include anything.
+#pragma once
+#include "scan/walk.h"
