@@ -10,7 +10,7 @@
 #include <string>
 
 #include "../scan/bench_timer.h"
-#include "app/file_ops.h"
+#include "base/file_ops.h"
 #include "scan/removal.h"
 #include "scan/system_result_list.h"
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "app/kv_trans2.h"
+#include "base/kv_trans2.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static scrubwell::KvTrans2 table;

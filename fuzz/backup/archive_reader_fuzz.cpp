@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "backup/archive_format.h"
-#include "app/text_lines.h"
 #include "backup/archive_reader.h"
 #include "backup/point_text.h"
+#include "base/text_lines.h"
 
 using namespace scrubwell;
 
