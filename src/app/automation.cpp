@@ -20,7 +20,6 @@
 #include "platform/seams.h"
 #include "scan/cancel_flag.h"
 #include "scan/drives.h"
-#include "scan/junk_search.h"
 #include "scan/removal.h"
 #include "scan/report_text.h"
 #include "ui/status_report_window.h"
@@ -158,10 +157,6 @@ void loadTexts() {
     translation().loadFile(locateFile(kProductName, translation().textFileName(0)));
 }
 
-void runJunkScan(AppWindows& w) {
-  runJunkSearch(w.results.junkSearchInputs(), w.results.results(), cancelFlag(), nullptr);
-}
-
 int removeEverything(AppWindows& w, const AutomationRequest& request, Output& out) {
   ResultList& list = w.results.results();
   list.markEverything(true);
@@ -171,13 +166,11 @@ int removeEverything(AppWindows& w, const AutomationRequest& request, Output& ou
   SilentDeletion deletion;
   SilentBackup backup;
   RemovalParts parts{report, deletion, backup, nullptr};
-  RemovalOutcome outcome = removeMarkedEntries(list, settings, parts);
+  RemovalOutcome outcome = w.results.session().remove(settings, parts);
   if (outcome.end != RemovalEnd::done) {
     printError("the backup point could not be written; nothing was deleted");
     return kExitStoppedByError;
   }
-  for (const auto& line : summaryLines(tr(93), tr(94), tr(95), tr(96), outcome.counts))
-    report.appendLine(line);
   for (const auto& line : report.lines) out.line(line);
   if (!request.reportFile.empty()) {
     std::vector<std::string> saved = report.lines;
@@ -206,13 +199,8 @@ int run(const AutomationRequest& request, Output& out) {
   loadSettingsNow();
   if (!request.drives.empty()) chooseDrives(w.results, request.drives);
 
-  for (AutomatedScan scan : request.scans) {
-    switch (scan) {
-      case AutomatedScan::junk:
-        runJunkScan(w);
-        break;
-    }
-  }
+  for (CleanupId scan : request.scans)
+    w.results.session().scan(scan, w.results.driveScanInputs(), cancelFlag(), nullptr);
   ResultList& list = w.results.results();
   if (list.empty()) return kExitNothingFound;
   if (request.action == AutomationAction::autoClean) return removeEverything(w, request, out);

@@ -12,14 +12,13 @@ std::string lowerCase(std::string s) {
   return s;
 }
 
-// The short names of the scans; a scan that joins the automation adds its line here.
-struct ScanName {
-  const char* name;
-  AutomatedScan scan;
-};
-constexpr ScanName kScanNames[] = {
-    {"junk", AutomatedScan::junk},
-};
+// The command-line names of the clean-ups that can run unattended, comma-separated.
+std::string knownScanNames() {
+  std::string names;
+  for (const Cleanup& c : cleanups())
+    if (!c.commandName.empty()) names += (names.empty() ? "" : ", ") + std::string(c.commandName);
+  return names;
+}
 
 // The switch name (lower case, without the prefix) and its value after ':'; false when the
 // argument does not start with '/' or '-'.
@@ -50,18 +49,16 @@ std::string trimmed(const std::string& s) {
   return s.substr(b, s.find_last_not_of(" \t") - b + 1);
 }
 
-std::string parseScans(const std::string& value, std::vector<AutomatedScan>& scans) {
+std::string parseScans(const std::string& value, std::vector<CleanupId>& scans) {
   scans.clear();
   for (const std::string& part : splitList(value)) {
     std::string name = lowerCase(trimmed(part));
     if (name.empty()) return "/scans: needs a list of scans, such as /scans:junk";
-    const ScanName* found = nullptr;
-    for (const ScanName& known : kScanNames)
-      if (name == known.name) found = &known;
-    if (!found) return "unknown scan \"" + name + "\"; known scans: junk";
+    const Cleanup* found = cleanupByCommandName(name);
+    if (!found) return "unknown scan \"" + name + "\"; known scans: " + knownScanNames();
     bool already = false;
-    for (AutomatedScan s : scans) already = already || s == found->scan;
-    if (!already) scans.push_back(found->scan);
+    for (CleanupId s : scans) already = already || s == found->id;
+    if (!already) scans.push_back(found->id);
   }
   return {};
 }
@@ -135,20 +132,24 @@ AutomationRequest parseAutomationArguments(const std::vector<std::string>& argum
 }
 
 std::string automationUsage() {
-  return "Scrubwell.exe /preview | /auto [/scans:LIST] [/drives:C,D] [/out:FILE] [/report:FILE]\r\n"
-         "\r\n"
-         "  /preview       lists what the scans find, one full path per line; removes nothing\r\n"
-         "  /auto          removes everything the scans find, as the \"remove\" button does,\r\n"
-         "                 and prints the status report\r\n"
-         "  /scans:LIST    the scans to run, comma-separated; known now: junk (the default)\r\n"
-         "  /drives:C,D    the drives to walk for this run only (the saved choice is kept)\r\n"
-         "  /out:FILE      writes the output to FILE instead of standard output\r\n"
-         "  /report:FILE   /auto only: also saves the status report as \"save report\" does\r\n"
-         "  /?             shows this text\r\n"
-         "\r\n"
-         "Switches may start with / or - and ignore case.\r\n"
-         "Exit codes: 0 something found or removed, 1 nothing found, 2 bad command line,\r\n"
-         "3 stopped by an error.\r\n";
+  const std::string head =
+      "Scrubwell.exe /preview | /auto [/scans:LIST] [/drives:C,D] [/out:FILE] [/report:FILE]\r\n"
+      "\r\n"
+      "  /preview       lists what the scans find, one full path per line; removes nothing\r\n"
+      "  /auto          removes everything the scans find, as the \"remove\" button does,\r\n"
+      "                 and prints the status report\r\n"
+      "  /scans:LIST    the scans to run, comma-separated; known now: ";
+  const std::string tail =
+      " (junk is the default)\r\n"
+      "  /drives:C,D    the drives to walk for this run only (the saved choice is kept)\r\n"
+      "  /out:FILE      writes the output to FILE instead of standard output\r\n"
+      "  /report:FILE   /auto only: also saves the status report as \"save report\" does\r\n"
+      "  /?             shows this text\r\n"
+      "\r\n"
+      "Switches may start with / or - and ignore case.\r\n"
+      "Exit codes: 0 something found or removed, 1 nothing found, 2 bad command line,\r\n"
+      "3 stopped by an error.\r\n";
+  return head + knownScanNames() + tail;
 }
 
 }  // namespace scrubwell

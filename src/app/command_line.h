@@ -4,16 +4,15 @@
 #include <string>
 #include <vector>
 
+#include "scan/cleanup_table.h"
+
 namespace scrubwell {
 
 enum class AutomationAction { none, usage, preview, autoClean };
 
-// The drive-walking scans the automation can run, by their short names.
-enum class AutomatedScan { junk };
-
 struct AutomationRequest {
   AutomationAction action = AutomationAction::none;
-  std::vector<AutomatedScan> scans{AutomatedScan::junk};
+  std::vector<CleanupId> scans{CleanupId::junkSearch};  // clean-ups with a command-line name
   std::vector<char> drives;  // upper-case letters; empty keeps the saved selection
   std::string outFile;       // empty: standard output
   std::string reportFile;    // empty: the report is not saved

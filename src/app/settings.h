@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "scan/done_marks.h"
+#include "scan/drive_offer.h"
 #include "ui/framework/controls.h"
 #include "ui/framework/window.h"
 
@@ -25,7 +27,7 @@ struct SettingsControls {
   ui::ListBox* backgrounds = nullptr;
   ui::ListBox* searchIcons = nullptr;
   // Results window: the ten drive slots, the drive list (saved only while visible), the size.
-  std::array<DriveSlot, 10> driveSlots{};
+  std::array<DriveSlot, DriveOffer::kSlots> driveSlots{};
   ui::CheckListBox* driveList = nullptr;
   ui::Window* resultsWindow = nullptr;
   // The backup option: the backup window's box and its twin in the options window.
@@ -43,7 +45,7 @@ struct SettingsControls {
   ui::ListBox* exceptions = nullptr;
   ui::ListBox* ownFolders = nullptr;
   // Multi-clean chooser boxes "Chk1" to "Chk14".
-  std::array<ui::CheckBox*, 14> chooser{};
+  std::array<ui::CheckBox*, DoneMarks::kCount> chooser{};  // one per clean-up
   // Main window: automatic update box and the two date labels.
   ui::CheckBox* autoUpdate = nullptr;
   ui::Control* lastUpdate = nullptr;

@@ -12,7 +12,7 @@ SettingsControls settingsControls() {
   SettingsControls c;
   c.backgrounds = &w.options.backgrounds;
   c.searchIcons = &w.options.searchIcons;
-  for (int i = 0; i < 10; ++i) c.driveSlots[i] = {&w.results.driveChecks[i], &w.results.driveLabels[i]};
+  for (int i = 0; i < ui::TForm1::kDriveSlots; ++i) c.driveSlots[i] = {&w.results.driveChecks[i], &w.results.driveLabels[i]};
   c.driveList = &w.results.driveList;
   c.resultsWindow = &w.results;
   c.backupOption = &w.backup.backupOption;
@@ -26,7 +26,7 @@ SettingsControls settingsControls() {
   c.masks = &w.options.masks;
   c.exceptions = &w.options.exceptions;
   c.ownFolders = &w.ownFolders.folders;
-  for (int i = 0; i < 14; ++i) c.chooser[i] = &w.chooser.boxes[i];
+  for (int i = 0; i < ui::ChooserWindow::kBoxes; ++i) c.chooser[i] = &w.chooser.boxes[i];
   c.autoUpdate = &w.main.autoUpdate;
   c.lastUpdate = &w.main.lastUpdate;
   c.lastScan = &w.main.lastScan;

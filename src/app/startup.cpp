@@ -25,6 +25,7 @@
 #include "platform/text_upper.h"
 #include "scan/drives.h"
 #include "ui/sounds.h"
+#include "ui/framework/timer.h"
 #include "ui/survey_window.h"
 
 namespace scrubwell {
@@ -120,9 +121,14 @@ int runProgram(const std::string& arg) {
     return 0;
   }
   for (ui::Window* window : ui::Window::all()) window->applyTexts();
+  // The program's two one-shot timers: the second start-up phase and the update check.
+  ui::Timer startupTimer{10, false}, updateTimer{100, false};
   appState().startupBusy = 1;                              // 13
-  w.results.startupTimer.onTimer = [] { secondStartupPhase(); };
-  w.results.startupTimer.setEnabled(true);
+  startupTimer.onTimer = [&startupTimer] {
+    startupTimer.setEnabled(false);
+    secondStartupPhase();
+  };
+  startupTimer.setEnabled(true);
   waitUntil([&] { return appState().startupBusy == 0; });  // 14
   if (quitRequested()) {
     ui::Window::destroyAll();
@@ -130,8 +136,11 @@ int runProgram(const std::string& arg) {
   }
   logPhase("second phase done");
   w.splash.hide();                                         // 15
-  w.results.updateTimer.onTimer = [] { updateTimerTick(); };
-  w.results.updateTimer.setEnabled(true);                  // 16
+  updateTimer.onTimer = [&updateTimer] {
+    updateTimer.setEnabled(false);
+    updateTimerTick();
+  };
+  updateTimer.setEnabled(true);                            // 16
   if (!appState().restartPending) w.main.show();
   runEventLoop();                                          // 17
   ui::Window::destroyAll();
@@ -140,7 +149,6 @@ int runProgram(const std::string& arg) {
 
 void secondStartupPhase() {
   AppWindows& w = appWindows();
-  w.results.startupTimer.setEnabled(false);
   deleteOldBackupPoints(appState().backupFolder);
   loadSettingsNow();
   if (w.options.enhancedSounds.checked()) ui::playStart();
@@ -161,7 +169,6 @@ void secondStartupPhase() {
 
 void updateTimerTick() {
   AppWindows& w = appWindows();
-  w.results.updateTimer.setEnabled(false);
   if (daysSinceLastUpdateCheck(w.main.lastUpdate.text()) >= 14 && w.main.autoUpdate.checked())
     log("an update check is due");
 }

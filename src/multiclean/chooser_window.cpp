@@ -4,12 +4,15 @@
 #include "app/app_windows.h"
 #include "base/texts.h"
 #include "chooser_window_res.h"
+#include "scan/cleanup_table.h"
 #include "ui/sounds.h"
 
 namespace scrubwell::ui {
 
 ChooserWindow::ChooserWindow()
-    : Window("chooser", IDD_CHOOSER), heading_(IDC_CHO_HEADING), back_(IDC_CHO_BACK),
+    : Window("chooser", IDD_CHOOSER),
+      heading_(IDC_CHO_HEADING),
+      back_(IDC_CHO_BACK),
       goOn_(IDC_CHO_GOON) {
   for (int i = 0; i < kBoxes; ++i) {
     boxes[i].setId(IDC_CHO_BOX1 + i);
@@ -33,10 +36,7 @@ void ChooserWindow::onClose() {
 void ChooserWindow::applyTexts() {
   setCaption(tr(5180));
   heading_.setText(tr(5181));
-  const std::string names[kBoxes] = {tr(5182), tr(5183), tr(5184), tr(5185), tr(5186),
-                                     tr(5187), tr(5188), tr(5189), tr(5190), tr(5191),
-                                     tr(5192), tr(5193), tr(5194), tr(5195)};
-  for (int i = 0; i < kBoxes; ++i) boxes[i].setText(names[i]);
+  for (const Cleanup& c : cleanups()) boxes.at(c.chooserBox - 1).setText(tr(c.chooserText));
   back_.setText(tr(44));
   goOn_.setText(tr(5196));
 }

@@ -1,14 +1,15 @@
-// The multi-clean chooser: 14 check boxes choosing the clean-ups of a multi-clean run.
+// The multi-clean chooser: one check box per clean-up, choosing those of a multi-clean run.
 #pragma once
 #include <array>
 
+#include "scan/done_marks.h"
 #include "ui/framework/window.h"
 
 namespace scrubwell::ui {
 
 class ChooserWindow : public Window {
  public:
-  static constexpr int kBoxes = 14;
+  static constexpr int kBoxes = DoneMarks::kCount;  // one box per clean-up
   ChooserWindow();
   void applyTexts() override;
 

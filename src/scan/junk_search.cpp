@@ -6,7 +6,7 @@
 
 namespace scrubwell {
 
-JunkSearchOutcome runJunkSearch(const JunkSearchInputs& inputs, ResultList& list,
+JunkSearchOutcome runJunkSearch(const DriveScanInputs& inputs, ResultList& list,
                                 ProcessFlag& cancel, WalkProgress* progress, DWORD sliceMs) {
   JunkSearchOutcome outcome;
   const SearchExceptions exceptions(inputs.exceptions);

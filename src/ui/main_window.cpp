@@ -12,6 +12,7 @@
 #include "main_window_res.h"
 #include "platform/seams.h"
 #include "resource_ids.h"
+#include "scan/cleanup_table.h"
 #include "ui/sounds.h"
 
 namespace scrubwell::ui {
@@ -21,16 +22,16 @@ namespace {
 bool driveCheckAccepted(const std::string& root, bool checking) {
   if (!checking || root == "C:\\") return true;
   if (!folderExists(root + "Windows\\")) return true;
-  return prompts().messageBox(appWindows().main.hwnd(), tr(352), tr(1), MB_YESNO | MB_ICONQUESTION) ==
-         IDYES;
+  return prompts().messageBox(appWindows().main.hwnd(), tr(352), tr(1),
+                              MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
-// Where each done mark is shown: the page and the row of its clean-up's button.
-struct MarkPlace {
-  int page, row;
-};
-constexpr MarkPlace kMarkPlaces[14] = {{1, 0}, {2, 0}, {1, 1}, {1, 3}, {2, 1}, {1, 2}, {2, 2},
-                                       {2, 3}, {2, 4}, {1, 5}, {3, 0}, {1, 4}, {3, 2}, {3, 4}};
+// The page a done mark is shown on: the page of its clean-up's button.
+int pageOfMark(int n) {
+  for (const Cleanup& c : cleanups())
+    if (static_cast<int>(c.mark) == n) return c.page;
+  return -1;
+}
 
 }  // namespace
 
@@ -64,8 +65,8 @@ MainWindow::MainWindow()
     };
     bind(side_[i]);
   }
-  pages_[0] = {&welcome_, &lastScanCaption_, &lastScan, &lastUpdateCaption_, &lastUpdate,
-               &autoUpdate, &autoUpdateLabel_, &checkUpdates};
+  pages_[0] = {&welcome_,   &lastScanCaption_, &lastScan,         &lastUpdateCaption_,
+               &lastUpdate, &autoUpdate,       &autoUpdateLabel_, &checkUpdates};
   auto addButtons = [this](auto& buttons, int firstId, int page) {
     for (size_t i = 0; i < buttons.size(); ++i) {
       buttons[i].setId(firstId + static_cast<int>(i));
@@ -75,9 +76,9 @@ MainWindow::MainWindow()
   addButtons(clean_, IDC_MAIN_CLEAN1, 1);
   addButtons(tidy_, IDC_MAIN_TIDY1, 2);
   addButtons(misc_, IDC_MAIN_MISC1, 3);
-  pages_[4] = {&backup_, &options_, &info_, &help_, &docs_, &homepage_, &feedback_, &driveFrame_,
-               &driveList};
-  for (int i = 0; i < 10; ++i) {
+  pages_[4] = {&backup_,   &options_,  &info_,       &help_,    &docs_,
+               &homepage_, &feedback_, &driveFrame_, &driveList};
+  for (int i = 0; i < TForm1::kDriveSlots; ++i) {
     driveChecks[i].setId(IDC_MAIN_DRIVECHECK1 + i);
     driveLabels[i].setId(IDC_MAIN_DRIVELABEL1 + i);
     driveChecks[i].setVisible(false);
@@ -103,7 +104,7 @@ MainWindow::MainWindow()
         driveList.setChecked(k, false);
     }
   };
-  for (int m = 0; m < 14; ++m) {
+  for (int m = 0; m < kMarks; ++m) {
     marks_[m].setId(IDC_MAIN_MARK1 + m);
     marks_[m].setVisible(false);
     marks_[m].setImage(IDI_DONE_MARK);
@@ -143,15 +144,19 @@ MainWindow::MainWindow()
                          MB_OK | MB_ICONINFORMATION);
     playHover();
   };
-  clean_[0].onClick = [this] {
-    appWindows().results.junkSearchLauncher();
-    refreshMarks();
-  };
-  // The other clean-ups and the update check are wired by the windows that own them once they
-  // exist; until then their buttons are shown disabled.
-  for (size_t i = 1; i < clean_.size(); ++i) clean_[i].setEnabled(false);
+  // Every clean-up button starts its clean-up from the table; one that cannot start yet, and the
+  // other buttons of the pages, stay disabled until what they start exists.
+  for (auto& b : clean_) b.setEnabled(false);
   for (auto& b : tidy_) b.setEnabled(false);
   for (auto& b : misc_) b.setEnabled(false);
+  for (const Cleanup& c : cleanups()) {
+    Button& b = pageButton(c.page, c.row);
+    b.setEnabled(TForm1::canStart(c.id));
+    b.onClick = [this, id = c.id] {
+      appWindows().results.startCleanup(id);
+      refreshMarks();
+    };
+  }
   checkUpdates.setEnabled(false);
   showPage(0);
 }
@@ -165,12 +170,9 @@ void MainWindow::applyTexts() {
   lastUpdateCaption_.setText(tr(5107));
   autoUpdateLabel_.setText(tr(5108));
   checkUpdates.setText(tr(5109));
-  const std::string cleanTexts[] = {tr(5110), tr(5111), tr(5112), tr(5113), tr(5114), tr(5115)};
-  for (size_t i = 0; i < clean_.size(); ++i) clean_[i].setText(cleanTexts[i]);
-  const std::string tidyTexts[] = {tr(5116), tr(5117), tr(5118), tr(5119), tr(5120)};
-  for (size_t i = 0; i < tidy_.size(); ++i) tidy_[i].setText(tidyTexts[i]);
-  const std::string miscTexts[] = {tr(5121), tr(5122), tr(5123), tr(5124), tr(5125)};
-  for (size_t i = 0; i < misc_.size(); ++i) misc_[i].setText(miscTexts[i]);
+  for (const Cleanup& c : cleanups()) pageButton(c.page, c.row).setText(tr(c.buttonText));
+  misc_[1].setText(tr(5122));  // check multiple items
+  misc_[3].setText(tr(5124));  // manage own folders
   backup_.setText(tr(247));
   options_.setText(tr(5126));
   info_.setText(tr(5127));
@@ -189,7 +191,7 @@ void MainWindow::showPage(int page) {
       if (p == page) {
         // Slots without a drive and an unneeded drive list stay hidden.
         bool keepHidden = false;
-        for (int i = 0; i < 10; ++i)
+        for (int i = 0; i < TForm1::kDriveSlots; ++i)
           if (c == &driveChecks[i]) keepHidden = driveLabels[i].text().empty();
         if (c == &driveList) keepHidden = driveList.count() == 0;
         c->setVisible(!keepHidden);
@@ -198,14 +200,13 @@ void MainWindow::showPage(int page) {
       }
     }
   }
-  for (int m = 0; m < 14; ++m)
-    marks_[m].setVisible(markShown_[m] && kMarkPlaces[m].page == page);
+  for (int m = 0; m < kMarks; ++m) marks_[m].setVisible(markShown_[m] && pageOfMark(m + 1) == page);
 }
 
 void MainWindow::mirrorDrives() {
   mirroring_ = true;
   const auto& results = appWindows().results;
-  for (int i = 0; i < 10; ++i) {
+  for (int i = 0; i < TForm1::kDriveSlots; ++i) {
     driveChecks[i].setChecked(results.driveChecks[i].checked());
     driveLabels[i].setText(results.driveLabels[i].text());
     driveChecks[i].setVisible(results.driveChecks[i].visible() && page_ == 4);
@@ -217,9 +218,9 @@ void MainWindow::mirrorDrives() {
 }
 
 void MainWindow::setMark(int n, bool shown) {
-  if (n < 1 || n > 14) return;
+  if (n < 1 || n > kMarks) return;
   markShown_[n - 1] = shown;
-  marks_[n - 1].setVisible(shown && kMarkPlaces[n - 1].page == page_);
+  marks_[n - 1].setVisible(shown && pageOfMark(n) == page_);
 }
 
 void MainWindow::refreshMarks() {
@@ -230,10 +231,9 @@ void MainWindow::refreshMarks() {
 
 void MainWindow::onCreated() {
   // Each mark's picture stands right of its clean-up's button.
-  for (int m = 0; m < 14; ++m) {
-    const MarkPlace& place = kMarkPlaces[m];
-    const int firstId[] = {0, IDC_MAIN_CLEAN1, IDC_MAIN_TIDY1, IDC_MAIN_MISC1};
-    HWND button = GetDlgItem(hwnd(), firstId[place.page] + place.row);
+  for (const Cleanup& c : cleanups()) {
+    const int m = static_cast<int>(c.mark) - 1;
+    HWND button = pageButton(c.page, c.row).hwnd();
     RECT r;
     GetWindowRect(button, &r);
     MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&r), 2);
@@ -241,6 +241,12 @@ void MainWindow::onCreated() {
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   showPage(page_);
+}
+
+Button& MainWindow::pageButton(int page, int row) {
+  if (page == 1) return clean_.at(row);
+  if (page == 2) return tidy_.at(row);
+  return misc_.at(row);
 }
 
 void MainWindow::onClose() { appWindows().results.closeProgram(false); }

@@ -4,6 +4,8 @@
 #pragma once
 #include <array>
 
+#include "scan/done_marks.h"
+#include "scan/drive_offer.h"
 #include "ui/framework/window.h"
 
 namespace scrubwell::ui {
@@ -21,14 +23,15 @@ class MainWindow : public Window {
   void mirrorDrives();
   // Copies done marks 1 to 12 from the results window and sets "last scan" to today.
   void refreshMarks();
-  void setMark(int n, bool shown);  // marks 1..14
-  bool mark(int n) const { return n >= 1 && n <= 14 && markShown_[n - 1]; }
+  static constexpr int kMarks = DoneMarks::kCount;
+  void setMark(int n, bool shown);  // marks 1..kMarks
+  bool mark(int n) const { return n >= 1 && n <= kMarks && markShown_[n - 1]; }
 
   Label lastScan, lastUpdate;
   CheckBox autoUpdate;
   Button checkUpdates;
-  std::array<CheckBox, 10> driveChecks;
-  std::array<Label, 10> driveLabels;
+  std::array<CheckBox, DriveOffer::kSlots> driveChecks;
+  std::array<Label, DriveOffer::kSlots> driveLabels;
   CheckListBox driveList;
 
  protected:
@@ -36,7 +39,8 @@ class MainWindow : public Window {
   void onClose() override;
 
  private:
-  void bindPageButton(Button& b, int page);
+  // The button at `row` of page 1 (clean), 2 (tidy) or 3 (miscellaneous).
+  Button& pageButton(int page, int row);
   std::array<Button, kPages> side_;
   std::array<std::vector<Control*>, kPages> pages_;
   Label welcome_, lastScanCaption_, lastUpdateCaption_, autoUpdateLabel_;
@@ -45,8 +49,8 @@ class MainWindow : public Window {
   std::array<Button, 5> misc_;
   Button backup_, options_, info_, help_, docs_, homepage_, feedback_;
   Label driveFrame_;
-  std::array<Picture, 14> marks_;
-  std::array<bool, 14> markShown_{};
+  std::array<Picture, kMarks> marks_;
+  std::array<bool, kMarks> markShown_{};
   bool mirroring_ = false;
   int page_ = 0;
 };

@@ -4,7 +4,6 @@
 #include "base/app_state.h"
 #include "base/file_ops.h"
 #include "scan/cancel_flag.h"
-#include "scan/removal.h"
 #include "ui/results_window.h"
 #include "ui/sounds.h"
 
@@ -26,7 +25,7 @@ void TForm1::removeMarked() {
   hideHint();
   playClick();
   RemovalParts parts{w.report, w.deleting, w.backupProgress, [this] { hideWindow(); }};
-  RemovalOutcome outcome = removeMarkedEntries(results_, removalSettings(), parts);
+  RemovalOutcome outcome = session_.remove(removalSettings(), parts);
   switch (outcome.end) {
     case RemovalEnd::declined:
       return;
@@ -44,7 +43,6 @@ void TForm1::removeMarked() {
   w.report.setSummary(outcome.counts);
   w.report.showReport();
   w.deleting.stop();
-  w.report.appendSummaryLines(outcome.counts);
   leaveResultMode();
   // The report stands in front; leaving result mode showed the main window behind it.
   if (w.report.hwnd()) SetForegroundWindow(w.report.hwnd());

@@ -1,25 +1,25 @@
-// The results window's drive scans: each hides the window, walks the chosen drives with the
-// search progress window shown, and shows what it found.
+// The results window's clean-ups: each starts as its table entry says; a drive scan hides the
+// window, walks the chosen drives with the search progress window shown, and shows what it found.
 #include "app/app_windows.h"
 #include "base/app_state.h"
 #include "scan/cancel_flag.h"
-#include "scan/junk_search.h"
 #include "ui/results_window.h"
 #include "ui/sounds.h"
 
 namespace scrubwell::ui {
 
-void TForm1::junkSearchLauncher() {
-  playClick();
-  runJunkSearchWalk();
-  showResults();
-  if (resultMode_) markEverything(true);
-  setDoneMark(DoneMark::junkSearch);
+bool TForm1::canStart(CleanupId id) {
+  return cleanup(id).start == CleanupStart::driveScan && driveScanOf(id) != nullptr;
 }
 
-JunkSearchInputs TForm1::junkSearchInputs() const {
+void TForm1::startCleanup(CleanupId id) {
+  if (!canStart(id)) return;
+  runDriveScan(id);
+}
+
+DriveScanInputs TForm1::driveScanInputs() const {
   const AppWindows& w = appWindows();
-  JunkSearchInputs inputs;
+  DriveScanInputs inputs;
   inputs.driveRoots = checkedDrives();
   inputs.masks = w.options.masks.items();
   inputs.exceptions = w.options.exceptions.items();
@@ -27,14 +27,18 @@ JunkSearchInputs TForm1::junkSearchInputs() const {
   return inputs;
 }
 
-void TForm1::runJunkSearchWalk() {
+void TForm1::runDriveScan(CleanupId id) {
   AppWindows& w = appWindows();
+  playClick();
   hideWindow();
   w.searchProgress.start();
-  runJunkSearch(junkSearchInputs(), results_, cancelFlag(), &w.searchProgress);
+  session_.scan(id, driveScanInputs(), cancelFlag(), &w.searchProgress);
   rows.refresh();
   refreshClassPictures();
   w.searchProgress.stop();
+  showResults();
+  if (resultMode_) markEverything(true);
+  setDoneMark(cleanup(id).mark);
 }
 
 }  // namespace scrubwell::ui

@@ -1,15 +1,14 @@
 // The results window `TForm1`: owner of the drive slots, the result list, the done marks and the
 // clean-up handlers; search mode shows the drive slots and the search toolbar, result mode the
-// found files. It also carries the start-up and update timers of the program.
+// found files. It scans and removes through the window-free clean-up session.
 #pragma once
 #include <array>
 #include <string>
 #include <vector>
 
+#include "scan/cleanup_session.h"
 #include "scan/done_marks.h"
 #include "scan/drive_offer.h"
-#include "scan/junk_search.h"
-#include "scan/removal.h"
 #include "scan/result_list.h"
 #include "ui/framework/balloon_hint.h"
 #include "ui/framework/timer.h"
@@ -20,7 +19,7 @@ namespace scrubwell::ui {
 
 class TForm1 : public Window {
  public:
-  static constexpr int kDriveSlots = 10;
+  static constexpr int kDriveSlots = static_cast<int>(DriveOffer::kSlots);
   TForm1();
   ~TForm1() override;
 
@@ -66,11 +65,15 @@ class TForm1 : public Window {
   void removeMarked();
   // The options the removal runs with, as the windows hold them.
   RemovalSettings removalSettings() const;
-  // "Search f. G.": walks the chosen drives for the file masks and shows what it found.
-  void junkSearchLauncher();
-  void runJunkSearchWalk();
-  // What the junk search walks and matches: the chosen drives, the masks, the exceptions.
-  JunkSearchInputs junkSearchInputs() const;
+  // Starts a clean-up the way its table entry says; one that cannot start yet does nothing.
+  void startCleanup(CleanupId id);
+  static bool canStart(CleanupId id);
+  // "Search f. G." of this window's own toolbar: the junk search.
+  void junkSearchLauncher() { startCleanup(CleanupId::junkSearch); }
+  // What every drive scan walks and matches: the chosen drives, the masks, the exceptions.
+  DriveScanInputs driveScanInputs() const;
+  // The window-free flow this window scans and removes through.
+  CleanupSession& session() { return session_; }
 
   // Shut down: the close button plays the finish sound (and waits for it when enhanced sounds
   // are on); then the settings are saved if wanted and the application ends.
@@ -84,9 +87,7 @@ class TForm1 : public Window {
   VirtualList rows;
   Button searchJunk, closeButton, remove, markAll, arrange, unmarkAll, cancel;
 
-  Timer startupTimer{10, false};   // second start-up phase
-  Timer updateTimer{100, false};   // automatic update check
-  Timer picturesTimer{1500, true}; // class pictures of the visible rows
+  Timer picturesTimer{1500, true};  // class pictures of the visible rows
 
  protected:
   void onClose() override;
@@ -99,12 +100,16 @@ class TForm1 : public Window {
   void setSearchControlsVisible(bool visible);
   void showHint(const std::string& text);
   void hideHint();
+  // Walks the chosen drives with the clean-up's drive scan, the search progress window shown,
+  // and shows what it found.
+  void runDriveScan(CleanupId id);
 
   Label driveFrame_, foundCaption_;
   std::array<Picture, 20> classPictures_;
   std::array<int, 20> classPictureState_{};
   DoneMarks doneMarks_;
   ResultList results_;
+  CleanupSession session_{results_};
   bool resultMode_ = false;
   bool reportOpen_ = false;
   int lastHovered_ = -1;

@@ -87,10 +87,6 @@ void StatusReportWindow::setSummary(const RemovalCounts& c) {
   unmarked.setText(countLabelText(tr(96), c.unmarked));
 }
 
-void StatusReportWindow::appendSummaryLines(const RemovalCounts& c) {
-  for (const auto& line : summaryLines(tr(93), tr(94), tr(95), tr(96), c)) appendLine(line);
-}
-
 void StatusReportWindow::showReport() {
   appWindows().results.setReportOpen(true);
   show();

@@ -25,7 +25,6 @@ class StatusReportWindow : public Window, public StatusReportSink {
 
   // The four labels and the summary lines at the end of the text.
   void setSummary(const RemovalCounts& counts);
-  void appendSummaryLines(const RemovalCounts& counts);
   // Shows the report (with the finish sound).
   void showReport();
 

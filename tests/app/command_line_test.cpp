@@ -34,12 +34,12 @@ TEST(CommandLine, OptionsComeInAnyOrder) {
   EXPECT_EQ(r.outFile, "C:\\logs\\run.txt");  // the value keeps its case and its colons
   EXPECT_EQ(r.reportFile, "C:\\r.txt");
   EXPECT_EQ(r.drives, (std::vector<char>{'C', 'D'}));
-  EXPECT_EQ(r.scans, std::vector<AutomatedScan>{AutomatedScan::junk});
+  EXPECT_EQ(r.scans, std::vector<CleanupId>{CleanupId::junkSearch});
 }
 
 TEST(CommandLine, DefaultsAreTheJunkScanOnTheSavedDrives) {
   AutomationRequest r = parse({"/preview"});
-  EXPECT_EQ(r.scans, std::vector<AutomatedScan>{AutomatedScan::junk});
+  EXPECT_EQ(r.scans, std::vector<CleanupId>{CleanupId::junkSearch});
   EXPECT_TRUE(r.drives.empty());
   EXPECT_TRUE(r.outFile.empty());
 }
@@ -48,7 +48,7 @@ TEST(CommandLine, DriveListTakesLettersAndRootsOnce) {
   EXPECT_EQ(parse({"/preview", "/drives:C:,d:\\, e ,c"}).drives,
             (std::vector<char>{'C', 'D', 'E'}));
   EXPECT_EQ(parse({"/preview", "/scans:junk,Junk"}).scans,
-            std::vector<AutomatedScan>{AutomatedScan::junk});
+            std::vector<CleanupId>{CleanupId::junkSearch});
 }
 
 TEST(CommandLine, BadCommandLinesSayWhy) {

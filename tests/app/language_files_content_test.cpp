@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "base/kv_trans2.h"
+#include "scan/cleanup_table.h"
 
 using scrubwell::KvTrans2;
 
@@ -81,6 +82,10 @@ TEST(ShippedLanguageFiles, HoldEveryNumberTheCodeLooksUp) {
     std::ostringstream missing;
     for (const auto& [number, where] : used)
       if (t.text(number).empty()) missing << " " << number << " (" << where << ")";
+    // The clean-up table names its button and chooser texts by number, not through tr().
+    for (const scrubwell::Cleanup& c : scrubwell::cleanups())
+      for (int number : {c.buttonText, c.chooserText})
+        if (t.text(number).empty()) missing << " " << number << " (clean-up table)";
     EXPECT_TRUE(missing.str().empty()) << file << " lacks texts:" << missing.str();
   }
 }

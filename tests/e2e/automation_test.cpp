@@ -1,5 +1,6 @@
 // The command-line automation of the real program under Wine: /preview lists what the window's
-// junk search finds, /auto removes it into a backup point, bad command lines change nothing.
+// junk search finds, /auto removes it into a backup point and reports it as the window's "remove"
+// does, bad command lines change nothing.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -12,6 +13,7 @@
 #include "e2e/program_driver.h"
 #include "main_window_res.h"
 #include "platform/handles.h"
+#include "report_windows_res.h"
 #include "results_window_res.h"
 #include "support/scratch.h"
 
@@ -178,6 +180,40 @@ TEST(Automation, AutoRemovesIntoABackupPointThatRestoresTheFiles) {
   EXPECT_EQ(again.exitCode, 0);
   Finished nothing = runToEnd(exe, "/auto", outputs);
   EXPECT_EQ(nothing.exitCode, 1) << "nothing left to find";
+}
+
+// The window's "remove" and /auto scan and remove through one session: from the same files their
+// status reports hold the same lines.
+TEST(Automation, AutoReportsLineForLineWhatTheWindowReports) {
+  std::string exe = installProgram() + "Scrubwell.exe";
+  ASSERT_TRUE(
+      languageChosenWithSettings("[Markierte Laufwerke]\r\nLw1=D\r\nAnzahl=1\r\n"
+                                 "[Suchausnahmen]\r\nAnzahl=0\r\n"
+                                 "[Markiert]\r\nBox1=0\r\nBox6=0\r\nBox7=0\r\n"));
+  ScratchFolder dir('D', "alike");
+  auto plant = [&] {
+    return writePatternFile(dir / "setup.tmp", 30000, 1) &&
+           writePatternFile(dir / "docs\\letter.bak", 5000, 2) &&
+           writeFile(dir / "docs\\notes.txt", "kept");
+  };
+  ASSERT_TRUE(plant());
+  ScratchFolder outputs('D', "alike-out");
+  Finished unattended = runToEnd(exe, "/auto", outputs);
+  ASSERT_EQ(unattended.exitCode, 0) << unattended.err;
+  ASSERT_FALSE(fileExists(dir / "setup.tmp"));
+
+  ASSERT_TRUE(plant());
+  RunningProgram p(exe);
+  HWND results = runJunkSearchFromMainWindow(p);
+  ASSERT_NE(results, nullptr);
+  clickButton(results, IDC_RES_REMOVE);
+  HWND report = p.waitForWindow(IDC_REP_SAVE);
+  ASSERT_NE(report, nullptr);
+  EXPECT_FALSE(fileExists(dir / "setup.tmp"));
+  std::vector<std::string> shown = linesOf(controlText(report, IDC_REP_TEXT));
+  std::vector<std::string> printed = linesOf(unattended.out);
+  EXPECT_EQ(shown, printed);
+  EXPECT_GE(printed.size(), 8u) << "header, two files and the summary";
 }
 
 TEST(Automation, BadCommandLinesExitTwoAndChangeNothing) {

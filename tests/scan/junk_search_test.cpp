@@ -20,7 +20,7 @@ TEST(JunkSearch, DefaultMasksAndExceptionsOnTwoDrives) {
         d / "x\\keep.txt", e / "doc.~mp", e / "swapfile.sys"})
     ASSERT_TRUE(writeFile(f, std::string(1536, 'x')));
   ResultList list = makeSystemResultList();
-  JunkSearchInputs in{{"D:\\", "W:\\", "E:\\"}, defaultJunkMasks(), defaultSearchExceptions(), {}};
+  DriveScanInputs in{{"D:\\", "W:\\", "E:\\"}, defaultJunkMasks(), defaultSearchExceptions(), {}};
   ProcessFlag cancel;
   JunkSearchOutcome out = runJunkSearch(in, list, cancel, nullptr);
   EXPECT_FALSE(out.cancelled);
@@ -55,7 +55,7 @@ TEST(JunkSearch, CancelKeepsWhatWasFoundAndClearsTheFlag) {
   progress.onShow = [&] {
     if (progress.folders.size() == 40) cancel.set();
   };
-  JunkSearchInputs in{{d.path().substr(0, 3), "E:\\"}, {"*.tmp"}, {}, {}};
+  DriveScanInputs in{{d.path().substr(0, 3), "E:\\"}, {"*.tmp"}, {}, {}};
   JunkSearchOutcome out = runJunkSearch(in, list, cancel, &progress, 0);
   EXPECT_TRUE(out.cancelled);
   EXPECT_FALSE(cancel.isSet());
@@ -67,7 +67,7 @@ TEST(JunkSearch, CancelKeepsWhatWasFoundAndClearsTheFlag) {
 TEST(JunkSearch, NoDriveChosenFindsNothing) {
   ResultList list = makeSystemResultList();
   ProcessFlag cancel;
-  JunkSearchInputs in{{}, defaultJunkMasks(), {}, {}};
+  DriveScanInputs in{{}, defaultJunkMasks(), {}, {}};
   runJunkSearch(in, list, cancel, nullptr);
   EXPECT_TRUE(list.empty());
   EXPECT_EQ(list.countMarkedRows(), 1u);

@@ -37,13 +37,6 @@ TEST(StatusReport, SummaryLabelsAndLines) {
   c.freedBytes = 10000;
   p.w.report.setSummary(c);
   EXPECT_EQ(p.w.report.freed.text(), "Freed disk space: 9 kbytes");
-
-  p.w.report.clear();
-  p.w.report.appendSummaryLines(c);
-  EXPECT_EQ(p.w.report.lines(),
-            (std::vector<std::string>{"", "----------------------", "Unmarked files: 2",
-                                      "Unremovable files: 1", "Removed files: 3",
-                                      "Freed disk space: 9 kbytes"}));
 }
 
 TEST(StatusReport, SavingTwiceAppendsTheDateBlockTwice) {

@@ -1,0 +1,30 @@
+// The drive scans of the clean-ups: what every scan walks and matches, and the engine each
+// drive-scanning clean-up runs. A drive-scanning clean-up joins by one line in drive_scans.cpp.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "scan/cleanup_table.h"
+#include "scan/result_list.h"
+
+namespace scrubwell {
+
+class ProcessFlag;
+class WalkProgress;
+
+struct DriveScanInputs {
+  std::vector<std::string> driveRoots;  // as chosenDriveRoots() gives them, e.g. "C:\\"
+  std::vector<std::string> masks;       // the cleaned mask list; defaultJunkMasks() at first
+  std::vector<std::string> exceptions;  // the user's and the downloaded search exceptions
+  std::string backupFolder;             // files directly in it are never listed
+};
+
+// Walks the drives of `inputs`, appending what it finds to `list`, then rebuilds the rows and
+// clears `cancel`. A set cancel flag stops the walk early.
+using DriveScan = void (*)(const DriveScanInputs& inputs, ResultList& list, ProcessFlag& cancel,
+                           WalkProgress* progress);
+
+// The drive scan of a clean-up; nullptr when it has none (yet).
+DriveScan driveScanOf(CleanupId id);
+
+}  // namespace scrubwell
