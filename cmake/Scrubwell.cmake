@@ -88,8 +88,10 @@ endfunction()
 
 # A fuzz target is one file defining LLVMFuzzerTestOneInput. Under SCRUBWELL_FUZZ it is a libFuzzer
 # binary whose test runs it for SCRUBWELL_FUZZ_SECONDS; in the other builds it is linked with a replay
-# driver that feeds it the seed files and a few thousand mutations of them (under the sanitizers).
+# driver that feeds it the seed files and SCRUBWELL_REPLAY_ROUNDS mutations of them (under the
+# sanitizers). tools/test sets both on every run (shorter with --quick).
 set(SCRUBWELL_FUZZ_SECONDS 20 CACHE STRING "How long each fuzz test runs")
+set(SCRUBWELL_REPLAY_ROUNDS 20000 CACHE STRING "How many mutations each replay test feeds")
 function(scrubwell_fuzz name file)
   cmake_parse_arguments(F "" "SEEDS" "" ${ARGN})
   _scrubwell_abs(src ${file})
@@ -109,6 +111,6 @@ function(scrubwell_fuzz name file)
   elseif(NOT WIN32)
     add_executable(${name} ${src} ${SCRUBWELL_ROOT}/fuzz/replay_main.cpp)
     target_link_libraries(${name} PRIVATE scrubwell_core)
-    add_test(NAME ${name} COMMAND ${name} ${seeds})
+    add_test(NAME ${name} COMMAND ${name} -rounds=${SCRUBWELL_REPLAY_ROUNDS} ${seeds})
   endif()
 endfunction()
