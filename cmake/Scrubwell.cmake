@@ -6,6 +6,7 @@
 #   scrubwell_win32_window(files...)  a window beside a subsystem's engine: program layer
 #   scrubwell_portable_test(name files...)  GoogleTest exe over the core (both builds)
 #   scrubwell_win32_test(name files...)     GoogleTest exe over the Win32 side, run under Wine
+# (every gtest case is one ctest test; see _scrubwell_register_test)
 #   scrubwell_fuzz(name file [SEEDS dir])   libFuzzer target; in the other builds a replay test
 include_guard(GLOBAL)
 
@@ -80,15 +81,34 @@ macro(_scrubwell_gtest)
   endif()
 endmacro()
 
-function(_scrubwell_register_test name)
-  if(WIN32)
-    add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
-    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wineprefix TIMEOUT 900
-                         ENVIRONMENT "SCRUBWELL_TEST_NAME=${name}")
-  else()
-    add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
-    set_tests_properties(${name} PROPERTIES TIMEOUT 900)
+# Every gtest case is a ctest test of its own, found by listing the program's cases after the
+# link. A native case runs as its own process. Under Wine a process start costs about 3 s, so
+# tools/wine-gtest runs each Windows program once per test run, in its own clone of the prefix,
+# and reports each case from that run; RESOURCE_LOCK keeps ctest from starting a program's cases
+# side by side, where all but one would only wait for the run.
+#   _scrubwell_register_test(target [RUN name] [ENV NAME=VALUE...])
+# RUN names a further run of the same program, with ENV set for it (Windows builds only).
+include(GoogleTest)
+function(_scrubwell_register_test target)
+  cmake_parse_arguments(T "" "RUN" "ENV" ${ARGN})
+  if(NOT WIN32)
+    gtest_discover_tests(${target} PROPERTIES TIMEOUT 900)
+    return()
   endif()
+  set(run ${target})
+  set(prefix "")
+  if(T_RUN)
+    set(run ${T_RUN})
+    set(prefix "${T_RUN}:")
+  endif()
+  set(env_args)
+  foreach(e IN LISTS T_ENV)
+    list(APPEND env_args "--env=${e}")
+  endforeach()
+  set_target_properties(${target} PROPERTIES CROSSCOMPILING_EMULATOR ${SCRUBWELL_ROOT}/tools/wine-gtest)
+  gtest_discover_tests(${target} TEST_PREFIX "${prefix}" EXTRA_ARGS ${env_args} DISCOVERY_TIMEOUT 300
+    PROPERTIES FIXTURES_REQUIRED wineprefix RESOURCE_LOCK ${run} TIMEOUT 900
+               ENVIRONMENT "SCRUBWELL_TEST_NAME=${run}")
 endfunction()
 
 function(scrubwell_portable_test name)
@@ -112,8 +132,10 @@ endfunction()
 
 # A fuzz target is one file defining LLVMFuzzerTestOneInput. Under SCRUBWELL_FUZZ it is a libFuzzer
 # binary whose test runs it for SCRUBWELL_FUZZ_SECONDS; in the other builds it is linked with a replay
-# driver that feeds it the seed files and a few thousand mutations of them (under the sanitizers).
+# driver that feeds it the seed files and SCRUBWELL_REPLAY_ROUNDS mutations of them (under the
+# sanitizers). tools/test sets both on every run (shorter with --quick).
 set(SCRUBWELL_FUZZ_SECONDS 20 CACHE STRING "How long each fuzz test runs")
+set(SCRUBWELL_REPLAY_ROUNDS 20000 CACHE STRING "How many mutations each replay test feeds")
 function(scrubwell_fuzz name file)
   cmake_parse_arguments(F "" "SEEDS" "" ${ARGN})
   _scrubwell_abs(src ${file})
@@ -133,6 +155,6 @@ function(scrubwell_fuzz name file)
   elseif(NOT WIN32)
     add_executable(${name} ${src} ${SCRUBWELL_ROOT}/fuzz/replay_main.cpp)
     target_link_libraries(${name} PRIVATE scrubwell_core)
-    add_test(NAME ${name} COMMAND ${name} ${seeds})
+    add_test(NAME ${name} COMMAND ${name} -rounds=${SCRUBWELL_REPLAY_ROUNDS} ${seeds})
   endif()
 endfunction()

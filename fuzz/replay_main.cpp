@@ -1,8 +1,11 @@
 // Replay driver for fuzz targets in builds without libFuzzer: feeds the target every seed file of
 // the folders given on the command line, then a fixed number of repeatable mutations of them
 // (bit flips, truncations, duplicated and inserted bytes), all under the build's sanitizers.
+// A first argument -rounds=N sets the number of mutations (20000 without it).
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -11,8 +14,14 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 
 int main(int argc, char** argv) {
+  int rounds = 20000;
+  int first = 1;
+  if (argc > 1 && std::strncmp(argv[1], "-rounds=", 8) == 0) {
+    rounds = std::atoi(argv[1] + 8);
+    first = 2;
+  }
   std::vector<std::vector<uint8_t>> seeds;
-  for (int i = 1; i < argc; ++i) {
+  for (int i = first; i < argc; ++i) {
     std::error_code ec;
     for (const auto& e : std::filesystem::recursive_directory_iterator(argv[i], ec)) {
       if (!e.is_regular_file()) continue;
@@ -30,7 +39,6 @@ int main(int argc, char** argv) {
     x ^= x << 17;
     return x;
   };
-  const int rounds = 20000;
   for (int r = 0; r < rounds; ++r) {
     std::vector<uint8_t> d = seeds[rnd() % seeds.size()];
     int edits = 1 + static_cast<int>(rnd() % 8);

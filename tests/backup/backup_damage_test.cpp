@@ -89,8 +89,9 @@ TEST_F(DamagedArchiveTest, EveryTruncationFailsWithItsCode) {
     else
       EXPECT_EQ(code, 0) << "info cut at " << cut;
   }
-  EXPECT_TRUE(namesIn(dest.path()) == std::set<std::string>({"a.txt", "b.txt"}) ||
-              namesIn(dest.path()) == std::set<std::string>({"a.txt"}));
+  // The last cuts leave the records of both files whole (b.txt is empty), so both come back before
+  // the damage is found.
+  EXPECT_EQ(namesIn(dest.path()), std::set<std::string>({"a.txt", "b.txt"}));
 }
 
 TEST_F(DamagedArchiveTest, FlippedBytesNeverWriteOutsideTheDestination) {

@@ -58,8 +58,11 @@ TEST(BackupPoints, TitlesFollowTheClockAndTheRegistryPointHoldsTheExport) {
   seams.clock.setLocal(2031, 4, 5, 14, 7);
   translation().loadFromText("[0]\r\nENGLISH\r\n[250]\r\nregistry clean-up\r\n[END]\r\n");
   const std::string title = pointTitle();
+  // The date and time are in the user's format; the time is a word of its own ("12:07:00" is
+  // another hour) and follows the date.
   EXPECT_NE(title.find("2031"), std::string::npos) << title;
-  EXPECT_NE(title.find("2:07:00"), std::string::npos) << title;
+  EXPECT_NE(title.find(" 2:07:00"), std::string::npos) << title;
+  EXPECT_LT(title.find("2031"), title.find(" 2:07:00")) << title;
 
   test::ScratchFolder dir('D');
   const std::string exportFile = "C:\\Registrybackup_1.reg";

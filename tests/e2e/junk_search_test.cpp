@@ -31,7 +31,8 @@ TEST(JunkSearch, FindsTheJunkOfTheChosenDriveInTheRealWindow) {
   ASSERT_NE(results, nullptr) << "the results window shows the found files";
   HWND list = GetDlgItem(results, IDC_RES_RESULTLIST);
   EXPECT_EQ(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 3);
-  EXPECT_NE(controlText(results, IDC_RES_STATUSLINE).find("3 "), std::string::npos);
+  const std::string status = controlText(results, IDC_RES_STATUSLINE);
+  EXPECT_EQ(status.substr(0, status.find(' ')), "3") << status << ": the line starts with the count";
   EXPECT_FALSE(IsWindowVisible(main)) << "the results window takes the main window's place";
   saveScreenshot(results, "junk-search-results");
 

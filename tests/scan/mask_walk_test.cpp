@@ -145,14 +145,11 @@ TEST(MaskWalk, FolderThatCannotBeOpenedYieldsNothingAndTheWalkGoesOn) {
   HANDLE h = CreateFileA((dir / "locked").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                          FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   ASSERT_NE(h, INVALID_HANDLE_VALUE);
-  bool locked = systemMatches(dir / "locked\\*.*").empty();
+  EXPECT_TRUE(systemMatches(dir / "locked\\*.*").empty()) << "the system cannot list it either";
   WalkResult r = runWalk(dir.path(), {"*.tmp"});
   CloseHandle(h);
   EXPECT_TRUE(r.completed);
-  if (locked)
-    EXPECT_EQ(relativeSorted(r.paths, dir.path()), Strings{"open\\b.tmp"});
-  else
-    EXPECT_EQ(relativeSorted(r.paths, dir.path()), (Strings{"locked\\a.tmp", "open\\b.tmp"}));
+  EXPECT_EQ(relativeSorted(r.paths, dir.path()), Strings{"open\\b.tmp"});
 }
 
 TEST(MaskWalk, DrivesThatAreNotThereOrEmpty) {

@@ -6,6 +6,7 @@
 #include <map>
 
 #include "platform/text_upper.h"
+#include "scan/row_text.h"
 
 using namespace scrubwell;
 
@@ -49,9 +50,9 @@ TEST(ResultList, RebuildAlignsRowsAndAsksSizesOnlyWhenUnknown) {
   EXPECT_EQ(asked, (std::map<std::string, int>{{"C:\\ASKED.TMP", 1}, {"C:\\GONE.TMP", 1}}));
   ASSERT_EQ(l.rowCount(), 3u);
   for (size_t i = 0; i < 3; ++i) EXPECT_EQ(l.rowText(i).substr(0, l.path(i).size()), l.path(i));
-  EXPECT_NE(l.rowText(0).find("1kb"), std::string::npos);    // ASKED
-  EXPECT_NE(l.rowText(1).find("0kb"), std::string::npos);    // GONE
-  EXPECT_NE(l.rowText(2).find("2.5kb"), std::string::npos);  // KNOWN
+  EXPECT_EQ(l.rowText(0), rowText(l.path(0), "1kb"));    // ASKED
+  EXPECT_EQ(l.rowText(1), rowText(l.path(1), "0kb"));    // GONE
+  EXPECT_EQ(l.rowText(2), rowText(l.path(2), "2.5kb"));  // KNOWN
   // A path that is no file counts nothing in the totals.
   EXPECT_EQ(l.totalSize(), 4024);
 }

@@ -101,12 +101,47 @@ TEST(ResultsWindow, ArrangeEntriesOrdersByClassAndMarks) {
   EXPECT_EQ(p.w.results.classPicture(2), 3);
 }
 
+namespace {
+
+// "Cancel" pressed while the search progress window shows a folder, once the walk has found
+// something: a hook on the window procedures sees the folder label's new text.
+struct CancelOnProgress {
+  static inline HWND label = nullptr;
+  static inline const ResultList* results = nullptr;
+  static inline size_t foundAtCancel = 0;
+  static LRESULT CALLBACK hook(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* m = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && m->message == WM_SETTEXT && m->hwnd == label && m->lParam &&
+        *reinterpret_cast<const char*>(m->lParam) && !cancelFlag().isSet() && !results->empty() &&
+        foundAtCancel == 0) {
+      foundAtCancel = results->size();
+      cancelFlag().set();
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+};
+
+}  // namespace
+
 TEST(ResultsWindow, CancelDuringTheWalkKeepsWhatWasFound) {
   Program p;
   test::ScratchFolder dir('D');
-  for (int i = 0; i < 30; ++i) ASSERT_TRUE(test::writeFile(dir / ("f" + std::to_string(i) + "\\x.tmp"), "x"));
-  cancelFlag().set();  // as if "cancel" had been pressed before the first entry
+  // Enough folders that the walk spans several progress slices.
+  const size_t total = 300;
+  for (size_t i = 0; i < total; ++i)
+    ASSERT_TRUE(test::writeFile(dir / ("f" + std::to_string(i) + "\\x.tmp"), "x"));
+  p.w.searchProgress.create();
+  CancelOnProgress::label = p.w.searchProgress.folder.hwnd();
+  CancelOnProgress::results = &p.w.results.results();
+  CancelOnProgress::foundAtCancel = 0;
+  HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, CancelOnProgress::hook, nullptr, GetCurrentThreadId());
+  ASSERT_NE(hook, nullptr);
   p.w.results.junkSearchLauncher();
+  UnhookWindowsHookEx(hook);
   EXPECT_FALSE(cancelFlag().isSet()) << "the search clears the flag when it ends";
-  EXPECT_LT(p.w.results.results().size(), 30u);
+  ASSERT_GT(CancelOnProgress::foundAtCancel, 0u) << "cancel was pressed after entries were found";
+  EXPECT_LT(CancelOnProgress::foundAtCancel, total) << "and before the walk ended";
+  EXPECT_EQ(p.w.results.results().size(), CancelOnProgress::foundAtCancel)
+      << "what was found before the cancel is kept, nothing after it";
+  EXPECT_TRUE(p.w.results.resultMode());
 }
