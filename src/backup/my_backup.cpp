@@ -10,6 +10,7 @@
 #include "base/app_state.h"
 #include "base/file_ops.h"
 #include "base/texts.h"
+#include "base/tree_walk.h"
 #include "platform/find.h"
 #include "platform/handles.h"
 #include "platform/seams.h"
@@ -81,18 +82,11 @@ void MyBackup::AddFile(const std::string& path) {
 }
 
 void MyBackup::AddFolderTree(const std::string& folder) {
-  {
-    FindFiles files(folder + "*.*", 0x37 & ~FILE_ATTRIBUTE_DIRECTORY);
-    while (files.next()) {
-      if (!files.isDots() && !files.isDirectory()) AddFile(folder + files.name());
-      pump_();
-    }
-  }
-  FindFiles folders(folder + "*.*", FILE_ATTRIBUTE_DIRECTORY);
-  while (folders.next()) {
-    if (!folders.isDots() && folders.isDirectory()) AddFolderTree(folder + folders.name() + "\\");
-    pump_();
-  }
+  // The removal of the tree walks it by the same rule, so the point holds what it deletes.
+  walkTree(folder, [this](const TreeEntry& entry) {
+    if (entry.kind == TreeEntry::Kind::file) AddFile(entry.path);
+    return true;
+  });
 }
 
 bool MyBackup::writePoint(const std::string& archiveName, const std::string& title) {

@@ -24,7 +24,9 @@ class MyBackup {
   // Stores `path` later when it is a file that can be opened for reading and is at most
   // kMaxFileSize bytes; otherwise nothing happens. Pumps messages on a time slice.
   void AddFile(const std::string& path);
-  // Every file of `folder` (ending with "\") and of its subfolders.
+  // Every file of `folder` (ending with "\") and of its subfolders, hidden and system ones
+  // included, by the enumeration rule of the tree removal (base/tree_walk.h): links are not
+  // entered.
   void AddFolderTree(const std::string& folder);
   // Writes the point; false (and nothing written) when nothing was added, or when the archive
   // failed (it has shown its error message then).

@@ -39,7 +39,9 @@ class Collector {
     if (recursive) {
       for (FindFiles sub(folder + "*.*", kAttrDirectory); sub.next();) {
         pump_();
-        if (sub.isDirectory() && !sub.isDots())
+        // No walk follows a link: a junction or symbolic link folder is not entered.
+        if (sub.isDirectory() && !sub.isDots() &&
+            !(sub.data().dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
           walk(lowerFullPath(folder + sub.name()) + "\\", namePart, true);
       }
     }

@@ -8,8 +8,8 @@
 
 namespace scrubwell {
 
-// The files of `specifications` in order, each once; sub-folders (hidden and system ones are not
-// entered) come before the files of their parent. Hidden, system and read-only files are
+// The files of `specifications` in order, each once; sub-folders (hidden and system ones and links are
+// not entered) come before the files of their parent. Hidden, system and read-only files are
 // included; the archive itself is left out; with bmIncremental only files with the archive
 // attribute are taken.
 std::vector<std::string> collectSourceFiles(const std::vector<std::string>& specifications,

@@ -1,10 +1,9 @@
-// Removing a folder tree, never touching a drive root.
+// Removing folder trees by the shared enumeration rule, never touching a drive root.
 #include "base/tree_removal.h"
 
 #include <windows.h>
 
-#include "platform/find.h"
-#include "platform/message_pump.h"
+#include "base/tree_walk.h"
 
 namespace scrubwell {
 namespace {
@@ -14,60 +13,35 @@ std::string upper(std::string s) {
   return s;
 }
 
-// "\0C:\\\0D:\\\0": every drive root enclosed in NUL characters, upper-cased.
-std::string driveRoots() {
+// True when `folder` (upper case, ending in "\") is one of the drive roots.
+bool isDriveRoot(const std::string& folder) {
   char buf[1024] = {};
   DWORD n = GetLogicalDriveStringsA(1022, buf);
-  if (n == 0 || n > 1022) return std::string(1, '\0');
-  return upper(std::string(1, '\0') + std::string(buf, n));
+  if (n == 0 || n > 1022) return false;
+  // "\0C:\\\0D:\\\0": every root enclosed in NUL characters.
+  const std::string roots = upper(std::string(1, '\0') + std::string(buf, n));
+  return roots.find(std::string(1, '\0') + folder + '\0') != std::string::npos;
 }
 
-class TreeRemover {
- public:
-  explicit TreeRemover(std::string roots) : roots_(std::move(roots)) {}
+bool clearReadOnly(const std::string& path) {
+  DWORD a = GetFileAttributesA(path.c_str());
+  if (a == INVALID_FILE_ATTRIBUTES) return false;
+  if (a & FILE_ATTRIBUTE_READONLY) SetFileAttributesA(path.c_str(), a & ~FILE_ATTRIBUTE_READONLY);
+  return true;
+}
 
-  bool isRoot(const std::string& folder) const {
-    return roots_.find(std::string(1, '\0') + folder + '\0') != std::string::npos;
-  }
+bool removeFolder(const std::string& path) {
+  clearReadOnly(path);
+  return RemoveDirectoryA(path.c_str()) != FALSE;
+}
 
-  // `folder` is an upper-case short path ending in "\".
-  bool remove(const std::string& folder) {
-    pump_();
-    if (isRoot(folder)) return false;
-    FindFiles entries(folder + "*", 55);  // read-only, hidden, system, directory, archive
-    while (entries.next()) {
-      if (entries.isDots()) continue;
-      std::string path = folder + entries.shortOrLongName();
-      DWORD attributes = entries.data().dwFileAttributes;
-      if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
-        bool ok =
-            (attributes & FILE_ATTRIBUTE_REPARSE_POINT) ? removeFolder(path) : remove(path + "\\");
-        if (!ok) return false;
-      } else if (!removeFile(path)) {
-        return false;
-      }
-    }
-    return removeFolder(folder);
-  }
-
- private:
-  static bool clearReadOnly(const std::string& path) {
-    DWORD a = GetFileAttributesA(path.c_str());
-    if (a == INVALID_FILE_ATTRIBUTES) return false;
-    if (a & FILE_ATTRIBUTE_READONLY) SetFileAttributesA(path.c_str(), a & ~FILE_ATTRIBUTE_READONLY);
-    return true;
-  }
-  static bool removeFile(const std::string& path) {
-    return clearReadOnly(path) && DeleteFileA(path.c_str());
-  }
-  static bool removeFolder(const std::string& path) {
-    clearReadOnly(path);
-    return RemoveDirectoryA(path.c_str()) != FALSE;
-  }
-
-  std::string roots_;
-  PumpSlice pump_;
-};
+// Deletes one entry of a walk: a file, a link itself (never its target) or an emptied folder.
+bool deleteEntry(const TreeEntry& entry) {
+  const bool isFolderLike = entry.kind == TreeEntry::Kind::folder ||
+                            (entry.attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  if (isFolderLike) return removeFolder(entry.path);
+  return clearReadOnly(entry.path) && DeleteFileA(entry.path.c_str()) != FALSE;
+}
 
 }  // namespace
 
@@ -81,9 +55,21 @@ bool removeFolderTree(const std::string& folder) {
   if (n == 0 || n >= MAX_PATH) return false;
   std::string start = upper(std::string(shortPath, n));
   if (start.back() != '\\') start += '\\';
-  TreeRemover remover(driveRoots());
-  if (remover.isRoot(start)) return false;
-  return remover.remove(start);
+  if (isDriveRoot(start)) return false;
+  return walkTree(start, deleteEntry) && removeFolder(start);
+}
+
+TreeDeletion deleteTree(const std::string& folder, bool removeFolderItself) {
+  TreeDeletion done;
+  walkTree(folder, [&done](const TreeEntry& entry) {
+    if (deleteEntry(entry))
+      done.freedBytes += entry.size;
+    else
+      ++done.leftovers;
+    return true;
+  });
+  if (removeFolderItself && done.leftovers == 0 && !removeFolder(folder)) ++done.leftovers;
+  return done;
 }
 
 }  // namespace scrubwell

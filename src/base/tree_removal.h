@@ -1,6 +1,8 @@
-// Removing a folder with everything below it, stopping at the first file or folder that cannot be
-// deleted. A drive root is never emptied or removed.
+// Removing a folder with everything below it, by the enumeration rule of tree_walk.h: hidden,
+// system and read-only entries go too, a link is deleted itself and never entered. A drive root
+// is never emptied or removed.
 #pragma once
+#include <cstdint>
 #include <string>
 
 namespace scrubwell {
@@ -10,5 +12,16 @@ namespace scrubwell {
 // Refuses (false, nothing deleted) when the folder is a drive root or its short path cannot be
 // found; folder links (reparse points) are removed without entering them.
 bool removeFolderTree(const std::string& folder);
+
+// What a tree deletion that goes on past failures achieved.
+struct TreeDeletion {
+  int64_t freedBytes = 0;  // sizes of the files really deleted
+  int32_t leftovers = 0;   // entries that could not be deleted (a folder holding them included)
+};
+
+// Deletes every entry below `folder` (ending with "\") that can be deleted, going on past the
+// ones that cannot; with `removeFolder` then `folder` itself when it is empty. The caller has
+// passed the folder through the folder gate; this does no root test of its own.
+TreeDeletion deleteTree(const std::string& folder, bool removeFolder);
 
 }  // namespace scrubwell

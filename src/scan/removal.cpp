@@ -5,7 +5,6 @@
 
 #include <windows.h>
 
-#include "backup/backup_protocol.h"
 #include "base/file_ops.h"
 #include "base/recycle.h"
 #include "base/texts.h"
@@ -35,7 +34,7 @@ bool deleteFile(const std::string& path, bool backupOption) {
 }
 
 // The deletion pass over the whole list: every marked file is deleted and reported, every
-// unmarked entry counted.
+// unmarked entry counted. A file's bytes count as freed only once it is gone.
 void deleteMarked(const ResultList& list, bool backupOption, RemovalParts& parts,
                   RemovalCounts& counts) {
   const std::string prefix = tr(149);
@@ -50,11 +49,10 @@ void deleteMarked(const ResultList& list, bool backupOption, RemovalParts& parts
     const int64_t size = systemFileSize(path);  // existence and size in one query
     if (size >= 0) {
       parts.deletion.step(path);
-      counts.freedBytes += size;
       gone = deleteFile(path, backupOption);
     }
-    ++(gone ? counts.removed : counts.unremovable);
-    parts.report.appendLine(reportLine(prefix, path, gone ? removed : failed));
+    countItem(gone, gone ? size : 0, reportLine(prefix, path, gone ? removed : failed), counts,
+              parts.report);
   }
 }
 
@@ -80,22 +78,14 @@ RemovalOutcome removeMarkedEntries(ResultList& list, const RemovalSettings& sett
     outcome.end = RemovalEnd::declined;
     return outcome;
   }
-  if (parts.hideResultsWindow) parts.hideResultsWindow();
-  parts.report.clear();
-  for (const auto& line : reportHeaderLines(tr(1), tr(157), tr(158))) parts.report.appendLine(line);
-  parts.deletion.start(static_cast<int>(list.countMarkedRows()));
-
+  beginRemovalReport(parts, static_cast<int>(list.countMarkedRows()));
   if (!list.empty()) {
-    BackupRequest request;
-    if (settings.backupOption) request = markedFiles(list);
-    BackupOutcome backup =
-        backUpBeforeDeleting(request, settings.backupOption, settings.backupFolder, parts.backup);
-    if (!mayDelete(backup)) {
+    BackupRequest request = settings.backupOption ? markedFiles(list) : BackupRequest{};
+    if (!backUpOrStop(request, settings, parts)) {
       // The files would be lost for good: the list keeps its entries and marks.
       outcome.end = RemovalEnd::stoppedBeforeDeleting;
       return outcome;
     }
-    if (backup == BackupOutcome::folderMissing) parts.report.appendLine(tr(152));
     deleteMarked(list, settings.backupOption, parts, outcome.counts);
   }
   list.clear();

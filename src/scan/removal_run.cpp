@@ -1,0 +1,33 @@
+// The steps every removal shares: header, backup protocol, counted report lines.
+#include "scan/removal_run.h"
+
+#include "base/texts.h"
+#include "scan/report_text.h"
+
+namespace scrubwell {
+
+void beginRemovalReport(RemovalParts& parts, int steps) {
+  if (parts.hideResultsWindow) parts.hideResultsWindow();
+  parts.report.clear();
+  for (const auto& line : reportHeaderLines(tr(1), tr(157), tr(158))) parts.report.appendLine(line);
+  parts.deletion.start(steps);
+}
+
+bool backUpOrStop(const BackupRequest& request, const RemovalSettings& settings,
+                  RemovalParts& parts) {
+  BackupOutcome backup =
+      backUpBeforeDeleting(settings.backupOption ? request : BackupRequest{},
+                           settings.backupOption, settings.backupFolder, parts.backup);
+  if (!mayDelete(backup)) return false;
+  if (backup == BackupOutcome::folderMissing) parts.report.appendLine(tr(152));
+  return true;
+}
+
+void countItem(bool removed, int64_t freedBytes, const std::string& line, RemovalCounts& counts,
+               StatusReportSink& report) {
+  ++(removed ? counts.removed : counts.unremovable);
+  counts.freedBytes += freedBytes;
+  report.appendLine(line);
+}
+
+}  // namespace scrubwell
