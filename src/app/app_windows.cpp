@@ -3,6 +3,7 @@
 
 #include <cassert>
 
+#include "ui/framework/feedback_sounds.h"
 #include "ui/sounds.h"
 
 namespace scrubwell {
@@ -14,9 +15,11 @@ AppWindows::AppWindows() {
   assert(!current);
   current = this;
   ui::setSoundOptions(&options.normalSounds, &options.enhancedSounds);
+  ui::setFeedbackSounds({ui::playClick, ui::playHover});
 }
 
 AppWindows::~AppWindows() {
+  ui::setFeedbackSounds({});
   ui::setSoundOptions(nullptr, nullptr);
   current = nullptr;
 }

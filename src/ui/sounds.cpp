@@ -16,7 +16,6 @@ namespace {
 
 const CheckBox* normalOption = nullptr;
 const CheckBox* enhancedOption = nullptr;
-unsigned char hoverArmed = 0;
 int played = 0;
 
 void play(const char* file) {
@@ -54,14 +53,6 @@ void playStart() {
 }
 void playFinish() {
   if (on(enhancedOption)) play("finished.wav");
-}
-
-void pointerOverBackground() { hoverArmed = 1; }
-
-void pointerOverButton() {
-  if (!hoverArmed) return;
-  hoverArmed = 0;
-  playHover();
 }
 
 int soundsPlayed() { return played; }

@@ -15,11 +15,6 @@ void playHover();
 void playStart();
 void playFinish();
 
-// The hover rule: the pointer over a window's background arms the hover sound; the pointer over a
-// button while it is armed plays it once and disarms it.
-void pointerOverBackground();
-void pointerOverButton();
-
 // What the sounds asked the multimedia interface to play ("play klick.wav" ...), for tests.
 int soundsPlayed();
 

@@ -1,5 +1,4 @@
-// The feedback sounds: which options switch which sounds, silence during start-up, and the hover
-// rule (armed over the background, played once over a button).
+// The feedback sounds: which options switch which sounds, and silence during start-up.
 #include <gtest/gtest.h>
 
 #include "base/app_state.h"
@@ -55,14 +54,4 @@ TEST(Sounds, NoClickDuringStartUp) {
   EXPECT_EQ(played(playStart), 1);
   appState().startupBusy = 0;
   EXPECT_EQ(played(playClick), 1);
-}
-
-TEST(Sounds, HoverPlaysOnceWhenComingFromTheBackground) {
-  SoundOptions o(true, true);
-  pointerOverBackground();
-  EXPECT_EQ(played(pointerOverButton), 1);
-  EXPECT_EQ(played(pointerOverButton), 0) << "button to button stays quiet";
-  pointerOverBackground();
-  pointerOverBackground();
-  EXPECT_EQ(played(pointerOverButton), 1);
 }

@@ -4,12 +4,24 @@
 #include <commctrl.h>
 
 #include "base/text_lines.h"
+#include "ui/framework/feedback_sounds.h"
+#include "ui/framework/window.h"
 
 namespace scrubwell::ui {
 
+Control::~Control() {
+  if (window_) window_->controlGone(*this);
+}
+
 void Control::setText(const std::string& t) {
   text_ = t;
-  if (live()) SetWindowTextA(hwnd_, text_.c_str());
+  if (live()) pushText();
+}
+
+void Control::pushText() {
+  pushingText_ = true;
+  SetWindowTextA(hwnd_, text_.c_str());
+  pushingText_ = false;
 }
 
 void Control::setVisible(bool v) {
@@ -29,7 +41,7 @@ void Control::attach(HWND control) {
 
 void Control::syncToNative() {
   // A control created by the template keeps its template caption until code sets a text.
-  if (!text_.empty()) SetWindowTextA(hwnd_, text_.c_str());
+  if (!text_.empty()) pushText();
   ShowWindow(hwnd_, visible_ ? SW_SHOWNA : SW_HIDE);
   EnableWindow(hwnd_, enabled_);
 }
@@ -39,7 +51,9 @@ void Label::handleCommand(int code) {
 }
 
 void Button::click() {
-  if (enabled() && onClick) onClick();
+  if (!enabled()) return;
+  if (clickSound) playFeedbackClick();
+  if (onClick) onClick();
 }
 
 void Button::handleCommand(int code) {
@@ -116,58 +130,6 @@ void ListBox::syncToNative() {
   SendMessageA(hwnd(), combo_ ? CB_SETCURSEL : LB_SETCURSEL, selected_, 0);
 }
 
-void CheckListBox::setChecked(int i, bool c) {
-  if (i < 0 || i >= count()) return;
-  checks_[static_cast<size_t>(i)] = c;
-  if (live()) {
-    syncing_ = true;
-    ListView_SetCheckState(hwnd(), i, c);
-    syncing_ = false;
-  }
-}
-
-void CheckListBox::setItems(std::vector<std::string> items) {
-  checks_.assign(items.size(), 0);
-  lastHover_ = -1;
-  items_ = std::move(items);
-  selected_ = -1;
-  if (live()) syncToNative();
-}
-
-void CheckListBox::add(const std::string& s) {
-  items_.push_back(s);
-  checks_.push_back(0);
-  if (live()) syncToNative();
-}
-
-void CheckListBox::removeAt(int i) {
-  if (i < 0 || i >= count()) return;
-  checks_.erase(checks_.begin() + i);
-  ListBox::removeAt(i);
-}
-
-void CheckListBox::clear() { setItems({}); }
-
-LRESULT CheckListBox::handleNotify(NMHDR* nm) {
-  if (nm->code != LVN_ITEMCHANGED || syncing_) return 0;
-  auto* lv = reinterpret_cast<NMLISTVIEW*>(nm);
-  if (!(lv->uChanged & LVIF_STATE) || lv->iItem < 0 || lv->iItem >= count()) return 0;
-  if (lv->uNewState & LVIS_SELECTED) selected_ = lv->iItem;
-  bool nowChecked = ((lv->uNewState & LVIS_STATEIMAGEMASK) >> 12) == 2;
-  bool wasChecked = ((lv->uOldState & LVIS_STATEIMAGEMASK) >> 12) == 2;
-  if ((lv->uNewState & LVIS_STATEIMAGEMASK) && nowChecked != wasChecked) {
-    checks_[static_cast<size_t>(lv->iItem)] = nowChecked;
-    if (onCheck) onCheck(lv->iItem);
-  }
-  return 0;
-}
-
-void CheckListBox::pointerOver() { mouseMovedTo(pointerIn(hwnd())); }
-
-void CheckListBox::mouseMovedTo(POINT clientPoint) {
-  trackRowHover(hwnd(), clientPoint, lastHover_, onRowHover);
-}
-
 void trackRowHover(HWND list, POINT clientPoint, int& lastHover,
                    const std::function<void(int)>& onRowHover) {
   LVHITTESTINFO hit{};
@@ -185,29 +147,13 @@ POINT pointerIn(HWND window) {
   return p;
 }
 
-void CheckListBox::syncToNative() {
-  Control::syncToNative();
-  syncing_ = true;
-  HWND lv = hwnd();
-  ListView_SetExtendedListViewStyle(lv, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
-  if (!ListView_GetColumnWidth(lv, 0)) {
-    LVCOLUMNA col{};
-    col.mask = LVCF_WIDTH;
-    RECT r;
-    GetClientRect(lv, &r);
-    col.cx = r.right - r.left - 4;
-    SendMessageA(lv, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&col));
-  }
-  ListView_DeleteAllItems(lv);
-  for (int i = 0; i < count(); ++i) {
-    LVITEMA it{};
-    it.mask = LVIF_TEXT;
-    it.iItem = i;
-    it.pszText = const_cast<char*>(items_[static_cast<size_t>(i)].c_str());
-    SendMessageA(lv, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&it));
-    ListView_SetCheckState(lv, i, checks_[static_cast<size_t>(i)] != 0);
-  }
-  syncing_ = false;
+void EditField::handleCommand(int code) {
+  if (code != EN_CHANGE || pushingText()) return;
+  int length = GetWindowTextLengthA(hwnd());
+  std::string typed(static_cast<size_t>(length) + 1, '\0');
+  typed.resize(static_cast<size_t>(GetWindowTextA(hwnd(), typed.data(), length + 1)));
+  text_ = std::move(typed);
+  if (onChange) onChange();
 }
 
 void Memo::setLines(std::vector<std::string> lines) {

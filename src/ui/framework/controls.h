@@ -10,10 +10,14 @@
 
 namespace scrubwell::ui {
 
+class Window;
+
 class Control {
  public:
   explicit Control(int id = 0) : id_(id) {}
-  virtual ~Control() = default;
+  // A control bound to a window takes the window's native window down first, so no message
+  // reaches a wrapper that is being destroyed.
+  virtual ~Control();
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
 
@@ -43,12 +47,19 @@ class Control {
   // Pushes the whole state to the native control (after attach).
   virtual void syncToNative();
   bool live() const { return hwnd_ != nullptr; }
+  // True while the wrapper itself sets the native text, so the control's echo is not user input.
+  bool pushingText() const { return pushingText_; }
 
   std::string text_;
 
  private:
+  friend class Window;
+  void pushText();
+
   int id_;
+  Window* window_ = nullptr;  // the window the control is bound to
   HWND hwnd_ = nullptr;
+  bool pushingText_ = false;
   bool visible_ = true;
   bool enabled_ = true;
   std::string hint_;
@@ -65,6 +76,7 @@ class Button : public Control {
  public:
   using Control::Control;
   std::function<void()> onClick;
+  bool clickSound = false;  // plays the framework's click sound when pressed
   void click();  // as if the user pressed it (enabled buttons only)
   void handleCommand(int code) override;
 };
@@ -115,39 +127,20 @@ class ComboBox : public ListBox {
   explicit ComboBox(int id = 0) : ListBox(id, true) {}
 };
 
-// A list with a check box per entry (a list view with check boxes, one column).
-class CheckListBox : public ListBox {
- public:
-  using ListBox::ListBox;
-  bool checked(int i) const { return checks_.at(static_cast<size_t>(i)) != 0; }
-  void setChecked(int i, bool c);
-  void setItems(std::vector<std::string> items);
-  void add(const std::string& s);
-  void removeAt(int i);
-  void clear();
-  std::function<void(int)> onCheck;  // the user toggled entry i
-  std::function<void(int)> onRowHover;  // the pointer moved onto entry i (-1: no entry)
-  LRESULT handleNotify(NMHDR* nm) override;
-  void handleCommand(int) override {}
-  void pointerOver() override;
-  // Hover tracking at a point in the list's client coordinates.
-  void mouseMovedTo(POINT clientPoint);
-
- protected:
-  void syncToNative() override;
-
- private:
-  std::vector<char> checks_;
-  bool syncing_ = false;
-  int lastHover_ = -1;
-};
-
 // Hover tracking shared by the list views: finds the row at a point of the list's client area
 // (-1 for none, or no native list) and calls `onRowHover` when it differs from `lastHover`.
 void trackRowHover(HWND list, POINT clientPoint, int& lastHover,
                    const std::function<void(int)>& onRowHover);
 // The pointer's position in a window's client coordinates.
 POINT pointerIn(HWND window);
+
+// A one-line text field the user types into; what they type is taken back into text().
+class EditField : public Control {
+ public:
+  using Control::Control;
+  std::function<void()> onChange;  // the user changed the text (not called for setText)
+  void handleCommand(int code) override;
+};
 
 // A multi-line text box; lines are joined with CR LF natively.
 class Memo : public Control {

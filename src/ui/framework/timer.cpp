@@ -3,6 +3,8 @@
 
 #include <map>
 
+#include "ui/framework/guarded.h"
+
 namespace scrubwell::ui {
 namespace {
 
@@ -14,7 +16,7 @@ std::map<UINT_PTR, Timer*>& timers() {
 LRESULT CALLBACK hostProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_TIMER) {
     auto it = timers().find(wp);
-    if (it != timers().end()) it->second->fire();
+    if (it != timers().end()) runGuarded([&] { it->second->fire(); });
     return 0;
   }
   return DefWindowProcA(wnd, msg, wp, lp);

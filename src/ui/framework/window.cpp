@@ -3,11 +3,11 @@
 #include "ui/framework/window.h"
 
 #include <algorithm>
-#include <exception>
 
 #include "platform/message_pump.h"
 #include "platform/seams.h"
-#include "ui/sounds.h"
+#include "ui/framework/feedback_sounds.h"
+#include "ui/framework/guarded.h"
 
 namespace scrubwell::ui {
 namespace {
@@ -26,21 +26,30 @@ Window::Window(std::string name, int templateId) : name_(std::move(name)), templ
 Window::~Window() {
   auto& r = registry();
   r.erase(std::remove(r.begin(), r.end(), this), r.end());
-  if (hwnd_) DestroyWindow(hwnd_);
+  destroyNative();
+  for (Control* c : controls_) c->window_ = nullptr;
+}
+
+void Window::destroyNative() {
+  if (!hwnd_) return;
+  HWND h = hwnd_;
+  hwnd_ = nullptr;
+  SetWindowLongPtrA(h, DWLP_USER, 0);
+  for (Control* c : controls_) c->attach(nullptr);
+  DestroyWindow(h);
+}
+
+void Window::controlGone(Control& c) {
+  // Controls are members of the derived window and go before this base part: the first one
+  // to go takes the native window with it.
+  destroyNative();
+  controls_.erase(std::remove(controls_.begin(), controls_.end(), &c), controls_.end());
 }
 
 const std::vector<Window*>& Window::all() { return registry(); }
 
 void Window::destroyAll() {
-  for (auto it = registry().rbegin(); it != registry().rend(); ++it) {
-    Window* w = *it;
-    if (w->hwnd_) {
-      for (Control* c : w->controls_) c->attach(nullptr);
-      HWND h = w->hwnd_;
-      w->hwnd_ = nullptr;
-      DestroyWindow(h);
-    }
-  }
+  for (auto it = registry().rbegin(); it != registry().rend(); ++it) (*it)->destroyNative();
 }
 
 bool Window::preTranslate(MSG& msg) {
@@ -51,7 +60,10 @@ bool Window::preTranslate(MSG& msg) {
   return false;
 }
 
-void Window::bind(Control& c) { controls_.push_back(&c); }
+void Window::bind(Control& c) {
+  c.window_ = this;
+  controls_.push_back(&c);
+}
 
 void Window::bind(std::initializer_list<Control*> cs) {
   for (Control* c : cs) bind(*c);
@@ -159,14 +171,9 @@ INT_PTR CALLBACK Window::dialogProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
     self = reinterpret_cast<Window*>(GetWindowLongPtrA(wnd, DWLP_USER));
   }
   if (!self) return FALSE;
-  try {
-    return self->handle(msg, wp, lp);
-  } catch (const std::exception& e) {
-    OutputDebugStringA(e.what());
-  } catch (...) {
-    OutputDebugStringA("unexpected exception in a window handler");
-  }
-  return FALSE;
+  INT_PTR result = FALSE;
+  runGuarded([&] { result = self->handle(msg, wp, lp); });
+  return result;
 }
 
 INT_PTR Window::handle(UINT msg, WPARAM wp, LPARAM lp) {

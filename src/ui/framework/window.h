@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/framework/check_list.h"
 #include "ui/framework/controls.h"
 
 namespace scrubwell::ui {
@@ -63,6 +64,13 @@ class Window {
   virtual HWND owner() const;
 
  private:
+  friend class Control;
+  // Destroys the native window without letting any of its messages reach this object or its
+  // controls, and detaches the controls.
+  void destroyNative();
+  // A bound control is being destroyed.
+  void controlGone(Control& c);
+
   static INT_PTR CALLBACK dialogProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp);
   INT_PTR handle(UINT msg, WPARAM wp, LPARAM lp);
   Control* controlById(int id) const;
