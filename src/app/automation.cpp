@@ -1,6 +1,7 @@
 // The unattended runs: parse the switches, load the saved settings into windows that are never
-// shown, walk the drives with the junk search's inputs, write the list or remove it with the
-// "remove" button's removal, and write the text to the console or the /out: file.
+// shown, run the chosen scans through the results window's session, write the list or remove its
+// marked entries with the "remove" button's removal, and write the text to the console or the
+// /out: file.
 #include "app/automation.h"
 
 #include <windows.h>
@@ -149,6 +150,9 @@ void chooseDrives(ui::TForm1& results, const std::vector<char>& drives) {
     results.driveList.setChecked(k, wanted(results.driveList.item(k)));
 }
 
+// How /preview writes a line that /auto would not remove.
+constexpr const char* kUnmarkedPrefix = "(unmarked) ";
+
 // The texts of the saved language; before a language was ever chosen, the English file.
 void loadTexts() {
   translation().copyLanguageFilesAtStart();
@@ -157,9 +161,8 @@ void loadTexts() {
     translation().loadFile(locateFile(kProductName, translation().textFileName(0)));
 }
 
-int removeEverything(AppWindows& w, const AutomationRequest& request, Output& out) {
-  ResultList& list = w.results.results();
-  list.markEverything(true);
+// Removes the entries the scans left marked, as "remove" would in the window.
+int removeMarked(AppWindows& w, const AutomationRequest& request, Output& out) {
   RemovalSettings settings = w.results.removalSettings();
   settings.askBeforeRemoving = false;  // /auto is the consent; nobody is there to answer
   CollectedReport report;
@@ -203,8 +206,9 @@ int run(const AutomationRequest& request, Output& out) {
     w.results.session().scan(scan, w.results.driveScanInputs(), cancelFlag(), nullptr);
   ResultList& list = w.results.results();
   if (list.empty()) return kExitNothingFound;
-  if (request.action == AutomationAction::autoClean) return removeEverything(w, request, out);
-  for (size_t i = 0; i < list.size(); ++i) out.line(list.path(i));
+  if (request.action == AutomationAction::autoClean) return removeMarked(w, request, out);
+  for (size_t i = 0; i < list.size(); ++i)
+    out.line(list.isRowMarked(i) ? list.path(i) : kUnmarkedPrefix + list.path(i));
   return kExitDone;
 }
 

@@ -135,9 +135,10 @@ std::string automationUsage() {
   const std::string head =
       "Scrubwell.exe /preview | /auto [/scans:LIST] [/drives:C,D] [/out:FILE] [/report:FILE]\r\n"
       "\r\n"
-      "  /preview       lists what the scans find, one full path per line; removes nothing\r\n"
-      "  /auto          removes everything the scans find, as the \"remove\" button does,\r\n"
-      "                 and prints the status report\r\n"
+      "  /preview       lists what the scans find, one full path per line; removes nothing.\r\n"
+      "                 A line the window would show unmarked starts with \"(unmarked) \"\r\n"
+      "  /auto          removes what the scans find and the window would show marked, as\r\n"
+      "                 the \"remove\" button does, and prints the status report\r\n"
       "  /scans:LIST    the scans to run, comma-separated; known now: ";
   const std::string tail =
       " (junk is the default)\r\n"

@@ -34,6 +34,10 @@ std::string withoutOneBackslash(std::string path) {
 
 }  // namespace
 
+bool hasWildcard(std::string_view path) {
+  return path.find_first_of("?*") != std::string_view::npos;
+}
+
 bool fileExists(const std::string& path) {
   DWORD a = GetFileAttributesA(path.c_str());
   return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);

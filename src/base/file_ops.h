@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace scrubwell {
@@ -15,6 +16,10 @@ namespace scrubwell {
 // The system's text for an error code (GetLastError), without the line end.
 std::string systemMessage(unsigned long code);
 
+// True when `path` holds "?" or "*". A name the ANSI code page cannot show comes back from the
+// find functions with "?" in its place; such a path must never reach a call that reads patterns
+// (the shell's delete, a backup's file list), where it would stand for other files.
+bool hasWildcard(std::string_view path);
 bool fileExists(const std::string& path);
 // Copies the whole source over the destination (created or truncated).
 // Throws std::runtime_error naming the file and the system's reason when that fails.

@@ -4,12 +4,15 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "base/file_ops.h"
+
 namespace scrubwell {
 
 bool sendToRecycleBin(const std::string& path) {
   std::string p = path;
   while (p.size() > 3 && p.back() == '\\') p.pop_back();
   if (p.size() <= 3) return false;  // never a drive root
+  if (hasWildcard(p)) return false;  // the operation would read it as a pattern
   p.push_back('\0');                // the operation takes a list ended by two zeros
   SHFILEOPSTRUCTA op{};
   op.wFunc = FO_DELETE;

@@ -37,6 +37,10 @@ bool removeFolder(const std::string& path) {
 
 // Deletes one entry of a walk: a file, a link itself (never its target) or an emptied folder.
 bool deleteEntry(const TreeEntry& entry) {
+  // A link to a folder goes with RemoveDirectory, a link to a file with DeleteFile; either
+  // removes the link, never what it points to.
+  if (entry.kind == TreeEntry::Kind::link)
+    return removeFolder(entry.path) || DeleteFileA(entry.path.c_str()) != FALSE;
   const bool isFolderLike = entry.kind == TreeEntry::Kind::folder ||
                             (entry.attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
   if (isFolderLike) return removeFolder(entry.path);

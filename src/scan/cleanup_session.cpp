@@ -11,6 +11,7 @@ bool CleanupSession::scan(CleanupId id, const DriveScanInputs& inputs, ProcessFl
   DriveScan driveScan = driveScanOf(id);
   if (!driveScan) return false;
   driveScan(inputs, list_, cancel, progress);
+  list_.copyRawMarksToRows();
   return true;
 }
 

@@ -13,8 +13,9 @@ class CleanupSession {
 
   ResultList& results() { return list_; }
 
-  // Runs the drive scan of `id`, appending what it finds to the list; the rows are rebuilt and
-  // `cancel` is cleared at the end. False, with nothing done, when `id` has no drive scan.
+  // Runs the drive scan of `id`, appending what it finds to the list; the rows are rebuilt with
+  // the marks their entries start with, and `cancel` is cleared at the end. False, with nothing
+  // done, when `id` has no drive scan.
   bool scan(CleanupId id, const DriveScanInputs& inputs, ProcessFlag& cancel,
             WalkProgress* progress);
 

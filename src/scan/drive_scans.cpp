@@ -1,7 +1,11 @@
 // The engines of the drive-scanning clean-ups.
 #include "scan/drive_scans.h"
 
+#include "base/file_ops.h"
+#include "scan/cancel_flag.h"
 #include "scan/junk_search.h"
+#include "scan/shortcut_scan.h"
+#include "scan/zero_byte_scan.h"
 
 namespace scrubwell {
 namespace {
@@ -16,6 +20,14 @@ constexpr DriveScanEntry kDriveScans[] = {
      [](const DriveScanInputs& in, ResultList& list, ProcessFlag& cancel, WalkProgress* progress) {
        runJunkSearch(in, list, cancel, progress);
      }},
+    {CleanupId::zeroByteFiles,
+     [](const DriveScanInputs& in, ResultList& list, ProcessFlag& cancel, WalkProgress* progress) {
+       runZeroByteScan(in, list, cancel, progress);
+     }},
+    {CleanupId::brokenShortcuts,
+     [](const DriveScanInputs& in, ResultList& list, ProcessFlag& cancel, WalkProgress* progress) {
+       runBrokenShortcutScan(in, list, cancel, progress);
+     }},
 };
 
 }  // namespace
@@ -24,6 +36,11 @@ DriveScan driveScanOf(CleanupId id) {
   for (const DriveScanEntry& e : kDriveScans)
     if (e.id == id) return e.scan;
   return nullptr;
+}
+
+void endDriveScan(ResultList& list, ProcessFlag& cancel) {
+  list.rebuildRows(systemFileSize);
+  cancel.clear();
 }
 
 }  // namespace scrubwell

@@ -19,12 +19,16 @@ struct DriveScanInputs {
   std::string backupFolder;             // files directly in it are never listed
 };
 
-// Walks the drives of `inputs`, appending what it finds to `list`, then rebuilds the rows and
-// clears `cancel`. A set cancel flag stops the walk early.
+// Walks the drives of `inputs`, appending what it finds to `list`, each entry with the mark it
+// starts with, then ends as endDriveScan does. A set cancel flag stops the walk early.
 using DriveScan = void (*)(const DriveScanInputs& inputs, ResultList& list, ProcessFlag& cancel,
                            WalkProgress* progress);
 
 // The drive scan of a clean-up; nullptr when it has none (yet).
 DriveScan driveScanOf(CleanupId id);
+
+// How every drive scan ends: the rows are rebuilt from what was found (sizes the walk did not
+// know are asked of the system) and the cancel flag is cleared.
+void endDriveScan(ResultList& list, ProcessFlag& cancel);
 
 }  // namespace scrubwell

@@ -26,4 +26,6 @@ DriveOffer offeredDrives() { return offerDrives(systemDrives()); }
 
 std::string driveTypeNameOf(char letter) { return driveTypeName(typeOf(letter)); }
 
+bool isNetworkDrive(char letter) { return typeOf(letter) == DriveType::remote; }
+
 }  // namespace scrubwell

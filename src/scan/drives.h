@@ -16,4 +16,7 @@ DriveOffer offeredDrives();
 // The drive-type name of a letter (either case).
 std::string driveTypeNameOf(char letter);
 
+// True when the letter (either case) is a network drive.
+bool isNetworkDrive(char letter);
+
 }  // namespace scrubwell

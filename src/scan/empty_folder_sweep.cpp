@@ -1,7 +1,8 @@
-// The empty-folder sweep.
+// The empty-folder sweep, on the shared drive walk.
 #include "scan/empty_folder_sweep.h"
 
 #include "base/recycle.h"
+#include "platform/attribute_mask.h"
 #include "platform/find.h"
 #include "scan/is_allowed.h"
 #include "scan/protected_names.h"
@@ -9,11 +10,10 @@
 namespace scrubwell {
 namespace {
 
-constexpr DWORD kSweepMask = 16;       // folders and plain files, nothing hidden or system
-constexpr DWORD kFolderPassMask = 63;  // every entry
+constexpr DWORD kSweepMask = 16;  // folders and plain files, nothing hidden or system
 
 bool isEmptyFolder(const std::string& folder) {
-  FindFiles f(folder + "\\*.*", kFolderPassMask);
+  FindFiles f(folder + "\\*.*", 63);
   bool any = false;
   bool opened = false;
   while (f.next()) {
@@ -30,33 +30,25 @@ bool isEmptyFolder(const std::string& folder) {
 
 EmptyFolderSweep::EmptyFolderSweep(const SearchExceptions& exceptions, const ProcessFlag& cancel,
                                    WalkProgress* progress)
-    : exceptions_(exceptions), pacer_(cancel, progress) {}
+    : exceptions_(exceptions), walk_(exceptions_, cancel, progress) {}
 
 bool EmptyFolderSweep::sweep(const std::string& folder, unsigned& removedCount) {
-  const std::string firstLevel = firstLevelFolder(folder);
-  const bool mayRemove =
-      firstLevel != "RECYCLED" && firstLevel != "_RESTORE" && firstLevel != "RECYCLER";
-  {
-    FindFiles f(folder + "*.*", kSweepMask);
-    while (f.next()) {
-      if (f.isDots()) continue;
-      if (mayRemove && f.isDirectory() && f.size() == 0 &&
-          isAllowed(folder, f.name(), "*.*", true, exceptions_)) {
-        const std::string path = folder + f.name();
-        if (isEmptyFolder(path) && sendToRecycleBin(path)) ++removedCount;
-      }
-      if (!pacer_.afterEntry(folder)) return false;
-    }
+  removedCount_ = &removedCount;
+  return walk_.walk(folder, *this);
+}
+
+void EmptyFolderSweep::beginFolder(const std::string& folder) {
+  mayRemove_ = !isRecycleOrRestoreFolder(folder);
+}
+
+void EmptyFolderSweep::entry(const std::string& folder, const WIN32_FIND_DATAA& entry) {
+  // A link is never swept: it is no folder of this tree, whatever it points to.
+  if (mayRemove_ && isFolder(entry) && !isLink(entry) &&
+      passesAttributeMask(entry.dwFileAttributes, kSweepMask) &&
+      isAllowed(folder, entry.cFileName, "*.*", true, exceptions_)) {
+    const std::string path = folder + entry.cFileName;
+    if (isEmptyFolder(path) && sendToRecycleBin(path)) ++*removedCount_;
   }
-  FindFiles all(folder + "*.*", kFolderPassMask);
-  while (all.next()) {
-    if (!pacer_.afterEntry(folder)) return false;
-    if (all.isDots() || !all.isDirectory()) continue;
-    if (isAllowed(folder, all.name(), "*.*", false, exceptions_) &&
-        !sweep(folder + all.name() + "\\", removedCount))
-      return false;
-  }
-  return true;
 }
 
 unsigned& sweptFolderCount() {

@@ -4,24 +4,28 @@
 #pragma once
 #include <string>
 
-#include "scan/search_exceptions.h"
-#include "scan/walk_progress.h"
+#include "scan/drive_walk.h"
 
 namespace scrubwell {
 
-class EmptyFolderSweep {
+class EmptyFolderSweep : private FolderRules {
  public:
   EmptyFolderSweep(const SearchExceptions& exceptions, const ProcessFlag& cancel,
                    WalkProgress* progress);
-  void setSliceMs(DWORD ms) { pacer_.setSliceMs(ms); }
+  void setSliceMs(DWORD ms) { walk_.setSliceMs(ms); }
 
   // Sweeps `folder` (ending with "\") and everything below it, adding 1 to `removedCount` for
   // each folder sent to the recycle bin. False when the cancel flag stopped it.
   bool sweep(const std::string& folder, unsigned& removedCount);
 
  private:
+  void beginFolder(const std::string& folder) override;
+  void entry(const std::string& folder, const WIN32_FIND_DATAA& entry) override;
+
   SearchExceptions exceptions_;
-  WalkPacer pacer_;
+  DriveWalk walk_;
+  unsigned* removedCount_ = nullptr;
+  bool mayRemove_ = false;  // the folder being read is no recycle or restore folder
 };
 
 // The process-wide count of swept folders; the caller resets it before a sweep.

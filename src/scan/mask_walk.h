@@ -1,5 +1,5 @@
-// The recursive walk for file masks: depth first from a folder, in each folder every mask in
-// list order, then the subfolders in find order. Every match the system's find functions return
+// The junk search's rules on the shared drive walk: in each folder every mask in list order, then
+// the subfolders in find order. Every match the system's find functions return
 // for a mask passes the extension guard, the protected names and the search exceptions before it
 // is reported; files in or below the first-level recycle and restore folders and directly in the
 // backup folder are never reported, protected and excluded folders are never entered.
@@ -16,19 +16,20 @@
 #include <string>
 #include <vector>
 
+#include "scan/drive_walk.h"
+#include "scan/listing_scope.h"
 #include "scan/mask_prefilter.h"
 #include "scan/result_list.h"
-#include "scan/search_exceptions.h"
 #include "scan/walk_progress.h"
 
 namespace scrubwell {
 
-class MaskWalk {
+class MaskWalk : private FolderRules {
  public:
   // How the file pass finds the matches of each mask.
   enum class Strategy {
     enumerateOnce,  // one enumeration per folder, the system asked only for possible masks
-    findPerMask,    // a find per mask and a second find for the subfolders, in every folder
+    findPerMask,    // a find per mask in every folder
   };
   using Found = std::function<void(const std::string& path, int64_t size)>;
   struct Stats {
@@ -43,34 +44,40 @@ class MaskWalk {
 
   void setStrategy(Strategy s) { strategy_ = s; }
   // 0 shows progress and pumps after every entry (tests).
-  void setSliceMs(DWORD ms) { pacer_.setSliceMs(ms); }
+  void setSliceMs(DWORD ms) { walk_.setSliceMs(ms); }
 
   // Walks `folder` (ending with "\") and everything below it. False when the cancel flag
   // stopped the walk; what was reported until then stays reported.
   bool walk(const std::string& folder, const Found& found);
   // The same, appending each match with its size to `list`.
   bool walk(const std::string& folder, ResultList& list);
+  // Walks the drives of `driveRoots` in order until cancelled, appending to `list`.
+  void walkDrives(const std::vector<std::string>& driveRoots, ResultList& list);
 
   // The mask the last file pass used.
   const std::string& currentMask() const { return currentMask_; }
-  const Stats& stats() const { return stats_; }
+  Stats stats() const;
 
  private:
-  bool walkOnce(const std::string& folder, const Found& found);
-  bool walkPerMask(const std::string& folder, const Found& found);
-  bool listsFilesIn(const std::string& folder) const;
+  void beginFolder(const std::string& folder) override;
+  void entry(const std::string& folder, const WIN32_FIND_DATAA& entry) override;
+  bool endFolder(const std::string& folder, WalkPacer& pacer) override;
   // Reports the system's matches of `mask` in `folder`; false when cancelled.
-  bool reportMatches(const std::string& folder, const std::string& mask, bool listing,
-                     const Found& found);
+  bool reportMatches(const std::string& folder, const std::string& mask, WalkPacer& pacer);
 
   std::vector<std::string> masks_;
   std::vector<MaskPrefilter> prefilters_;
-  SearchExceptions exceptions_;
-  std::string backupFolder_;
-  WalkPacer pacer_;
+  ListingScope scope_;
+  DriveWalk walk_;
   Strategy strategy_ = Strategy::enumerateOnce;
   std::string currentMask_;
-  Stats stats_;
+  const Found* found_ = nullptr;
+  // The folder being read: whether its files may be listed, and for each mask whether some
+  // file of it could match.
+  bool listing_ = false;
+  std::vector<bool> possible_;
+  size_t stillOpen_ = 0;
+  uint64_t matchEntries_ = 0, maskFinds_ = 0, reported_ = 0;
 };
 
 }  // namespace scrubwell

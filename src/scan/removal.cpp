@@ -22,7 +22,8 @@ namespace {
 BackupRequest markedFiles(const ResultList& list) {
   BackupRequest request;
   for (size_t i = 0; i < list.size(); ++i)
-    if (list.isRowMarked(i) && fileExists(list.path(i))) request.files.push_back(list.path(i));
+    if (list.isRowMarked(i) && !hasWildcard(list.path(i)) && fileExists(list.path(i)))
+      request.files.push_back(list.path(i));
   return request;
 }
 
@@ -46,7 +47,8 @@ void deleteMarked(const ResultList& list, bool backupOption, RemovalParts& parts
       continue;
     }
     bool gone = false;
-    const int64_t size = systemFileSize(path);  // existence and size in one query
+    // A path with a name the code page could not show is reported unremovable, untouched.
+    const int64_t size = hasWildcard(path) ? -1 : systemFileSize(path);
     if (size >= 0) {
       parts.deletion.step(path);
       gone = deleteFile(path, backupOption);

@@ -18,8 +18,8 @@ bool keyLess(const E& a, const E& b) {
 
 ResultList::ResultList(SortKeyMaker keyMaker) : keyMaker_(std::move(keyMaker)) {}
 
-void ResultList::add(std::string path, int64_t knownSize) {
-  Entry e{std::move(path), {}, knownSize, EntryClass::other, false};
+void ResultList::add(std::string path, int64_t knownSize, bool marked) {
+  Entry e{std::move(path), {}, knownSize, EntryClass::other, marked};
   e.key = keyMaker_(e.path);
   e.cls = entryClassOf(e.path);
   if (!ordered_) {
@@ -105,6 +105,12 @@ void ResultList::copyRowMarksToRaw() {
   settle();
   const size_t n = std::min(rows_.size(), entries_.size());
   for (size_t i = 0; i < n; ++i) entries_[i].marked = rows_[i].marked;
+}
+
+void ResultList::copyRawMarksToRows() {
+  settle();
+  const size_t n = std::min(rows_.size(), entries_.size());
+  for (size_t i = 0; i < n; ++i) rows_[i].marked = entries_[i].marked;
 }
 
 int64_t ResultList::totalSize() const {

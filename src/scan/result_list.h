@@ -31,8 +31,9 @@ class ResultList {
 
   // --- raw list
   // Inserts `path` at its sorted place (after equal paths). A walk that knows the size from its
-  // directory entry passes it, so rebuildRows() need not ask the file system again.
-  void add(std::string path, int64_t knownSize = kUnknownSize);
+  // directory entry passes it, so rebuildRows() need not ask the file system again; a scan
+  // passes the mark the entry starts with.
+  void add(std::string path, int64_t knownSize = kUnknownSize, bool marked = false);
   size_t size() const;
   bool empty() const { return size() == 0; }
   const std::string& path(size_t i) const;
@@ -60,6 +61,8 @@ class ResultList {
   void markEverything(bool marked);
   // After a row click: each raw entry takes the mark of the row at its index.
   void copyRowMarksToRaw();
+  // After a scan: each row takes the mark its raw entry started with.
+  void copyRawMarksToRows();
   // Sum of the sizes of all (or all marked) raw entries; paths that are no files count 0.
   int64_t totalSize() const;
   int64_t markedSize() const;

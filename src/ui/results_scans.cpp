@@ -37,7 +37,9 @@ void TForm1::runDriveScan(CleanupId id) {
   refreshClassPictures();
   w.searchProgress.stop();
   showResults();
-  if (resultMode_) markEverything(true);
+  // The rows start with the marks the scan gave; when it marked everything the status line
+  // reads as after "mark all".
+  if (resultMode_ && results_.countMarkedRows() == results_.rowCount()) markEverything(true);
   setDoneMark(cleanup(id).mark);
 }
 

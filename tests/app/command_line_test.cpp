@@ -60,7 +60,7 @@ TEST(CommandLine, BadCommandLinesSayWhy) {
       {{"/preview", "/fast"}, "/fast"},
       {{"/preview", "/scans:"}, "scans"},
       {{"/preview", "/scans:junk,"}, "scans"},
-      {{"/preview", "/scans:zero"}, "zero"},  // a scan that is not built yet
+      {{"/preview", "/scans:registry"}, "registry"},  // a clean-up that cannot run unattended yet
       {{"/preview", "/scans:multi"}, "multi"},
       {{"/preview", "/drives:"}, "drives"},
       {{"/preview", "/drives:CD"}, "CD"},

@@ -33,6 +33,51 @@ bool makeFolders(const std::string& path) {
   return CreateDirectoryA(p.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
 }
 
+namespace {
+
+// The host (Unix) path of a Windows path, through Wine's own converter; empty when there is none.
+std::string hostPath(const std::string& path) {
+  using ToUnix = char*(CDECL*)(LPCWSTR);
+  auto toUnix = reinterpret_cast<ToUnix>(
+      GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name"));
+  if (!toUnix) return {};
+  std::wstring wide(path.begin(), path.end());
+  char* unixPath = toUnix(wide.c_str());
+  if (!unixPath) return {};
+  std::string out = unixPath;
+  HeapFree(GetProcessHeap(), 0, unixPath);
+  return out;
+}
+
+}  // namespace
+
+bool makeFolderLink(const std::string& link, const std::string& target) {
+  // Wine answers CreateSymbolicLink with success without making a link, so the link is made on
+  // the host, where Wine shows it as a reparse point as Windows shows a junction.
+  std::string to = target;
+  while (to.size() > 3 && to.back() == '\\') to.pop_back();
+  const std::string hostTarget = hostPath(to);
+  std::string hostLink = hostPath(link);
+  if (hostTarget.empty() || hostLink.empty()) return false;
+  std::string command = "/bin/ln -s \"" + hostTarget + "\" \"" + hostLink + "\"";
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                      &pi))
+    return false;
+  CloseHandle(pi.hThread);
+  CloseHandle(pi.hProcess);
+  // A host program started this way cannot be waited for: look for the link for up to 10 s.
+  for (int tries = 0; tries < 1000; ++tries) {
+    const DWORD attributes = GetFileAttributesA(link.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES)
+      return (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+    Sleep(10);
+  }
+  return false;
+}
+
 bool writeFile(const std::string& path, const std::string& content) {
   auto cut = path.find_last_of('\\');
   if (cut != std::string::npos) makeFolders(path.substr(0, cut));
@@ -105,7 +150,10 @@ void removeTree(const std::string& path) {
       std::string name = fd.cFileName;
       if (name == "." || name == "..") continue;
       std::string full = dir + name;
-      if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      if (fd.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+        // A link goes by itself; what it points to is not ours to delete.
+        if (!RemoveDirectoryA(full.c_str())) DeleteFileA(full.c_str());
+      } else if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
         removeTree(full);
       } else {
         SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);

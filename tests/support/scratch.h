@@ -35,6 +35,9 @@ bool fileExists(const std::string& path);
 bool folderExists(const std::string& path);
 bool makeFolders(const std::string& path);  // creates every missing level
 void removeTree(const std::string& path);    // best effort, clears read-only attributes
+// Makes `link` a symbolic link to the folder `target`; true when the system made one and
+// reports it as a link (FILE_ATTRIBUTE_REPARSE_POINT).
+bool makeFolderLink(const std::string& link, const std::string& target);
 
 // A local date and time as a SYSTEMTIME.
 SYSTEMTIME localTime(WORD year, WORD month, WORD day, WORD hour = 12, WORD minute = 0,

@@ -1,0 +1,72 @@
+// The broken-shortcut scan.
+#include "scan/shortcut_scan.h"
+
+#include <array>
+#include <string_view>
+
+#include "platform/text_upper.h"
+#include "scan/broken_shortcut.h"
+#include "scan/drive_walk.h"
+
+namespace scrubwell {
+namespace {
+
+constexpr std::array<std::string_view, 3> kExemptNames = {"NAVW32.EXE.LNK", "NAVW32.EXE.PIF",
+                                                          "NAVW32.LNK"};
+
+// The mask a shortcut name answers to ("*.lnk" or "*.pif"), empty for other names. The system's
+// match of such a mask, narrowed by the extension guard, is exactly a name with that ending.
+std::string_view shortcutMask(std::string_view name) {
+  if (name.size() < 4) return {};
+  const std::string_view ending = name.substr(name.size() - 4);
+  if (equalsIgnoringCase(ending, ".lnk")) return "*.lnk";
+  if (equalsIgnoringCase(ending, ".pif")) return "*.pif";
+  return {};
+}
+
+bool isExemptName(std::string_view name) {
+  for (std::string_view exempt : kExemptNames)
+    if (equalsIgnoringCase(name, exempt)) return true;
+  return false;
+}
+
+class BrokenShortcutRules : public FolderRules {
+ public:
+  BrokenShortcutRules(const ListingScope& scope, ResultList& list) : scope_(scope), list_(list) {}
+
+  void entry(const std::string& folder, const WIN32_FIND_DATAA& entry) override {
+    if (!isListableShortcut(folder, entry, scope_)) return;
+    std::string path = folder + entry.cFileName;
+    if (!test_.isBroken(path)) return;
+    const int64_t size = static_cast<int64_t>(
+        (static_cast<uint64_t>(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow);
+    list_.add(std::move(path), size, true);
+  }
+
+ private:
+  const ListingScope& scope_;
+  ResultList& list_;
+  BrokenShortcutTest test_;  // one shell link object and one drive-type table for the scan
+};
+
+}  // namespace
+
+bool isListableShortcut(const std::string& folder, const WIN32_FIND_DATAA& entry,
+                        const ListingScope& scope) {
+  if (isFolder(entry)) return false;
+  const std::string_view mask = shortcutMask(entry.cFileName);
+  return !mask.empty() && scope.listsFilesIn(folder) &&
+         scope.allowsFile(folder, entry.cFileName, mask) && !isExemptName(entry.cFileName);
+}
+
+void runBrokenShortcutScan(const DriveScanInputs& inputs, ResultList& list, ProcessFlag& cancel,
+                           WalkProgress* progress, DWORD sliceMs) {
+  const ListingScope scope(inputs.exceptions, inputs.backupFolder);
+  DriveWalk walk(scope.exceptions(), cancel, progress);
+  walk.setSliceMs(sliceMs);
+  BrokenShortcutRules rules(scope, list);
+  walk.walkDrives(inputs.driveRoots, false, rules);
+  endDriveScan(list, cancel);
+}
+
+}  // namespace scrubwell

@@ -1,0 +1,81 @@
+// The zero-byte scan.
+#include "scan/zero_byte_scan.h"
+
+#include <array>
+
+#include "platform/attribute_mask.h"
+#include "platform/find.h"
+#include "platform/text_upper.h"
+#include "scan/drive_walk.h"
+
+namespace scrubwell {
+namespace {
+
+constexpr DWORD kEnteredFolders = 16;  // folders that are neither hidden nor system
+
+constexpr std::array<std::string_view, 4> kBootFiles = {"AUTOEXEC.BAT", "CONFIG.SYS", "IO.SYS",
+                                                        "MSDOS.SYS"};
+
+constexpr std::array<std::string_view, 32> kMarkedEndings = {
+    "bak", "gid", "$$$", "tmp", "sik", "pif", "qdk", "old", "umb", "~mp", "cor",
+    "alt", "lnk", "txt", "dir", "log", "doc", "bas", "000", "001", "002", "003",
+    "004", "005", "gif", "ico", "jpg", "mp3", "mid", "wav", "zip", "prv"};
+
+bool isBootFile(std::string_view name) {
+  for (std::string_view boot : kBootFiles)
+    if (equalsIgnoringCase(name, boot)) return true;
+  return false;
+}
+
+class ZeroByteRules : public FolderRules {
+ public:
+  ZeroByteRules(const ListingScope& scope, ResultList& list) : scope_(scope), list_(list) {}
+
+  void entry(const std::string& folder, const WIN32_FIND_DATAA& entry) override {
+    if (!isListedZeroByteFile(folder, entry, scope_)) return;
+    std::string path = folder + entry.cFileName;
+    const bool marked = zeroByteFileStartsMarked(path);
+    list_.add(std::move(path), 0, marked);
+  }
+  bool entersFolder(const WIN32_FIND_DATAA& entry) const override {
+    return zeroByteScanEnters(entry);
+  }
+
+ private:
+  const ListingScope& scope_;
+  ResultList& list_;
+};
+
+}  // namespace
+
+bool isListedZeroByteFile(const std::string& folder, const WIN32_FIND_DATAA& entry,
+                          const ListingScope& scope) {
+  return !isFolder(entry) && entry.nFileSizeLow == 0 && entry.nFileSizeHigh == 0 &&
+         scope.listsFilesIn(folder) && scope.allowsFile(folder, entry.cFileName, "*.*") &&
+         !isBootFile(entry.cFileName);
+}
+
+bool zeroByteScanEnters(const WIN32_FIND_DATAA& entry) {
+  return passesAttributeMask(entry.dwFileAttributes, kEnteredFolders);
+}
+
+bool zeroByteFileStartsMarked(std::string_view path) {
+  if (path.size() < 3) return false;
+  const std::string ending = toLower(path.substr(path.size() - 3));
+  if (ending[0] == '~') return true;
+  for (std::string_view marked : kMarkedEndings)
+    if (ending == marked) return true;
+  return false;
+}
+
+void runZeroByteScan(const DriveScanInputs& inputs, ResultList& list, ProcessFlag& cancel,
+                     WalkProgress* progress, DWORD sliceMs) {
+  const ListingScope scope(inputs.exceptions, inputs.backupFolder);
+  DriveWalk walk(scope.exceptions(), cancel, progress);
+  walk.setSliceMs(sliceMs);
+  ZeroByteRules rules(scope, list);
+  walk.walkDrives(inputs.driveRoots, true, rules);
+  endDriveScan(list, cancel);
+}
+
+}  // namespace scrubwell
