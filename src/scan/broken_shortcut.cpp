@@ -9,7 +9,9 @@
 #include <array>
 #include <optional>
 
+#include "base/file_ops.h"
 #include "platform/handles.h"
+#include "scan/shell_link_format.h"
 
 namespace scrubwell {
 namespace {
@@ -92,6 +94,10 @@ BrokenShortcutTest::~BrokenShortcutTest() = default;
 
 bool BrokenShortcutTest::isBroken(const std::string& shortcutPath) {
   if (GetFileAttributesA(shortcutPath.c_str()) == INVALID_FILE_ATTRIBUTES) return false;
+  // A file that is no whole shortcut is never handed to the shell link object.
+  std::string bytes;
+  if (!readFileBytes(shortcutPath, bytes, kMaxShellLinkBytes + 1) || !isWellFormedShellLink(bytes))
+    return false;
 
   std::wstring target = state_->targetOf(shortcutPath);
   if (target.empty() || target == L" ") return false;

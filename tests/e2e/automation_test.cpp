@@ -216,6 +216,51 @@ TEST(Automation, AutoReportsLineForLineWhatTheWindowReports) {
   EXPECT_GE(printed.size(), 8u) << "header, two files and the summary";
 }
 
+// The zero-byte scan leaves files such as readme.me unmarked: /preview shows them so, /auto
+// removes exactly the other lines, and the backup point brings those back.
+TEST(Automation, AutoRemovesExactlyTheLinesPreviewShowsMarked) {
+  std::string exe = installProgram() + "Scrubwell.exe";
+  ASSERT_TRUE(languageChosenWithSettings(kSettingsOnD));
+  const std::string data = programDataFolder();
+  ScratchFolder dir('D', "zero");
+  for (const char* f : {"old.tmp", "docs\\letter.bak", "docs\\readme.me", "pkg\\__init__.py",
+                        "config.sys", "x.~01"})
+    ASSERT_TRUE(writeFile(dir / f, ""));
+  ASSERT_TRUE(writeFile(dir / "full.tmp", "not empty"));
+  ScratchFolder outputs('D', "zero-out");
+
+  Finished preview = runToEnd(exe, "/preview /scans:zero /drives:D", outputs);
+  ASSERT_EQ(preview.exitCode, 0) << preview.err;
+  std::vector<std::string> marked, unmarked;
+  const std::string prefix = "(unmarked) ";
+  for (const std::string& line : linesOf(preview.out)) {
+    const bool isUnmarked = line.rfind(prefix, 0) == 0;
+    const std::string path = isUnmarked ? line.substr(prefix.size()) : line;
+    if (path.rfind(dir.path(), 0) != 0) continue;
+    (isUnmarked ? unmarked : marked).push_back(path.substr(dir.path().size()));
+  }
+  EXPECT_EQ(marked, (std::vector<std::string>{"docs\\letter.bak", "old.tmp", "x.~01"}));
+  EXPECT_EQ(unmarked, (std::vector<std::string>{"docs\\readme.me", "pkg\\__init__.py"}));
+
+  const std::set<std::string> before = backupPoints(data);
+  Finished removed = runToEnd(exe, "/auto /scans:zero /drives:D", outputs);
+  ASSERT_EQ(removed.exitCode, 0) << removed.err;
+  for (const auto& f : marked) EXPECT_FALSE(fileExists(dir / f)) << f;
+  for (const auto& f : unmarked) EXPECT_TRUE(fileExists(dir / f)) << f;
+  for (const char* f : {"config.sys", "full.tmp"}) EXPECT_TRUE(fileExists(dir / f)) << f;
+  EXPECT_FALSE(contains(removed.out, "readme.me")) << "an unmarked line is not even reported";
+
+  std::set<std::string> after = backupPoints(data);
+  std::vector<std::string> added;
+  std::set_difference(after.begin(), after.end(), before.begin(), before.end(),
+                      std::back_inserter(added));
+  ASSERT_EQ(added.size(), 1u);
+  MyBackup restore;
+  for (const auto& f : marked) restore.AddRestoreFile(dir / f);
+  EXPECT_TRUE(restore.RestorePoint(data + "BACKUP\\" + added[0]));
+  for (const auto& f : marked) EXPECT_TRUE(fileExists(dir / f)) << f << " restored";
+}
+
 TEST(Automation, BadCommandLinesExitTwoAndChangeNothing) {
   std::string exe = installProgram() + "Scrubwell.exe";
   ASSERT_TRUE(languageChosenWithSettings(kSettingsOnD));

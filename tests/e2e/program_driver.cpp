@@ -134,12 +134,18 @@ bool RunningProgram::followRestart(int childId, DWORD timeoutMs) {
   return false;
 }
 
-HWND runJunkSearchFromMainWindow(RunningProgram& program) {
+HWND runCleanupFromMainWindow(RunningProgram& program, int page, int row) {
+  static const int firstButtonOfPage[] = {IDC_MAIN_CLEAN1, IDC_MAIN_TIDY1, IDC_MAIN_MISC1};
+  if (page < 1 || page > 3) return nullptr;
   HWND main = program.waitForWindow(IDC_MAIN_SIDE1);
   if (!main) return nullptr;
-  clickButton(main, IDC_MAIN_SIDE1 + 1);
-  clickButton(main, IDC_MAIN_CLEAN1);
+  clickButton(main, IDC_MAIN_SIDE1 + page);
+  clickButton(main, firstButtonOfPage[page - 1] + row);
   return program.waitForWindow(IDC_RES_REMOVE);
+}
+
+HWND runJunkSearchFromMainWindow(RunningProgram& program) {
+  return runCleanupFromMainWindow(program, 1, 0);
 }
 
 std::vector<HWND> visibleWindowsOf(DWORD pid) {

@@ -45,8 +45,11 @@ class RunningProgram {
   DWORD pid_ = 0;
 };
 
-// Starts the junk search from the main window's button ("clean the system" page) as a user
-// would; returns the results window once it shows the found files, or nullptr.
+// Starts a clean-up from its main window button as a user would: the side button of `page`
+// (1 to 3), then the button of `row` on it. Returns the results window once it shows found
+// entries, or nullptr.
+HWND runCleanupFromMainWindow(RunningProgram& program, int page, int row);
+// The junk search's button ("clean the system" page, first row).
 HWND runJunkSearchFromMainWindow(RunningProgram& program);
 
 // Every visible top-level window of a process.

@@ -13,54 +13,22 @@
 
 #include "platform/handles.h"
 #include "support/scratch.h"
+#include "support/shortcuts.h"
 
 using namespace scrubwell;
+using scrubwell::test::newShellLink;
+using scrubwell::test::readShortcutTarget;
+using scrubwell::test::saveShortcut;
 using scrubwell::test::ScratchFolder;
+using scrubwell::test::wide;
 
 namespace {
-
-std::wstring wide(const std::string& ansi) {
-  int n = MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, nullptr, 0);
-  std::wstring w(n > 0 ? n : 1, L'\0');
-  if (n > 0) MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, w.data(), n);
-  w.pop_back();
-  return w;
-}
-
-ComPtr<IShellLinkW> newShellLink() {
-  ComPtr<IShellLinkW> link;
-  CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.putVoid());
-  return link;
-}
-
-HRESULT saveLink(IShellLinkW* link, const std::wstring& shortcut) {
-  ComPtr<IPersistFile> file;
-  HRESULT hr = link->QueryInterface(IID_IPersistFile, file.putVoid());
-  return FAILED(hr) ? hr : file->Save(shortcut.c_str(), TRUE);
-}
-
-// The path a fresh shell link object reads from the shortcut; empty when it reads none.
-std::wstring readBack(const std::wstring& shortcut) {
-  ComPtr<IShellLinkW> link = newShellLink();
-  ComPtr<IPersistFile> file;
-  if (!link || FAILED(link->QueryInterface(IID_IPersistFile, file.putVoid())) ||
-      FAILED(file->Load(shortcut.c_str(), STGM_READ)))
-    return {};
-  wchar_t buffer[MAX_PATH] = {};
-  if (link->GetPath(buffer, MAX_PATH, nullptr, SLGP_UNCPRIORITY) != S_OK) return {};
-  return buffer;
-}
 
 // Writes a shortcut to `target` as it stands now. Wine's SetPath accepts a target that does not
 // exist (it answers S_FALSE and keeps the path). The shortcut must read back as exactly `target`,
 // or the case would test something else than it says.
 void writeShortcut(const std::wstring& shortcut, const std::wstring& target) {
-  ComPtr<IShellLinkW> link = newShellLink();
-  ASSERT_TRUE(link);
-  ASSERT_TRUE(SUCCEEDED(link->SetPath(target.c_str())))
-      << "target " << testing::PrintToString(target);
-  ASSERT_EQ(saveLink(link.get(), shortcut), S_OK);
-  ASSERT_EQ(readBack(shortcut), target);
+  ASSERT_TRUE(test::writeShortcut(shortcut, target)) << "target " << testing::PrintToString(target);
 }
 
 bool createWideFile(const std::wstring& path) {
@@ -158,8 +126,8 @@ TEST_F(BrokenShortcut, TargetNamedOutsideTheAnsiCodePage) {
   ComPtr<IShellLinkW> link = newShellLink();
   ASSERT_TRUE(link);
   ASSERT_EQ(link->SetPath(target.c_str()), S_OK);
-  ASSERT_EQ(saveLink(link.get(), wlnk("report.lnk")), S_OK);
-  const std::wstring read = readBack(wlnk("report.lnk"));
+  ASSERT_EQ(saveShortcut(link.get(), wlnk("report.lnk")), S_OK);
+  const std::wstring read = readShortcutTarget(wlnk("report.lnk"));
 
   BrokenShortcutTest t;
   if (read == target) {
@@ -205,9 +173,9 @@ TEST_F(BrokenShortcut, NoTargetPathIsNotBroken) {
   HRESULT hr = link->SetIDList(drives);
   CoTaskMemFree(drives);
   ASSERT_EQ(hr, S_OK);
-  ASSERT_EQ(saveLink(link.get(), wlnk("computer.lnk")), S_OK);
+  ASSERT_EQ(saveShortcut(link.get(), wlnk("computer.lnk")), S_OK);
   ASSERT_TRUE(test::fileExists(lnk("computer.lnk")));
-  ASSERT_EQ(readBack(wlnk("computer.lnk")), L"");
+  ASSERT_EQ(readShortcutTarget(wlnk("computer.lnk")), L"");
   // A folder that carries a shortcut's name is no shortcut file.
   ASSERT_TRUE(test::makeFolders(lnk("folder.lnk")));
 
@@ -349,7 +317,7 @@ TEST_F(BrokenShortcut, OneObjectAnswersAsAFreshObjectPerFile) {
     ASSERT_EQ(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &drives), S_OK);
     link->SetIDList(drives);
     CoTaskMemFree(drives);
-    ASSERT_EQ(saveLink(link.get(), wlnk("computer.lnk")), S_OK);
+    ASSERT_EQ(saveShortcut(link.get(), wlnk("computer.lnk")), S_OK);
   }
   const std::string good = test::readFile(lnk("broken.lnk"));
   ASSERT_TRUE(test::writeFile(lnk("empty.lnk"), ""));
