@@ -1,5 +1,5 @@
-// What the tests of backup points and of the removal share: sparse files of any size, and a
-// backup progress window stand-in that records what it was shown.
+// What the tests of backup points and of the removal share: the room a file takes on the host,
+// and a backup progress window stand-in that records what it was shown.
 #pragma once
 #include <windows.h>
 
@@ -10,19 +10,9 @@
 
 #include "backup/backup_file.h"
 #include "backup/backup_progress.h"
+#include "support/scratch.h"
 
 namespace scrubwell::test {
-
-// A file of `size` bytes that takes no room on the host: the end is set, nothing written.
-inline bool makeSparseFile(const std::string& path, int64_t size) {
-  HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return false;
-  LARGE_INTEGER at;
-  at.QuadPart = size;
-  bool ok = SetFilePointerEx(h, at, nullptr, FILE_BEGIN) && SetEndOfFile(h);
-  CloseHandle(h);
-  return ok;
-}
 
 // The bytes the host really allocated for a file, -1 when the system cannot tell. Wine answers
 // the allocation size from the Unix block count (GetCompressedFileSize only repeats the size).

@@ -223,6 +223,34 @@ TEST(Removal, VanishedAndUndeletableFilesAreUnremovable) {
   EXPECT_TRUE(test::fileExists(r.dir / "busy.tmp"));
 }
 
+// A name the code page cannot show comes back from the walk with "?" in its place; such an
+// entry is reported unremovable and neither it nor the files its "?" would match are touched.
+TEST(Removal, NamesTheCodePageCannotShowAreNeverHandedOnAsPatterns) {
+  for (bool backupOption : {true, false}) {
+    SCOPED_TRACE(backupOption ? "with backup" : "into the recycle bin");
+    RemovalRun r;
+    r.settings.backupOption = backupOption;
+    ASSERT_TRUE(test::writeFile(r.dir / "a1b.tmp", "kept"));
+    ASSERT_TRUE(test::writeFile(r.dir / "a2b.tmp", "kept too"));
+    ASSERT_TRUE(test::writeFile(r.dir / "plain.tmp", "goes"));
+    r.fill({"a?b.tmp", "a*", "plain.tmp"});
+    RemovalOutcome o = r.remove();
+    EXPECT_EQ(o.end, RemovalEnd::done);
+    EXPECT_EQ(o.counts.removed, 1);
+    EXPECT_EQ(o.counts.unremovable, 2);
+    EXPECT_TRUE(r.reported("File " + r.dir / "a?b.tmp" + " - not removed"));
+    EXPECT_EQ(test::readFile(r.dir / "a1b.tmp"), "kept");
+    EXPECT_EQ(test::readFile(r.dir / "a2b.tmp"), "kept too");
+    EXPECT_FALSE(test::fileExists(r.dir / "plain.tmp"));
+    if (backupOption) {
+      test::PointContent point = test::readPoint(r.settings.backupFolder + "1.bck");
+      ASSERT_TRUE(point.readable);
+      EXPECT_EQ(point.fileCount, 1) << point.listed;
+    }
+  }
+  EXPECT_FALSE(sendToRecycleBin("D:\\a?b.tmp"));
+}
+
 TEST(Removal, AfterATemporaryFolderScanTheEmptiedFoldersGoToo) {
   RemovalRun r;
   ASSERT_TRUE(test::writeFile(r.dir / "temp\\setup\\a.tmp", "x"));

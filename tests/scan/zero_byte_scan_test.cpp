@@ -22,18 +22,6 @@ std::vector<std::pair<std::string, bool>> foundBelow(const ResultList& list,
   return out;
 }
 
-// A file of `size` bytes whose data is never written (sparse on the host).
-bool makeSizedFile(const std::string& path, int64_t size) {
-  HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                         FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return false;
-  LARGE_INTEGER at;
-  at.QuadPart = size;
-  const bool ok = SetFilePointerEx(h, at, nullptr, FILE_BEGIN) && SetEndOfFile(h);
-  CloseHandle(h);
-  return ok;
-}
-
 DriveScanInputs drivesDAndE(const std::string& backupFolder = {}) {
   return {{"D:\\", "E:\\"}, {}, defaultSearchExceptions(), backupFolder};
 }
@@ -83,9 +71,9 @@ TEST(ZeroByteScan, LeavesOutRecycleBackupHiddenAndSystemFolders) {
 
 TEST(ZeroByteScan, FilesOfWholeGibibytesAreNotEmpty) {
   ScratchFolder d('D');
-  ASSERT_TRUE(makeSizedFile(d / "four.tmp", int64_t{4} << 30));
-  ASSERT_TRUE(makeSizedFile(d / "eight.tmp", int64_t{8} << 30));
-  ASSERT_TRUE(makeSizedFile(d / "empty.tmp", 0));
+  ASSERT_TRUE(makeSparseFile(d / "four.tmp", int64_t{4} << 30));
+  ASSERT_TRUE(makeSparseFile(d / "eight.tmp", int64_t{8} << 30));
+  ASSERT_TRUE(makeSparseFile(d / "empty.tmp", 0));
   ResultList list = makeSystemResultList();
   ProcessFlag cancel;
   runZeroByteScan(drivesDAndE(), list, cancel, nullptr, 0);

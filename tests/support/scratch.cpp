@@ -78,6 +78,16 @@ bool makeFolderLink(const std::string& link, const std::string& target) {
   return false;
 }
 
+bool makeSparseFile(const std::string& path, int64_t size) {
+  HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  LARGE_INTEGER at;
+  at.QuadPart = size;
+  const bool ok = SetFilePointerEx(h, at, nullptr, FILE_BEGIN) && SetEndOfFile(h);
+  CloseHandle(h);
+  return ok;
+}
+
 bool writeFile(const std::string& path, const std::string& content) {
   auto cut = path.find_last_of('\\');
   if (cut != std::string::npos) makeFolders(path.substr(0, cut));

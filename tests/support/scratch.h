@@ -28,6 +28,8 @@ class ScratchFolder {
 
 // Writes `content` to `path`, creating missing parent folders. Returns false on failure.
 bool writeFile(const std::string& path, const std::string& content);
+// A file of `size` bytes that takes no room on the host: the end is set, nothing written.
+bool makeSparseFile(const std::string& path, int64_t size);
 // Writes a file of `size` bytes whose content is a repeatable function of `seed`.
 bool writePatternFile(const std::string& path, uint64_t size, uint32_t seed);
 std::string readFile(const std::string& path);  // empty when missing
