@@ -41,6 +41,10 @@ void SearchProgressWindow::stop() {
 }
 
 void SearchProgressWindow::showFolder(const std::string& path) {
+  // A path that fits the label stands centred; a longer one starts at the left edge, so its
+  // drive and first folders stay in view.
+  constexpr size_t kCentredUpTo = 76;
+  folder.setCentred(path.size() <= kCentredUpTo);
   folder.setText(path);
   if (hwnd()) UpdateWindow(hwnd());
 }

@@ -145,3 +145,16 @@ TEST(ResultsWindow, CancelDuringTheWalkKeepsWhatWasFound) {
       << "what was found before the cancel is kept, nothing after it";
   EXPECT_TRUE(p.w.results.resultMode());
 }
+
+TEST(ResultsWindow, TheSearchedFolderStandsCentredUntilItIsTooLongForTheLabel) {
+  Program p;
+  p.w.searchProgress.create();
+  HWND label = p.w.searchProgress.folder.hwnd();
+  auto centred = [label] { return (GetWindowLongA(label, GWL_STYLE) & SS_CENTER) != 0; };
+  p.w.searchProgress.showFolder("D:\\" + std::string(73, 'a'));  // 76 characters
+  EXPECT_TRUE(centred());
+  p.w.searchProgress.showFolder("D:\\" + std::string(74, 'a'));
+  EXPECT_FALSE(centred());
+  p.w.searchProgress.showFolder("C:\\Windows\\");
+  EXPECT_TRUE(centred());
+}

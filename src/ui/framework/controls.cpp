@@ -46,6 +46,15 @@ void Control::syncToNative() {
   EnableWindow(hwnd_, enabled_);
 }
 
+void Label::setCentred(bool centred) {
+  if (!hwnd()) return;
+  const LONG style = GetWindowLongA(hwnd(), GWL_STYLE);
+  const LONG aligned = (style & ~(SS_CENTER | SS_RIGHT)) | (centred ? SS_CENTER : SS_LEFT);
+  if (aligned == style) return;
+  SetWindowLongA(hwnd(), GWL_STYLE, aligned);
+  InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
 void Label::handleCommand(int code) {
   if (code == STN_CLICKED && onClick) onClick();
 }

@@ -70,6 +70,8 @@ class Label : public Control {
   using Control::Control;
   std::function<void()> onClick;  // needs SS_NOTIFY in the template
   void handleCommand(int code) override;
+  // Centres the text, or aligns it left; a created label is repainted.
+  void setCentred(bool centred);
 };
 
 class Button : public Control {
