@@ -62,4 +62,10 @@ bool endsWithIgnoringCase(std::string_view text, std::string_view tail) {
          equalsIgnoringCase(text.substr(text.size() - tail.size()), tail);
 }
 
+bool isOneOfIgnoringCase(std::string_view text, std::span<const std::string_view> names) {
+  for (std::string_view name : names)
+    if (equalsIgnoringCase(text, name)) return true;
+  return false;
+}
+
 }  // namespace scrubwell

@@ -1,6 +1,7 @@
 // Case mapping of the Windows code page 1252 for the portable core: upper- and lower-casing of
 // ANSI paths and names, so that comparisons "ignoring case" give the same answer in every build.
 #pragma once
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -18,5 +19,7 @@ std::string toLower(std::string_view text);
 bool equalsIgnoringCase(std::string_view a, std::string_view b);
 // True when `text` ends with `tail`, ignoring case.
 bool endsWithIgnoringCase(std::string_view text, std::string_view tail);
+// True when `text` equals one of `names`, ignoring case.
+bool isOneOfIgnoringCase(std::string_view text, std::span<const std::string_view> names);
 
 }  // namespace scrubwell

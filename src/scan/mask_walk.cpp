@@ -76,8 +76,7 @@ bool MaskWalk::endFolder(const std::string& folder, WalkPacer& pacer) {
   return true;
 }
 
-bool MaskWalk::reportMatches(const std::string& folder, const std::string& mask,
-                             WalkPacer& pacer) {
+bool MaskWalk::reportMatches(const std::string& folder, const std::string& mask, WalkPacer& pacer) {
   ++maskFinds_;
   FindFiles hits(folder + mask, kFilePassMask);
   while (hits.next()) {

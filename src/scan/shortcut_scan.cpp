@@ -17,17 +17,9 @@ constexpr std::array<std::string_view, 3> kExemptNames = {"NAVW32.EXE.LNK", "NAV
 // The mask a shortcut name answers to ("*.lnk" or "*.pif"), empty for other names. The system's
 // match of such a mask, narrowed by the extension guard, is exactly a name with that ending.
 std::string_view shortcutMask(std::string_view name) {
-  if (name.size() < 4) return {};
-  const std::string_view ending = name.substr(name.size() - 4);
-  if (equalsIgnoringCase(ending, ".lnk")) return "*.lnk";
-  if (equalsIgnoringCase(ending, ".pif")) return "*.pif";
+  if (endsWithIgnoringCase(name, ".lnk")) return "*.lnk";
+  if (endsWithIgnoringCase(name, ".pif")) return "*.pif";
   return {};
-}
-
-bool isExemptName(std::string_view name) {
-  for (std::string_view exempt : kExemptNames)
-    if (equalsIgnoringCase(name, exempt)) return true;
-  return false;
 }
 
 class BrokenShortcutRules : public FolderRules {
@@ -38,8 +30,8 @@ class BrokenShortcutRules : public FolderRules {
     if (!isListableShortcut(folder, entry, scope_)) return;
     std::string path = folder + entry.cFileName;
     if (!test_.isBroken(path)) return;
-    const int64_t size = static_cast<int64_t>(
-        (static_cast<uint64_t>(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow);
+    const int64_t size = static_cast<int64_t>((static_cast<uint64_t>(entry.nFileSizeHigh) << 32) |
+                                              entry.nFileSizeLow);
     list_.add(std::move(path), size, true);
   }
 
@@ -56,7 +48,8 @@ bool isListableShortcut(const std::string& folder, const WIN32_FIND_DATAA& entry
   if (isFolder(entry)) return false;
   const std::string_view mask = shortcutMask(entry.cFileName);
   return !mask.empty() && scope.listsFilesIn(folder) &&
-         scope.allowsFile(folder, entry.cFileName, mask) && !isExemptName(entry.cFileName);
+         scope.allowsFile(folder, entry.cFileName, mask) &&
+         !isOneOfIgnoringCase(entry.cFileName, kExemptNames);
 }
 
 void runBrokenShortcutScan(const DriveScanInputs& inputs, ResultList& list, ProcessFlag& cancel,

@@ -21,12 +21,6 @@ constexpr std::array<std::string_view, 32> kMarkedEndings = {
     "alt", "lnk", "txt", "dir", "log", "doc", "bas", "000", "001", "002", "003",
     "004", "005", "gif", "ico", "jpg", "mp3", "mid", "wav", "zip", "prv"};
 
-bool isBootFile(std::string_view name) {
-  for (std::string_view boot : kBootFiles)
-    if (equalsIgnoringCase(name, boot)) return true;
-  return false;
-}
-
 class ZeroByteRules : public FolderRules {
  public:
   ZeroByteRules(const ListingScope& scope, ResultList& list) : scope_(scope), list_(list) {}
@@ -52,7 +46,7 @@ bool isListedZeroByteFile(const std::string& folder, const WIN32_FIND_DATAA& ent
                           const ListingScope& scope) {
   return !isFolder(entry) && entry.nFileSizeLow == 0 && entry.nFileSizeHigh == 0 &&
          scope.listsFilesIn(folder) && scope.allowsFile(folder, entry.cFileName, "*.*") &&
-         !isBootFile(entry.cFileName);
+         !isOneOfIgnoringCase(entry.cFileName, kBootFiles);
 }
 
 bool zeroByteScanEnters(const WIN32_FIND_DATAA& entry) {

@@ -33,8 +33,8 @@ std::string wholeShortcut() {
 
 TEST(ShellLinkFormat, WholeShortcutsPass) {
   EXPECT_TRUE(isWellFormedShellLink(wholeShortcut()));
-  EXPECT_TRUE(isWellFormedShellLink(header(0)));                 // nothing announced
-  EXPECT_TRUE(isWellFormedShellLink(header(0) + le32(0)));       // only the terminal block
+  EXPECT_TRUE(isWellFormedShellLink(header(0)));                // nothing announced
+  EXPECT_TRUE(isWellFormedShellLink(header(0) + le32(0)));      // only the terminal block
   const std::string ansiName = header(0x04) + le16(3) + "abc";  // one byte per character
   EXPECT_TRUE(isWellFormedShellLink(ansiName));
 }

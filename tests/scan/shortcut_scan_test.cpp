@@ -33,9 +33,8 @@ TEST(ShortcutScan, ListsBrokenShortcutsEverywhereButTheExemptPlaces) {
   const std::string gone = d / "gone.exe";
   ASSERT_TRUE(writeFile(d / "here.exe", "x"));
   for (const char* name :
-       {"broken.lnk", "old.PIF", "hidden\\in-hidden.lnk", "system\\in-system.lnk",
-        "NAVW32.LNK", "sub\\navw32.exe.lnk", "BACKUP\\direct.lnk", "BACKUP\\below\\listed.lnk"})
-  {
+       {"broken.lnk", "old.PIF", "hidden\\in-hidden.lnk", "system\\in-system.lnk", "NAVW32.LNK",
+        "sub\\navw32.exe.lnk", "BACKUP\\direct.lnk", "BACKUP\\below\\listed.lnk"}) {
     const std::string path = d / name;
     ASSERT_TRUE(makeFolders(path.substr(0, path.find_last_of('\\'))));
     ASSERT_TRUE(writeShortcut(wide(path), wide(gone))) << name;
@@ -53,10 +52,10 @@ TEST(ShortcutScan, ListsBrokenShortcutsEverywhereButTheExemptPlaces) {
   runBrokenShortcutScan(in, list, cancel, nullptr, 0);
   // Hidden and system folders are entered; the virus scanner's shortcuts, the backup folder's
   // own files and network drives are left out.
-  EXPECT_EQ(foundBelow(list, d.path()),
-            (std::vector<std::string>{"BACKUP\\below\\listed.lnk", "broken.lnk",
-                                      "hidden\\in-hidden.lnk", "old.PIF",
-                                      "system\\in-system.lnk"}));
+  EXPECT_EQ(
+      foundBelow(list, d.path()),
+      (std::vector<std::string>{"BACKUP\\below\\listed.lnk", "broken.lnk", "hidden\\in-hidden.lnk",
+                                "old.PIF", "system\\in-system.lnk"}));
   EXPECT_TRUE(foundBelow(list, n.path()).empty());
   ASSERT_EQ(list.rowCount(), list.size());
 }

@@ -44,8 +44,8 @@ class LinkedTree : public ::testing::Test {
 }  // namespace
 
 TEST_F(LinkedTree, NoDriveScanListsOrEntersAnythingThroughALink) {
-  for (CleanupId id : {CleanupId::junkSearch, CleanupId::zeroByteFiles,
-                       CleanupId::brokenShortcuts}) {
+  for (CleanupId id :
+       {CleanupId::junkSearch, CleanupId::zeroByteFiles, CleanupId::brokenShortcuts}) {
     SCOPED_TRACE(std::string(cleanup(id).commandName));
     ResultList list = makeSystemResultList();
     ProcessFlag cancel;

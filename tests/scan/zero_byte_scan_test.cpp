@@ -39,7 +39,7 @@ TEST(ZeroByteScan, ListsEmptyFilesAndMarksTypicalLeftovers) {
   ProcessFlag cancel;
   runZeroByteScan(drivesDAndE(), list, cancel, nullptr, 0);
   const std::vector<std::pair<std::string, bool>> expected = {
-      {"__init__.py", false}, {"config.bak", true},     {"data.~01", true},
+      {"__init__.py", false},    {"config.bak", true}, {"data.~01", true},
       {"deep\\er\\lock", false}, {"readme.me", false}, {"sub\\x.TMP", true}};
   EXPECT_EQ(foundBelow(list, d.path()), expected);
   // The rows show sizes and start unmarked until the session shows the marks.
@@ -63,8 +63,8 @@ TEST(ZeroByteScan, LeavesOutRecycleBackupHiddenAndSystemFolders) {
   runZeroByteScan(drivesDAndE(d / "BACKUP"), list, cancel, nullptr, 0);
   // A hidden file is listed; files in hidden or system folders are not, nor anything below
   // RECYCLED2, nor what lies directly in the backup folder.
-  const std::vector<std::pair<std::string, bool>> expected = {
-      {"BACKUP\\below\\listed.tmp", true}, {"hidden-file.tmp", true}};
+  const std::vector<std::pair<std::string, bool>> expected = {{"BACKUP\\below\\listed.tmp", true},
+                                                              {"hidden-file.tmp", true}};
   EXPECT_EQ(foundBelow(list, d.path()), expected);
   EXPECT_TRUE(foundBelow(list, recycled.path()).empty());
 }
@@ -103,7 +103,7 @@ TEST(ZeroByteScan, StartsMarkedByTheLastThreeCharacters) {
   for (const char* marked : {"C:\\a.BAK", "C:\\a.$$$", "C:\\x.~mp", "C:\\data.~01", "C:\\a.zip",
                              "C:\\no-dot-txt", "C:\\a.b~cd"})
     EXPECT_TRUE(zeroByteFileStartsMarked(marked)) << marked;
-  for (const char* unmarked : {"C:\\readme.me", "C:\\__init__.py", "C:\\lock", "C:\\a.bak1",
-                               "C:\\a.html", "ab"})
+  for (const char* unmarked :
+       {"C:\\readme.me", "C:\\__init__.py", "C:\\lock", "C:\\a.bak1", "C:\\a.html", "ab"})
     EXPECT_FALSE(zeroByteFileStartsMarked(unmarked)) << unmarked;
 }
