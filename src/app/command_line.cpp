@@ -4,6 +4,8 @@
 
 #include <cctype>
 
+#include "platform/text_trim.h"
+
 namespace scrubwell {
 namespace {
 
@@ -43,16 +45,10 @@ std::vector<std::string> splitList(const std::string& value) {
   }
 }
 
-std::string trimmed(const std::string& s) {
-  size_t b = s.find_first_not_of(" \t");
-  if (b == std::string::npos) return {};
-  return s.substr(b, s.find_last_not_of(" \t") - b + 1);
-}
-
 std::string parseScans(const std::string& value, std::vector<CleanupId>& scans) {
   scans.clear();
   for (const std::string& part : splitList(value)) {
-    std::string name = lowerCase(trimmed(part));
+    std::string name = lowerCase(std::string(trimmed(part)));
     if (name.empty()) return "/scans: needs a list of scans, such as /scans:junk";
     const Cleanup* found = cleanupByCommandName(name);
     if (!found) return "unknown scan \"" + name + "\"; known scans: " + knownScanNames();
@@ -66,7 +62,7 @@ std::string parseScans(const std::string& value, std::vector<CleanupId>& scans) 
 // Accepts "C", "C:" and "C:\" for each drive.
 std::string parseDrives(const std::string& value, std::vector<char>& drives) {
   for (const std::string& part : splitList(value)) {
-    std::string d = trimmed(part);
+    std::string d(trimmed(part));
     bool letter = !d.empty() && std::isalpha(static_cast<unsigned char>(d[0]));
     bool rest =
         d.size() == 1 || d == std::string(1, d[0]) + ":" || d == std::string(1, d[0]) + ":\\";

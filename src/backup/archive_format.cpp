@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdio>
 
+#include "platform/text_trim.h"
 #include "platform/text_upper.h"
 
 namespace scrubwell::archive {
@@ -14,8 +15,7 @@ namespace {
 
 // Names the system maps to devices, whatever extension follows them.
 bool isDeviceName(std::string_view part) {
-  std::string_view base = part.substr(0, part.find('.'));
-  while (!base.empty() && base.back() == ' ') base.remove_suffix(1);
+  std::string_view base = trimmedEnd(part.substr(0, part.find('.')), " ");
   static constexpr std::array<std::string_view, 7> fixed = {"CON",    "PRN",    "AUX",    "NUL",
                                                             "CLOCK$", "CONIN$", "CONOUT$"};
   for (auto name : fixed)

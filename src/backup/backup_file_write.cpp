@@ -8,6 +8,7 @@
 #include "backup/backup_file.h"
 #include "backup/file_stream.h"
 #include "backup/source_files.h"
+#include "platform/text_trim.h"
 
 namespace scrubwell {
 
@@ -101,7 +102,7 @@ bool TBackupFile::Backup(const std::vector<std::string>& FileList, const std::st
 
   for (size_t i = 0; i < items.size() && ContinueFlag; ++i) {
     const bool isList = listed && i == 0;
-    std::string path = trimBlanks(items[i]);
+    std::string path(trimmedOfControls(items[i]));
     FileStream source;
     // The source is opened before its entry is begun, so a file that cannot be read leaves no
     // half-written entry behind.

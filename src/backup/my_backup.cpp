@@ -14,6 +14,7 @@
 #include "platform/find.h"
 #include "platform/handles.h"
 #include "platform/seams.h"
+#include "platform/text_trim.h"
 #include "platform/text_upper.h"
 
 namespace scrubwell {
@@ -22,10 +23,7 @@ namespace {
 // Beside its target, a restored file's name while it is being unpacked.
 const char* const kStagingSuffix = ".~restoring";
 
-std::string trimmedUpper(const std::string& s) {
-  size_t a = s.find_first_not_of(" \t"), b = s.find_last_not_of(" \t");
-  return a == std::string::npos ? std::string() : toUpper(s.substr(a, b - a + 1));
-}
+std::string trimmedUpper(const std::string& s) { return toUpper(trimmed(s)); }
 
 // True when the file can be opened for reading the way the archive opens its sources.
 bool canBeRead(const std::string& path) {

@@ -8,6 +8,7 @@
 #include "platform/attribute_mask.h"
 #include "platform/find.h"
 #include "platform/message_pump.h"
+#include "platform/text_trim.h"
 
 namespace scrubwell {
 namespace {
@@ -25,7 +26,7 @@ class Collector {
   void add(const std::string& specification) {
     std::string spec = lowerAnsi(specification);
     size_t recursive = spec.find("/s");
-    spec = trimBlanks(recursive == std::string::npos ? spec : spec.substr(0, recursive));
+    spec = std::string(trimmedOfControls(std::string_view(spec).substr(0, recursive)));
     size_t cut = spec.find_last_of("\\:");
     std::string folder = cut == std::string::npos ? std::string() : spec.substr(0, cut + 1);
     walk(folder, spec.substr(folder.size()), recursive != std::string::npos);
@@ -72,14 +73,6 @@ std::string lowerFullPath(const std::string& path) {
   char buffer[MAX_PATH * 2];
   DWORD n = GetFullPathNameA(path.c_str(), sizeof buffer, buffer, nullptr);
   return lowerAnsi(n > 0 && n < sizeof buffer ? std::string(buffer, n) : path);
-}
-
-std::string trimBlanks(const std::string& text) {
-  auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-  size_t first = 0, end = text.size();
-  while (first < end && blank(text[first])) ++first;
-  while (end > first && blank(text[end - 1])) --end;
-  return text.substr(first, end - first);
 }
 
 std::vector<std::string> collectSourceFiles(const std::vector<std::string>& specifications,

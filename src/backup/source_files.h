@@ -18,7 +18,4 @@ std::vector<std::string> collectSourceFiles(const std::vector<std::string>& spec
 // The full path of `path` in lower case (the form names are stored in).
 std::string lowerFullPath(const std::string& path);
 
-// `text` without leading and trailing blanks and control characters.
-std::string trimBlanks(const std::string& text);
-
 }  // namespace scrubwell

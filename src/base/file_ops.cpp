@@ -8,6 +8,7 @@
 #include "base/text_lines.h"
 #include "platform/find.h"
 #include "platform/handles.h"
+#include "platform/text_trim.h"
 
 namespace scrubwell {
 
@@ -15,9 +16,7 @@ std::string systemMessage(unsigned long code) {
   char buf[512] = {};
   DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
                            code, 0, buf, sizeof buf, nullptr);
-  std::string text(buf, n);
-  while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' '))
-    text.pop_back();
+  std::string text(trimmedEnd(std::string_view(buf, n), "\r\n "));
   return text.empty() ? "error " + std::to_string(code) : text;
 }
 

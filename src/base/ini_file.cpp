@@ -7,6 +7,7 @@
 
 #include "base/file_ops.h"
 #include "base/settings_values.h"
+#include "platform/text_trim.h"
 #include "platform/text_upper.h"
 
 namespace scrubwell {
@@ -15,12 +16,6 @@ namespace {
 // Values and sections larger than this are cut off; a settings file never needs so much.
 constexpr DWORD kMaxValueBytes = 64 * 1024;
 constexpr DWORD kMaxSectionBytes = 8 * 1024 * 1024;
-
-std::string trimmed(const std::string& s) {
-  size_t from = s.find_first_not_of(" \t");
-  if (from == std::string::npos) return {};
-  return s.substr(from, s.find_last_not_of(" \t") - from + 1);
-}
 
 }  // namespace
 
@@ -62,8 +57,8 @@ std::map<std::string, std::string> IniFile::readSection(const std::string& secti
     at += line.size() + 1;
     size_t eq = line.find('=');
     if (eq == std::string::npos) continue;
-    std::string key = trimmed(line.substr(0, eq));
-    std::string value = trimmed(line.substr(eq + 1));
+    std::string key(trimmed(std::string_view(line).substr(0, eq)));
+    std::string value(trimmed(std::string_view(line).substr(eq + 1)));
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
         value.back() == value.front())
       value = value.substr(1, value.size() - 2);

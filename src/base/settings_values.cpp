@@ -5,16 +5,12 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/text_trim.h"
+
 namespace scrubwell {
 namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-std::string_view trimBlanks(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-  return s;
-}
 
 bool validDate(const CivilDate& d) {
   static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -26,7 +22,7 @@ bool validDate(const CivilDate& d) {
 }  // namespace
 
 int parseIniInteger(std::string_view text, int fallback) {
-  text = trimBlanks(text);
+  text = trimmed(text);
   bool negative = false;
   if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
     negative = text.front() == '-';
@@ -60,7 +56,7 @@ std::optional<CivilDate> parseShortDate(std::string_view text, std::string_view 
   }
   if (order.size() != 3) order = "Mdy";
 
-  text = trimBlanks(text);
+  text = trimmed(text);
   std::vector<int> numbers;
   size_t i = 0;
   for (;;) {

@@ -1,18 +1,13 @@
 // The command line of Checker.exe.
 #include "checker/check_command.h"
 
+#include "platform/text_trim.h"
 #include "platform/text_upper.h"
 
 namespace scrubwell {
 namespace {
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view trimmed(std::string_view s) {
-  while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
-  return s;
-}
 
 }  // namespace
 
