@@ -11,6 +11,7 @@
 
 #include "../scan/bench_timer.h"
 #include "base/file_ops.h"
+#include "platform/path_text.h"
 #include "scan/removal.h"
 #include "scan/system_result_list.h"
 
@@ -80,8 +81,7 @@ void printCallCosts(const std::string& root, int count) {
 
 int main(int argc, char** argv) {
   const int count = argc > 1 ? std::atoi(argv[1]) : 20000;
-  std::string root = argc > 2 ? argv[2] : "D:\\removal-bench\\";
-  if (root.back() != '\\') root += '\\';
+  const std::string root = withTrailingBackslash(argc > 2 ? argv[2] : "D:\\removal-bench\\");
   CreateDirectoryA(root.c_str(), nullptr);
   const int64_t bytes = makeFiles(root, count);
   printCallCosts(root, count);

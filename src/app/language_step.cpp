@@ -12,6 +12,7 @@
 #include "base/settings_file.h"
 #include "base/texts.h"
 #include "platform/find.h"
+#include "platform/path_text.h"
 
 namespace scrubwell {
 namespace {
@@ -21,9 +22,7 @@ std::string markerFile() { return locateFile(kProductName, "Scrubwell.cho"); }
 std::string startupFolder() {
   char buf[MAX_PATH] = {};
   if (FAILED(SHGetFolderPathA(nullptr, CSIDL_STARTUP, nullptr, SHGFP_TYPE_CURRENT, buf))) return {};
-  std::string folder = buf;
-  if (!folder.empty() && folder.back() != '\\') folder += '\\';
-  return folder;
+  return withTrailingBackslash(buf);
 }
 
 }  // namespace

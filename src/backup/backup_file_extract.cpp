@@ -5,6 +5,7 @@
 #include "backup/archive_reader.h"
 #include "backup/backup_file.h"
 #include "backup/file_stream.h"
+#include "platform/path_text.h"
 
 namespace scrubwell {
 
@@ -16,8 +17,7 @@ struct TBackupFile::Target {
 };
 
 bool TBackupFile::Restore(const std::string& ArchiveName, const std::string& DestDir) {
-  std::string destDir = DestDir;
-  if (!destDir.empty() && destDir.back() != '\\') destDir += '\\';
+  const std::string destDir = withTrailingBackslash(DestDir);
   const bool fromStream = ArchiveName == archive::kStreamName;
   if (!fromStream && fileAttributes(ArchiveName) == INVALID_FILE_ATTRIBUTES) return false;
   if (Busy) return false;  // a handler called us again while we pump messages

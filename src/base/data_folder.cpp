@@ -7,14 +7,10 @@
 #include "base/file_ops.h"
 #include "base/tree_removal.h"
 #include "platform/handles.h"
+#include "platform/path_text.h"
 
 namespace scrubwell {
 namespace {
-
-std::string withBackslash(std::string path) {
-  if (!path.empty() && path.back() != '\\') path += '\\';
-  return path;
-}
 
 // Creates one folder level; an existing folder counts as success.
 bool createFolder(const std::string& path) {
@@ -51,7 +47,7 @@ std::string makerFolder() {
   buf[size < sizeof buf ? size : sizeof buf - 1] = '\0';
   std::string local = buf;
   if (local.empty()) return programFolder();
-  return withBackslash(local) + "Korvantis\\";
+  return withTrailingBackslash(local) + "Korvantis\\";
 }
 
 std::string dataFolder(const std::string& productName) {

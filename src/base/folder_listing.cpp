@@ -3,11 +3,12 @@
 
 #include "platform/find.h"
 #include "platform/message_pump.h"
+#include "platform/path_text.h"
 
 namespace scrubwell {
 int64_t folderSize(const std::string& folder, bool recursive) {
-  std::string dir = folder;
-  if (dir.empty() || dir.back() != '\\') dir += '\\';
+  // An empty folder stands for the root of the current drive.
+  const std::string dir = folder.empty() ? std::string("\\") : withTrailingBackslash(folder);
   int64_t total = 0;
   std::vector<std::string> subfolders;
   FindFiles find(dir + "*.*", 63);

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "base/tree_walk.h"
+#include "platform/path_text.h"
 
 namespace scrubwell {
 namespace {
@@ -57,8 +58,7 @@ bool removeFolderTree(const std::string& folder) {
   char shortPath[MAX_PATH] = {};
   DWORD n = GetShortPathNameA(fullPath, shortPath, MAX_PATH);
   if (n == 0 || n >= MAX_PATH) return false;
-  std::string start = upper(std::string(shortPath, n));
-  if (start.back() != '\\') start += '\\';
+  const std::string start = withTrailingBackslash(upper(std::string(shortPath, n)));
   if (isDriveRoot(start)) return false;
   return walkTree(start, deleteEntry) && removeFolder(start);
 }

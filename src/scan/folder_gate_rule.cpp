@@ -1,6 +1,7 @@
 // The string rules of the folder gate.
 #include "scan/folder_gate_rule.h"
 
+#include "platform/path_text.h"
 #include "platform/text_upper.h"
 
 namespace scrubwell {
@@ -41,8 +42,8 @@ std::string withOneTrailingBackslash(std::string_view path) {
     if (c == '\\' && !out.empty() && out.back() == '\\' && i > 1) continue;
     out += c;
   }
-  if (out.empty() || out.back() != '\\') out += '\\';
-  return out;
+  // Exactly one trailing "\", an empty path included.
+  return out.empty() ? std::string("\\") : withTrailingBackslash(std::move(out));
 }
 
 FolderRefusal judgeResolvedFolder(const std::string& folder,

@@ -1,6 +1,7 @@
 // Where the drive scans may list files.
 #include "scan/listing_scope.h"
 
+#include "platform/path_text.h"
 #include "platform/text_upper.h"
 #include "scan/is_allowed.h"
 #include "scan/protected_names.h"
@@ -8,9 +9,8 @@
 namespace scrubwell {
 
 ListingScope::ListingScope(SearchExceptions exceptions, std::string backupFolder)
-    : exceptions_(std::move(exceptions)), backupFolder_(std::move(backupFolder)) {
-  if (!backupFolder_.empty() && backupFolder_.back() != '\\') backupFolder_ += '\\';
-}
+    : exceptions_(std::move(exceptions)),
+      backupFolder_(withTrailingBackslash(std::move(backupFolder))) {}
 
 bool ListingScope::listsFilesIn(std::string_view folder) const {
   return !isRecycleOrRestoreFolder(folder) && !equalsIgnoringCase(folder, backupFolder_);

@@ -9,6 +9,7 @@
 #include "base/recycle.h"
 #include "base/texts.h"
 #include "platform/seams.h"
+#include "platform/path_text.h"
 #include "scan/cancel_flag.h"
 #include "scan/empty_folder_sweep.h"
 #include "scan/report_text.h"
@@ -63,8 +64,7 @@ void sweepTemporaryFolder(const RemovalSettings& settings) {
   if (!tempSweepPendingFlag().isSet()) return;
   tempSweepPendingFlag().clear();
   if (settings.temporaryFolder.empty()) return;
-  std::string folder = settings.temporaryFolder;
-  if (folder.back() != '\\') folder += '\\';
+  const std::string folder = withTrailingBackslash(settings.temporaryFolder);
   EmptyFolderSweep sweep(SearchExceptions(settings.exceptions), cancelFlag(), nullptr);
   sweptFolderCount() = 0;
   sweep.sweep(folder, sweptFolderCount());

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "e2e/program_driver.h"
+#include "platform/path_text.h"
 #include "support/program_image.h"
 
 using namespace scrubwell::test;
@@ -21,9 +22,7 @@ std::string productBuild() {
   char buf[MAX_PATH] = {};
   DWORD n = GetEnvironmentVariableA("SCRUBWELL_PRODUCT_BUILD", buf, MAX_PATH);
   if (n == 0 || n >= MAX_PATH) return buildFolder();
-  std::string folder = buf;
-  if (folder.back() != '\\') folder += '\\';
-  return folder;
+  return scrubwell::withTrailingBackslash(buf);
 }
 
 std::string shipped(const char* name) {

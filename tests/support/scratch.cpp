@@ -3,6 +3,8 @@
 
 #include <vector>
 
+#include "platform/path_text.h"
+
 namespace scrubwell::test {
 
 ScratchFolder::ScratchFolder(char drive, const std::string& prefix) {
@@ -152,7 +154,7 @@ bool folderExists(const std::string& path) {
 
 void removeTree(const std::string& path) {
   if (path.size() <= 3) return;  // never a drive root
-  std::string dir = path.back() == '\\' ? path : path + "\\";
+  const std::string dir = withTrailingBackslash(path);
   WIN32_FIND_DATAA fd;
   HANDLE h = FindFirstFileA((dir + "*").c_str(), &fd);
   if (h != INVALID_HANDLE_VALUE) {
@@ -183,8 +185,7 @@ std::string runFolder() {
   std::string p = std::string("Z:") + buf;
   for (char& c : p)
     if (c == '/') c = '\\';
-  if (p.back() != '\\') p += '\\';
-  return p;
+  return withTrailingBackslash(p);
 }
 
 SYSTEMTIME localTime(WORD year, WORD month, WORD day, WORD hour, WORD minute, WORD second) {
