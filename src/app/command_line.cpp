@@ -5,14 +5,10 @@
 #include <cctype>
 
 #include "platform/text_trim.h"
+#include "platform/text_upper.h"
 
 namespace scrubwell {
 namespace {
-
-std::string lowerCase(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s;
-}
 
 // The command-line names of the clean-ups that can run unattended, comma-separated.
 std::string knownScanNames() {
@@ -29,7 +25,7 @@ bool splitSwitch(const std::string& argument, std::string& name, std::string& va
   if (argument.size() < 2 || (argument[0] != '/' && argument[0] != '-')) return false;
   size_t colon = argument.find(':');
   hasValue = colon != std::string::npos;
-  name = lowerCase(argument.substr(1, hasValue ? colon - 1 : std::string::npos));
+  name = toLower(std::string_view(argument).substr(1, hasValue ? colon - 1 : std::string::npos));
   value = hasValue ? argument.substr(colon + 1) : std::string();
   return true;
 }
@@ -48,7 +44,7 @@ std::vector<std::string> splitList(const std::string& value) {
 std::string parseScans(const std::string& value, std::vector<CleanupId>& scans) {
   scans.clear();
   for (const std::string& part : splitList(value)) {
-    std::string name = lowerCase(std::string(trimmed(part)));
+    std::string name = toLower(trimmed(part));
     if (name.empty()) return "/scans: needs a list of scans, such as /scans:junk";
     const Cleanup* found = cleanupByCommandName(name);
     if (!found) return "unknown scan \"" + name + "\"; known scans: " + knownScanNames();
@@ -68,7 +64,7 @@ std::string parseDrives(const std::string& value, std::vector<char>& drives) {
         d.size() == 1 || d == std::string(1, d[0]) + ":" || d == std::string(1, d[0]) + ":\\";
     if (!letter || !rest)
       return "/drives: takes drive letters such as /drives:C,D, not \"" + d + "\"";
-    char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(d[0])));
+    char upper = upperChar(d[0]);
     bool already = false;
     for (char c : drives) already = already || c == upper;
     if (!already) drives.push_back(upper);

@@ -9,14 +9,10 @@
 #include "platform/find.h"
 #include "platform/message_pump.h"
 #include "platform/text_trim.h"
+#include "platform/text_upper.h"
 
 namespace scrubwell {
 namespace {
-
-std::string lowerAnsi(std::string text) {
-  if (!text.empty()) CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
-  return text;
-}
 
 class Collector {
  public:
@@ -24,7 +20,7 @@ class Collector {
       : archive_(archiveName.empty() ? std::string() : lowerFullPath(archiveName)), mode_(mode) {}
 
   void add(const std::string& specification) {
-    std::string spec = lowerAnsi(specification);
+    std::string spec = toLowerInAnsiCodePage(specification);
     size_t recursive = spec.find("/s");
     spec = std::string(trimmedOfControls(std::string_view(spec).substr(0, recursive)));
     size_t cut = spec.find_last_of("\\:");
@@ -72,7 +68,7 @@ class Collector {
 std::string lowerFullPath(const std::string& path) {
   char buffer[MAX_PATH * 2];
   DWORD n = GetFullPathNameA(path.c_str(), sizeof buffer, buffer, nullptr);
-  return lowerAnsi(n > 0 && n < sizeof buffer ? std::string(buffer, n) : path);
+  return toLowerInAnsiCodePage(n > 0 && n < sizeof buffer ? std::string(buffer, n) : path);
 }
 
 std::vector<std::string> collectSourceFiles(const std::vector<std::string>& specifications,

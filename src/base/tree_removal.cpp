@@ -5,14 +5,10 @@
 
 #include "base/tree_walk.h"
 #include "platform/path_text.h"
+#include "platform/text_upper.h"
 
 namespace scrubwell {
 namespace {
-
-std::string upper(std::string s) {
-  if (!s.empty()) CharUpperBuffA(s.data(), static_cast<DWORD>(s.size()));
-  return s;
-}
 
 // True when `folder` (upper case, ending in "\") is one of the drive roots.
 bool isDriveRoot(const std::string& folder) {
@@ -20,7 +16,7 @@ bool isDriveRoot(const std::string& folder) {
   DWORD n = GetLogicalDriveStringsA(1022, buf);
   if (n == 0 || n > 1022) return false;
   // "\0C:\\\0D:\\\0": every root enclosed in NUL characters.
-  const std::string roots = upper(std::string(1, '\0') + std::string(buf, n));
+  const std::string roots = toUpperInAnsiCodePage(std::string(1, '\0') + std::string(buf, n));
   return roots.find(std::string(1, '\0') + folder + '\0') != std::string::npos;
 }
 
@@ -58,7 +54,7 @@ bool removeFolderTree(const std::string& folder) {
   char shortPath[MAX_PATH] = {};
   DWORD n = GetShortPathNameA(fullPath, shortPath, MAX_PATH);
   if (n == 0 || n >= MAX_PATH) return false;
-  const std::string start = withTrailingBackslash(upper(std::string(shortPath, n)));
+  const std::string start = withTrailingBackslash(toUpperInAnsiCodePage(std::string(shortPath, n)));
   if (isDriveRoot(start)) return false;
   return walkTree(start, deleteEntry) && removeFolder(start);
 }

@@ -1,5 +1,7 @@
-// Case mapping of the Windows code page 1252 for the portable core: upper- and lower-casing of
-// ANSI paths and names, so that comparisons "ignoring case" give the same answer in every build.
+// Case mapping, the program's one route for upper- and lower-casing and for comparing ignoring
+// case. The portable core maps by the Windows code page 1252, so that comparisons "ignoring case"
+// give the same answer in every build; the Windows side may also ask the system for the mapping
+// of the ANSI code page in use.
 #pragma once
 #include <span>
 #include <string>
@@ -21,5 +23,14 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b);
 bool endsWithIgnoringCase(std::string_view text, std::string_view tail);
 // True when `text` equals one of `names`, ignoring case.
 bool isOneOfIgnoringCase(std::string_view text, std::span<const std::string_view> names);
+
+#ifdef _WIN32
+// The system's case mapping in the ANSI code page in use (CharUpperBuffA, CharLowerBuffA), for
+// paths that must match what the system itself spells in that code page: the drive roots a tree
+// removal refuses, the names a backup stores. Windows builds only; on a code-page-1252 system it
+// gives what toUpper and toLower give.
+std::string toUpperInAnsiCodePage(std::string text);
+std::string toLowerInAnsiCodePage(std::string text);
+#endif
 
 }  // namespace scrubwell

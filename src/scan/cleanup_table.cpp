@@ -30,13 +30,6 @@ constexpr std::array<Cleanup, DoneMarks::kCount> kCleanups = {{
     {minidumps, DoneMark::minidumps, 3, 4, 6, "", 5125, 5187, kDirect},
 }};
 
-bool sameIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (upperChar(a[i]) != upperChar(b[i])) return false;
-  return true;
-}
-
 }  // namespace
 
 std::span<const Cleanup> cleanups() { return kCleanups; }
@@ -46,7 +39,7 @@ const Cleanup& cleanup(CleanupId id) { return kCleanups[static_cast<size_t>(id)]
 const Cleanup* cleanupByCommandName(std::string_view name) {
   if (name.empty()) return nullptr;
   for (const Cleanup& c : kCleanups)
-    if (sameIgnoringCase(c.commandName, name)) return &c;
+    if (equalsIgnoringCase(c.commandName, name)) return &c;
   return nullptr;
 }
 

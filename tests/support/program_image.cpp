@@ -6,6 +6,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/text_upper.h"
+
 namespace scrubwell::test {
 namespace {
 
@@ -120,10 +122,8 @@ bool isSystemDll(std::string_view name) {
       "advapi32.dll", "shell32.dll", "shlwapi.dll",  "ole32.dll",    "oleaut32.dll",
       "wininet.dll",  "winmm.dll",   "winspool.drv", "msvcrt.dll",   "version.dll",
       "ntdll.dll",    "imm32.dll",   "urlmon.dll",   "ws2_32.dll",   "uxtheme.dll"};
-  std::string lower(name);
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); });
-  return std::find(std::begin(kSystem), std::end(kSystem), lower) != std::end(kSystem);
+  return std::any_of(std::begin(kSystem), std::end(kSystem),
+                     [&](std::string_view dll) { return equalsIgnoringCase(name, dll); });
 }
 
 std::vector<std::string> nonSystemImports(const ProgramImage& image) {

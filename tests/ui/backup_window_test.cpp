@@ -11,6 +11,7 @@
 #include "backup/my_backup.h"
 #include "backup/point_text.h"
 #include "base/settings_file.h"
+#include "platform/text_upper.h"
 #include "support/scratch.h"
 #include "ui/test_program.h"
 
@@ -69,8 +70,7 @@ TEST(BackupWindow, ListsPointsFromTheHighestNumberWithTitleCountsAndSizes) {
 
   // The file list: the selected point's files, lower case, whole kilobytes, all checked.
   const std::string dir = p.files.path();
-  std::string lower;
-  for (char c : dir) lower += static_cast<char>(tolower(static_cast<unsigned char>(c)));
+  const std::string lower = toLower(dir);
   EXPECT_EQ(p.w.backup.files.items(),
             (std::vector<std::string>{lower + "small.bin, 1 kb", lower + "big.bin, 4 kb"}));
   EXPECT_TRUE(p.w.backup.files.checked(0) && p.w.backup.files.checked(1));

@@ -6,6 +6,7 @@
 
 #include "platform/message_pump.h"
 #include "platform/seams.h"
+#include "platform/text_upper.h"
 #include "ui/framework/feedback_sounds.h"
 #include "ui/framework/guarded.h"
 
@@ -235,7 +236,7 @@ INT_PTR Window::handle(UINT msg, WPARAM wp, LPARAM lp) {
         char cls[16] = {};
         GetClassNameA(under, cls, sizeof cls);
         LONG style = GetWindowLongA(under, GWL_STYLE) & BS_TYPEMASK;
-        if (lstrcmpiA(cls, "Button") == 0 && (style == BS_PUSHBUTTON || style == BS_DEFPUSHBUTTON))
+        if (equalsIgnoringCase(cls, "Button") && (style == BS_PUSHBUTTON || style == BS_DEFPUSHBUTTON))
           pointerOverButton();
       }
       break;
