@@ -73,7 +73,7 @@ int64_t systemFileSize(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA d;
   if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &d)) return -1;
   if (d.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return -1;
-  return static_cast<int64_t>((static_cast<uint64_t>(d.nFileSizeHigh) << 32) | d.nFileSizeLow);
+  return fileSizeOf(d);
 }
 
 bool readFileBytes(const std::string& path, std::string& content, size_t maxBytes) {

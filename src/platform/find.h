@@ -9,6 +9,13 @@
 
 namespace scrubwell {
 
+// The size in bytes that find data or attribute data (WIN32_FIND_DATAA,
+// WIN32_FILE_ATTRIBUTE_DATA) hold in two 32-bit halves.
+template <class FileData>
+int64_t fileSizeOf(const FileData& data) {
+  return static_cast<int64_t>((static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow);
+}
+
 // Iterates the entries of a find pattern (for example "C:\\dir\\*.*") that pass `attributeMask`.
 // "." and ".." are returned like any entry; callers skip them where they must.
 class FindFiles {
@@ -23,10 +30,8 @@ class FindFiles {
     return data_.cAlternateFileName[0] ? data_.cAlternateFileName : data_.cFileName;
   }
   bool isDirectory() const { return (data_.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
-  // The entry's size in bytes, both halves of the find data.
-  int64_t size() const {
-    return static_cast<int64_t>((static_cast<uint64_t>(data_.nFileSizeHigh) << 32) | data_.nFileSizeLow);
-  }
+  // The entry's size in bytes.
+  int64_t size() const { return fileSizeOf(data_); }
   bool isDots() const;
 
  private:

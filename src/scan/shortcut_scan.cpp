@@ -4,6 +4,7 @@
 #include <array>
 #include <string_view>
 
+#include "platform/find.h"
 #include "platform/text_upper.h"
 #include "scan/broken_shortcut.h"
 #include "scan/drive_walk.h"
@@ -30,9 +31,7 @@ class BrokenShortcutRules : public FolderRules {
     if (!isListableShortcut(folder, entry, scope_)) return;
     std::string path = folder + entry.cFileName;
     if (!test_.isBroken(path)) return;
-    const int64_t size = static_cast<int64_t>((static_cast<uint64_t>(entry.nFileSizeHigh) << 32) |
-                                              entry.nFileSizeLow);
-    list_.add(std::move(path), size, true);
+    list_.add(std::move(path), fileSizeOf(entry), true);
   }
 
  private:

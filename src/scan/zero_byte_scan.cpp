@@ -44,7 +44,7 @@ class ZeroByteRules : public FolderRules {
 
 bool isListedZeroByteFile(const std::string& folder, const WIN32_FIND_DATAA& entry,
                           const ListingScope& scope) {
-  return !isFolder(entry) && entry.nFileSizeLow == 0 && entry.nFileSizeHigh == 0 &&
+  return !isFolder(entry) && fileSizeOf(entry) == 0 &&
          scope.listsFilesIn(folder) && scope.allowsFile(folder, entry.cFileName, "*.*") &&
          !isOneOfIgnoringCase(entry.cFileName, kBootFiles);
 }

@@ -52,3 +52,16 @@ TEST(TestDrives, RunnerProvidesTheStandardDriveTypes) {
   EXPECT_EQ(GetDriveTypeA("Q:\\"), static_cast<UINT>(DRIVE_CDROM));
   EXPECT_EQ(GetDriveTypeA("Z:\\"), static_cast<UINT>(DRIVE_REMOTE));
 }
+
+TEST(FindFiles, SizesBeyondFourGigabytesJoinBothHalves) {
+  WIN32_FIND_DATAA found{};
+  found.nFileSizeHigh = 1;
+  found.nFileSizeLow = 0xFFFFFFFF;
+  EXPECT_EQ(fileSizeOf(found), 0x1FFFFFFFFLL);
+  WIN32_FILE_ATTRIBUTE_DATA attributes{};
+  attributes.nFileSizeHigh = 2;
+  attributes.nFileSizeLow = 0x80000000;  // the low half's top bit is no sign
+  EXPECT_EQ(fileSizeOf(attributes), 0x280000000LL);
+  attributes.nFileSizeHigh = 0;
+  EXPECT_EQ(fileSizeOf(attributes), 0x80000000LL);
+}
