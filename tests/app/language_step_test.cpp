@@ -7,11 +7,11 @@
 #include <gtest/gtest.h>
 
 #include "app/settings.h"
-#include "app_sandbox.h"
 #include "base/file_ops.h"
 #include "base/settings_file.h"
 #include "base/texts.h"
 #include "settings_controls.h"
+#include "support/app_sandbox.h"
 
 using namespace scrubwell;
 using test::AppSandbox;

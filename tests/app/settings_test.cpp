@@ -3,11 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include "app_sandbox.h"
 #include "base/app_state.h"
 #include "base/settings_file.h"
 #include "base/texts.h"
 #include "settings_controls.h"
+#include "support/app_sandbox.h"
 #include "support/fake_seams.h"
 
 using namespace scrubwell;

@@ -5,13 +5,13 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include "app/app_sandbox.h"
 #include "app/startup.h"
 #include "backup/auto_removal.h"
 #include "backup/my_backup.h"
 #include "backup/point_text.h"
 #include "base/settings_file.h"
 #include "platform/text_upper.h"
+#include "support/app_sandbox.h"
 #include "support/scratch.h"
 #include "ui/test_program.h"
 

@@ -5,8 +5,8 @@
 
 #include <stdexcept>
 
-#include "app_sandbox.h"
 #include "base/file_ops.h"
+#include "support/app_sandbox.h"
 
 using namespace scrubwell;
 using test::AppSandbox;

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app_sandbox.h"
 #include "base/file_ops.h"
+#include "support/app_sandbox.h"
 
 using namespace scrubwell;
 using test::AppSandbox;

@@ -2,10 +2,10 @@
 // applying one, the copy at start-up, and bad language files.
 #include <gtest/gtest.h>
 
-#include "app_sandbox.h"
 #include "base/file_ops.h"
 #include "base/kv_trans2.h"
 #include "base/settings_file.h"
+#include "support/app_sandbox.h"
 
 using namespace scrubwell;
 using test::AppSandbox;
