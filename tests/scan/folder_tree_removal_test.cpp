@@ -10,9 +10,7 @@
 #include "backup/my_backup.h"
 #include "backup/my_backup_test_support.h"
 #include "base/file_ops.h"
-#include "base/texts.h"
-#include "support/fake_seams.h"
-#include "support/scratch.h"
+#include "scan/removal_sandbox.h"
 
 using namespace scrubwell;
 
@@ -24,38 +22,12 @@ const char* const kTexts =
     "[159]\r\n - in the recycle bin\r\n[160]\r\n - not removed\r\n[5260]\r\nFolder\r\n"
     "[5261]\r\n - leftovers\r\n[5262]\r\n - refused\r\n[5263]\r\n - not found\r\n[END]\r\n";
 
-struct Windows : StatusReportSink, DeletionProgress {
-  std::vector<std::string> lines, stepped;
-  int startedWith = -1;
-  test::RecordingBackupProgress backup;
-  void clear() override { lines.clear(); }
-  void appendLine(const std::string& l) override { lines.push_back(l); }
-  void start(int n) override { startedWith = n; }
-  void step(const std::string& path) override { stepped.push_back(path); }
-  void stop() override {}
-};
-
-struct TreeRun {
-  test::ScopedSeams seams;
-  test::ScratchFolder dir{'D'};
-  Windows windows;
-  RemovalSettings settings;
+struct TreeRun : test::RemovalSandbox {
   std::vector<std::string> guarded;
-  TreeRun() {
-    settings.backupFolder = dir / "BACKUP\\";
-    guarded = {dir / "protected\\"};
-    translation().loadFromText(kTexts);
-  }
-  ~TreeRun() { translation().clear(); }
+  TreeRun() : RemovalSandbox(kTexts) { guarded = {dir / "protected\\"}; }
   FolderTreesOutcome remove(const std::vector<std::string>& folders,
                             FolderTreeAction action = FolderTreeAction::removeFolder) {
-    RemovalParts parts{windows, windows, windows.backup, nullptr};
     return removeFolderTrees(folders, action, settings, parts, guarded);
-  }
-  bool reported(const std::string& line) const {
-    for (const auto& l : windows.lines)
-      if (l == line) return true;
-    return false;
   }
 };
 

@@ -8,12 +8,10 @@
 #include "backup/my_backup_test_support.h"
 #include "base/file_ops.h"
 #include "base/recycle.h"
-#include "base/texts.h"
 #include "scan/cancel_flag.h"
 #include "scan/removal.h"
+#include "scan/removal_sandbox.h"
 #include "scan/system_result_list.h"
-#include "support/fake_seams.h"
-#include "support/scratch.h"
 
 using namespace scrubwell;
 
@@ -24,33 +22,10 @@ const char* const kTexts =
     "[152]\r\nno backup folder\r\n[156]\r\nRemove?\r\n[157]\r\nStatus report\r\n"
     "[158]\r\nProcessed:\r\n[159]\r\n - in the recycle bin\r\n[160]\r\n - not removed\r\n[END]\r\n";
 
-struct Windows : StatusReportSink, DeletionProgress {
-  std::vector<std::string> lines;
-  std::vector<std::string> stepped;
-  int startedWith = -1;
-  bool resultsHidden = false;
-  test::RecordingBackupProgress backup;
-  void clear() override { lines.clear(); }
-  void appendLine(const std::string& l) override { lines.push_back(l); }
-  void start(int n) override { startedWith = n; }
-  void step(const std::string& path) override { stepped.push_back(path); }
-  void stop() override {}
-};
-
-struct RemovalRun {
-  test::ScopedSeams seams;
-  test::ScratchFolder dir{'D'};
+struct RemovalRun : test::RemovalSandbox {
   ResultList list = makeSystemResultList();
-  Windows windows;
-  RemovalSettings settings;
-  RemovalRun() {
-    settings.backupFolder = dir / "BACKUP\\";
-    translation().loadFromText(kTexts);
-  }
-  ~RemovalRun() {
-    translation().clear();
-    tempSweepPendingFlag().clear();
-  }
+  RemovalRun() : RemovalSandbox(kTexts) {}
+  ~RemovalRun() { tempSweepPendingFlag().clear(); }
   // Fills the list as a scan does: every entry added, the rows built, all marked but `unmarked`.
   void fill(const std::vector<std::string>& names, const std::vector<std::string>& unmarked = {}) {
     for (const auto& n : names) list.add(dir / n);
@@ -61,15 +36,7 @@ struct RemovalRun {
       list.setRowMarked(i, !keep);
     }
   }
-  RemovalOutcome remove() {
-    RemovalParts parts{windows, windows, windows.backup, [this] { windows.resultsHidden = true; }};
-    return removeMarkedEntries(list, settings, parts);
-  }
-  bool reported(const std::string& line) const {
-    for (const auto& l : windows.lines)
-      if (l == line) return true;
-    return false;
-  }
+  RemovalOutcome remove() { return removeMarkedEntries(list, settings, parts); }
 };
 
 }  // namespace
