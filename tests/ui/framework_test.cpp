@@ -11,10 +11,12 @@
 
 #include "backup_window_res.h"
 #include "options_window_res.h"
+#include "results_window_res.h"
 #include "platform/message_pump.h"
 #include "support/fake_seams.h"
 #include "ui/framework/feedback_sounds.h"
 #include "ui/framework/timer.h"
+#include "ui/framework/virtual_list.h"
 #include "ui/framework/window.h"
 
 using namespace scrubwell;
@@ -248,6 +250,59 @@ TEST(CheckList, KeyboardMovesTheSelectionAndSpaceTogglesTheSelectedEntry) {
   pressKey(list, VK_SPACE);
   EXPECT_TRUE(w.files.checked(2));
   EXPECT_FALSE(w.files.checked(1));
+}
+
+namespace {
+
+// A window on the results window's template, whose result list is an owner-data list view.
+class VirtualProbe : public Window {
+ public:
+  VirtualProbe() : Window("virtual probe", IDD_RESULTS), rows(IDC_RES_RESULTLIST) { bind(rows); }
+  VirtualList rows;
+};
+
+// The middle of row i of a list view, in the list's client coordinates.
+POINT rowMiddle(HWND list, int i) {
+  RECT r{};
+  r.left = LVIR_BOUNDS;
+  SendMessageA(list, LVM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&r));
+  return {r.left + 10, (r.top + r.bottom) / 2};
+}
+
+}  // namespace
+
+// Both list kinds report each change of the row under the pointer once; the check list forgets
+// the row when its entries change, so the same row index is reported again for the new entry.
+TEST(RowHover, EachChangeOfRowIsReportedOnce) {
+  CheckProbe c;
+  c.files.setItems({"a", "b", "c"});
+  std::vector<int> hovered;
+  c.files.onRowHover = [&](int i) { hovered.push_back(i); };
+  c.files.mouseMovedTo({5, 5});  // no native list yet: no row
+  EXPECT_TRUE(hovered.empty()) << "no row before, no row now";
+  c.show();
+  HWND list = c.files.hwnd();
+  c.files.mouseMovedTo(rowMiddle(list, 1));
+  c.files.mouseMovedTo(rowMiddle(list, 1));
+  c.files.mouseMovedTo(rowMiddle(list, 2));
+  c.files.mouseMovedTo({0, 10000});
+  EXPECT_EQ(hovered, (std::vector<int>{1, 2, -1}));
+  c.files.mouseMovedTo(rowMiddle(list, 0));
+  c.files.setItems({"x", "y"});
+  c.files.mouseMovedTo(rowMiddle(list, 0));
+  EXPECT_EQ(hovered, (std::vector<int>{1, 2, -1, 0, 0}));
+
+  VirtualProbe v;
+  v.rows.rowCount = [] { return size_t{5}; };
+  v.rows.rowText = [](size_t i) { return "row " + std::to_string(i); };
+  hovered.clear();
+  v.rows.onRowHover = [&](int i) { hovered.push_back(i); };
+  v.show();
+  HWND rows = v.rows.hwnd();
+  v.rows.mouseMovedTo(rowMiddle(rows, 3));
+  v.rows.mouseMovedTo(rowMiddle(rows, 3));
+  v.rows.mouseMovedTo(rowMiddle(rows, 4));
+  EXPECT_EQ(hovered, (std::vector<int>{3, 4}));
 }
 
 TEST(EditField, TypingIsTakenBackIntoTheWrapper) {

@@ -15,7 +15,7 @@ void CheckListBox::setItems(std::vector<std::string> items) {
   items_ = std::move(items);
   checks_.assign(items_.size(), 0);
   selected_ = -1;
-  lastHover_ = -1;
+  forgetHover();
   if (live()) syncToNative();
 }
 
@@ -33,7 +33,7 @@ void CheckListBox::removeAt(int i) {
     selected_ = -1;
   else if (selected_ > i)
     --selected_;
-  lastHover_ = -1;
+  forgetHover();
   if (live()) syncToNative();
 }
 
@@ -98,12 +98,6 @@ void CheckListBox::itemChanged(const NMLISTVIEW& lv) {
       if (onSelect) onSelect();
     }
   }
-}
-
-void CheckListBox::pointerOver() { mouseMovedTo(pointerIn(hwnd())); }
-
-void CheckListBox::mouseMovedTo(POINT clientPoint) {
-  trackRowHover(hwnd(), clientPoint, lastHover_, onRowHover);
 }
 
 void CheckListBox::syncToNative() {

@@ -13,9 +13,9 @@
 
 namespace scrubwell::ui {
 
-class CheckListBox : public Control {
+class CheckListBox : public RowHoverList {
  public:
-  using Control::Control;
+  using RowHoverList::RowHoverList;
 
   int count() const { return static_cast<int>(items_.size()); }
   const std::string& item(int i) const { return items_.at(static_cast<size_t>(i)); }
@@ -33,12 +33,8 @@ class CheckListBox : public Control {
 
   std::function<void()> onSelect;       // the user moved the selection
   std::function<void(int)> onCheck;     // the user toggled entry i
-  std::function<void(int)> onRowHover;  // the pointer moved onto entry i (-1: no entry)
 
   LRESULT handleNotify(NMHDR* nm) override;
-  void pointerOver() override;
-  // Hover tracking at a point in the list's client coordinates.
-  void mouseMovedTo(POINT clientPoint);
 
  protected:
   void syncToNative() override;
@@ -52,7 +48,6 @@ class CheckListBox : public Control {
   std::vector<char> checks_;
   int selected_ = -1;
   bool syncing_ = false;  // our own changes to the native list are not user input
-  int lastHover_ = -1;
 };
 
 }  // namespace scrubwell::ui

@@ -139,21 +139,20 @@ void ListBox::syncToNative() {
   SendMessageA(hwnd(), combo_ ? CB_SETCURSEL : LB_SETCURSEL, selected_, 0);
 }
 
-void trackRowHover(HWND list, POINT clientPoint, int& lastHover,
-                   const std::function<void(int)>& onRowHover) {
-  LVHITTESTINFO hit{};
-  hit.pt = clientPoint;
-  int row = list ? ListView_HitTest(list, &hit) : -1;
-  if (row == lastHover) return;
-  lastHover = row;
-  if (onRowHover) onRowHover(row);
-}
-
-POINT pointerIn(HWND window) {
+void RowHoverList::pointerOver() {
   POINT p{};
   GetCursorPos(&p);
-  ScreenToClient(window, &p);
-  return p;
+  ScreenToClient(hwnd(), &p);
+  mouseMovedTo(p);
+}
+
+void RowHoverList::mouseMovedTo(POINT clientPoint) {
+  LVHITTESTINFO hit{};
+  hit.pt = clientPoint;
+  int row = hwnd() ? ListView_HitTest(hwnd(), &hit) : -1;
+  if (row == lastHover_) return;
+  lastHover_ = row;
+  if (onRowHover) onRowHover(row);
 }
 
 void EditField::handleCommand(int code) {

@@ -129,12 +129,26 @@ class ComboBox : public ListBox {
   explicit ComboBox(int id = 0) : ListBox(id, true) {}
 };
 
-// Hover tracking shared by the list views: finds the row at a point of the list's client area
-// (-1 for none, or no native list) and calls `onRowHover` when it differs from `lastHover`.
-void trackRowHover(HWND list, POINT clientPoint, int& lastHover,
-                   const std::function<void(int)>& onRowHover);
-// The pointer's position in a window's client coordinates.
-POINT pointerIn(HWND window);
+// A list view that reports the row under the pointer (the check list and the owner-data list):
+// the window forwards the pointer's moves over the native list, and onRowHover hears of each
+// change of row.
+class RowHoverList : public Control {
+ public:
+  using Control::Control;
+  std::function<void(int)> onRowHover;  // the pointer moved onto row i (-1: no row)
+
+  void pointerOver() override;
+  // Hover tracking at a point in the list's client coordinates: finds the row there (-1 for
+  // none, or no native list) and calls onRowHover when it differs from the last one.
+  void mouseMovedTo(POINT clientPoint);
+
+ protected:
+  // The rows changed: the next move reports its row even where the index is the same.
+  void forgetHover() { lastHover_ = -1; }
+
+ private:
+  int lastHover_ = -1;
+};
 
 // A one-line text field the user types into; what they type is taken back into text().
 class EditField : public Control {

@@ -99,10 +99,4 @@ LRESULT VirtualList::handleNotify(NMHDR* nm) {
   return 0;
 }
 
-void VirtualList::pointerOver() { mouseMovedTo(pointerIn(hwnd())); }
-
-void VirtualList::mouseMovedTo(POINT clientPoint) {
-  trackRowHover(hwnd(), clientPoint, lastHover_, onRowHover);
-}
-
 }  // namespace scrubwell::ui

@@ -9,9 +9,9 @@
 
 namespace scrubwell::ui {
 
-class VirtualList : public Control {
+class VirtualList : public RowHoverList {
  public:
-  using Control::Control;
+  using RowHoverList::RowHoverList;
 
   // The data: the row count, each row's text and mark.
   std::function<size_t()> rowCount;
@@ -19,7 +19,6 @@ class VirtualList : public Control {
   std::function<bool(size_t)> rowMarked;
 
   std::function<void(size_t)> onRowClick;  // the user clicked row i
-  std::function<void(int)> onRowHover;     // the pointer is over row i (-1: no row)
 
   // Tells the native list that the data changed (count and every visible row).
   void refresh();
@@ -34,9 +33,6 @@ class VirtualList : public Control {
   void setHeader(const std::string& caption);
 
   LRESULT handleNotify(NMHDR* nm) override;
-  void pointerOver() override;
-  // Hover tracking at a point in the list's client coordinates.
-  void mouseMovedTo(POINT clientPoint);
 
  protected:
   void syncToNative() override;
@@ -44,7 +40,6 @@ class VirtualList : public Control {
  private:
   std::string buffer_;
   std::string header_;
-  int lastHover_ = -1;
 };
 
 }  // namespace scrubwell::ui
