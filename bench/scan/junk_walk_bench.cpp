@@ -9,41 +9,17 @@
 #include <string>
 #include <vector>
 
+#include "bare_walk.h"
 #include "bench_timer.h"
 #include "junk_tree.h"
 #include "scan/junk_masks.h"
 #include "scan/mask_walk.h"
 
 using namespace scrubwell;
+using bench::Bare;
+using bench::bareWalk;
 
 namespace {
-
-struct Bare {
-  size_t files = 0, folders = 0;
-  std::vector<std::string> names;  // long and short names of the files, for the pre-filter timing
-};
-
-void bareWalk(const std::string& folder, Bare& b) {
-  ++b.folders;
-  WIN32_FIND_DATAA d;
-  HANDLE h = FindFirstFileA((folder + "*.*").c_str(), &d);
-  if (h == INVALID_HANDLE_VALUE) return;
-  std::vector<std::string> subs;
-  do {
-    if (d.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-      if (std::strcmp(d.cFileName, ".") && std::strcmp(d.cFileName, ".."))
-        subs.emplace_back(d.cFileName);
-    } else {
-      ++b.files;
-      if (b.names.capacity()) {
-        b.names.emplace_back(d.cFileName);
-        if (d.cAlternateFileName[0]) b.names.emplace_back(d.cAlternateFileName);
-      }
-    }
-  } while (FindNextFileA(h, &d));
-  FindClose(h);
-  for (const auto& s : subs) bareWalk(folder + s + "\\", b);
-}
 
 struct Run {
   std::vector<std::string> paths;
