@@ -2,11 +2,25 @@
 #include "scan/mask_walk.h"
 
 #include "platform/find.h"
+#include "platform/text_upper.h"
 
 namespace scrubwell {
 namespace {
 
 constexpr DWORD kFilePassMask = 47;  // every file, no folder
+
+// ".xyz" for a mask "*.xyz" whose three characters are ASCII and neither wildcards, dots nor
+// blanks; empty for any other mask.
+std::string plainEnding(const std::string& mask) {
+  if (mask.size() != 5 || mask[0] != '*' || mask[1] != '.') return {};
+  for (size_t i = 2; i < 5; ++i) {
+    const unsigned char c = static_cast<unsigned char>(mask[i]);
+    if (c <= ' ' || c >= 0x80 ||
+        std::string_view("*?<>\".|/:").find(static_cast<char>(c)) != std::string_view::npos)
+      return {};
+  }
+  return mask.substr(1);
+}
 
 }  // namespace
 
@@ -16,7 +30,11 @@ MaskWalk::MaskWalk(std::vector<std::string> masks, const SearchExceptions& excep
       scope_(exceptions, std::move(backupFolder)),
       walk_(scope_.exceptions(), cancel, progress) {
   prefilters_.reserve(masks_.size());
-  for (const auto& m : masks_) prefilters_.emplace_back(m);
+  for (const auto& m : masks_) {
+    prefilters_.emplace_back(m);
+    endings_.push_back(plainEnding(m));
+  }
+  listedByEnding_.resize(masks_.size());
 }
 
 bool MaskWalk::walk(const std::string& folder, const Found& found) {
@@ -48,15 +66,28 @@ MaskWalk::Stats MaskWalk::stats() const {
 
 void MaskWalk::beginFolder(const std::string& folder) {
   listing_ = scope_.listsFilesIn(folder);
-  possible_.assign(masks_.size(), strategy_ == Strategy::findPerMask);
-  stillOpen_ = listing_ && strategy_ == Strategy::enumerateOnce ? masks_.size() : 0;
+  const bool once = strategy_ == Strategy::enumerateOnce;
+  possible_.assign(masks_.size(), !once);
+  stillOpen_ = 0;
+  for (size_t m = 0; m < masks_.size(); ++m) {
+    listedByEnding_[m].clear();
+    if (once && !endings_[m].empty())
+      possible_[m] = false;
+    else if (once && listing_)
+      ++stillOpen_;
+  }
 }
 
 void MaskWalk::entry(const std::string& folder, const WIN32_FIND_DATAA& entry) {
-  if (stillOpen_ == 0 || isFolder(entry)) return;
+  if (!listing_ || isFolder(entry) || strategy_ != Strategy::enumerateOnce) return;
+  for (size_t m = 0; m < masks_.size(); ++m)
+    if (!endings_[m].empty() && endsWithIgnoringCase(entry.cFileName, endings_[m]) &&
+        scope_.allowsFile(folder, entry.cFileName, masks_[m]))
+      listedByEnding_[m].emplace_back(entry.cFileName, fileSizeOf(entry));
+  if (stillOpen_ == 0) return;
   const char* shortName = entry.cAlternateFileName;
   for (size_t m = 0; m < masks_.size(); ++m) {
-    if (possible_[m]) continue;
+    if (possible_[m] || !endings_[m].empty()) continue;
     // A name the system may return for the mask, and that would then be listed: only for such
     // names is the system asked.
     if ((prefilters_[m].mayMatch(entry.cFileName) ||
@@ -71,6 +102,10 @@ void MaskWalk::entry(const std::string& folder, const WIN32_FIND_DATAA& entry) {
 bool MaskWalk::endFolder(const std::string& folder, WalkPacer& pacer) {
   for (size_t m = 0; m < masks_.size(); ++m) {
     currentMask_ = masks_[m];
+    for (const auto& [name, size] : listedByEnding_[m]) {
+      ++reported_;
+      (*found_)(folder + name, size);
+    }
     if (possible_[m] && !reportMatches(folder, masks_[m], pacer)) return false;
   }
   return true;

@@ -4,10 +4,13 @@
 // is reported; files in or below the first-level recycle and restore folders and directly in the
 // backup folder are never reported, protected and excluded folders are never entered.
 //
-// Each folder is enumerated once. A mask is asked of the system (FindFirstFile with the folder +
-// mask) only where the loose pre-filter finds a long or short name that could match it and that
-// would be listed if it did, so nearly every folder costs one enumeration and the answer is still
-// the system's.
+// Each folder is enumerated once. A mask of the plain form "*.xyz" (three letters, digits or
+// other ASCII characters that are no wildcard) is answered from that enumeration: the system
+// returns for it every name ending in ".xyz" and, through short names, some that do not, which
+// the extension guard then rejects, so the listed files are exactly the names ending in ".xyz".
+// Any other mask is asked of the system (FindFirstFile with the folder + mask) only where the
+// loose pre-filter finds a long or short name that could match it and that would be listed if it
+// did, so nearly every folder costs one enumeration and the answer is still the system's.
 #pragma once
 #include <windows.h>
 
@@ -77,6 +80,10 @@ class MaskWalk : private FolderRules {
   bool listing_ = false;
   std::vector<bool> possible_;
   size_t stillOpen_ = 0;
+  // Per mask: its ending (".xyz") when the enumeration answers it, else empty; and the files of
+  // the folder being read that it lists, with their sizes, in find order.
+  std::vector<std::string> endings_;
+  std::vector<std::vector<std::pair<std::string, int64_t>>> listedByEnding_;
   uint64_t matchEntries_ = 0, maskFinds_ = 0, reported_ = 0;
 };
 

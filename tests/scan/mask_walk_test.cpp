@@ -100,8 +100,9 @@ TEST(MaskWalk, CancelStopsAfterTheCurrentEntryAndKeepsWhatWasFound) {
   progress.onShow = [&] {
     if (progress.folders.size() == 30) cancel.set();
   };
-  WalkResult r =
-      runWalk(dir.path(), {"*.tmp"}, {}, {}, MaskWalk::Strategy::enumerateOnce, &progress, &cancel);
+  // "x?.tmp" is asked of the system per folder ("*.tmp" would be answered by the enumeration).
+  WalkResult r = runWalk(dir.path(), {"x?.tmp"}, {}, {}, MaskWalk::Strategy::enumerateOnce,
+                         &progress, &cancel);
   EXPECT_FALSE(r.completed);
   EXPECT_EQ(r.stats.entries, 30u);  // nothing after the entry at which cancel was pressed
   // The root's 10 entries, then 5 entries and 5 matches in each of two folders.
@@ -158,4 +159,18 @@ TEST(MaskWalk, DrivesThatAreNotThereOrEmpty) {
     EXPECT_TRUE(r.completed) << root;
     EXPECT_TRUE(r.paths.empty()) << root;
   }
+}
+
+TEST(MaskWalk, PlainExtensionMasksAreAnsweredByTheEnumerationAlone) {
+  ScratchFolder dir('D');
+  for (const char* f : {"a.tmp", "b.TMP", "c.tmpx", "d.tmp.txt", "sub\\e.bak", "sub\\f.ba",
+                        "sub\\report.bak1", "sub\\x.$$$", "deep\\er\\g.tmp"})
+    ASSERT_TRUE(writeFile(dir / f, "x"));
+  const Strings masks = {"*.tmp", "*.bak", "*.$$$"};
+  WalkResult once = runWalk(dir.path(), masks);
+  WalkResult naive = runWalk(dir.path(), masks, {}, {}, MaskWalk::Strategy::findPerMask);
+  EXPECT_EQ(once.stats.maskFinds, 0u);
+  EXPECT_EQ(relativeSorted(once.paths, dir.path()), relativeSorted(naive.paths, dir.path()));
+  EXPECT_EQ(relativeSorted(once.paths, dir.path()),
+            (Strings{"a.tmp", "b.TMP", "deep\\er\\g.tmp", "sub\\e.bak", "sub\\x.$$$"}));
 }
