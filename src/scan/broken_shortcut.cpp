@@ -16,16 +16,6 @@
 namespace scrubwell {
 namespace {
 
-// The ANSI (Windows code page) path as UTF-16; empty when it cannot be converted.
-std::wstring widePath(const std::string& ansi) {
-  if (ansi.empty()) return {};
-  int n = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
-  if (n <= 0) return {};
-  std::wstring wide(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(), n);
-  return wide;
-}
-
 bool isAsciiLetter(wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z'); }
 
 // Only a target the file system positively reports as absent counts as missing: a drive that is
@@ -43,7 +33,7 @@ struct BrokenShortcutTest::State {
   std::optional<ComScope> com;
   bool linkTried = false;
   ComPtr<IShellLinkW> link;
-  ComPtr<IPersistFile> file;
+  ComPtr<IPersistStream> file;  // loads the shortcut from the bytes the bounds check read
   // GetDriveTypeW of each letter A to Z once it has been asked; a drive's type does not change
   // during a scan.
   std::array<std::optional<UINT>, 26> driveTypes;
@@ -58,19 +48,27 @@ struct BrokenShortcutTest::State {
     com.emplace();
     if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
                                 link.putVoid())) ||
-        !link || FAILED(link->QueryInterface(IID_IPersistFile, file.putVoid())) || !file) {
+        !link || FAILED(link->QueryInterface(IID_IPersistStream, file.putVoid())) || !file) {
       link.reset();
       file.reset();
     }
     return file && link;
   }
 
-  // The path the shortcut points to, empty when the shortcut cannot be loaded or has no path
-  // (a shortcut to a shell item such as "My Computer" carries an item list only).
-  std::wstring targetOf(const std::string& shortcutPath) {
+  // The path the shortcut `bytes` point to, empty when they cannot be loaded or hold no path
+  // (a shortcut to a shell item such as "My Computer" carries an item list only). The bytes are
+  // loaded from memory: the file was read once already, for the bounds check.
+  std::wstring targetOf(const std::string& bytes) {
     if (!ensureLink()) return {};
-    std::wstring wide = widePath(shortcutPath);
-    if (wide.empty() || FAILED(file->Load(wide.c_str(), STGM_READ))) return {};
+    ComPtr<IStream> memory;
+    ULARGE_INTEGER size;
+    size.QuadPart = bytes.size();
+    LARGE_INTEGER start{};
+    if (FAILED(CreateStreamOnHGlobal(nullptr, TRUE, memory.put())) || !memory ||
+        FAILED(memory->SetSize(size)) ||
+        FAILED(memory->Write(bytes.data(), static_cast<ULONG>(bytes.size()), nullptr)) ||
+        FAILED(memory->Seek(start, STREAM_SEEK_SET, nullptr)) || FAILED(file->Load(memory.get())))
+      return {};
     wchar_t buffer[MAX_PATH] = {};
     if (link->GetPath(buffer, MAX_PATH, nullptr, SLGP_UNCPRIORITY) != S_OK) return {};
     buffer[MAX_PATH - 1] = L'\0';
@@ -99,7 +97,7 @@ bool BrokenShortcutTest::isBroken(const std::string& shortcutPath) {
   if (!readFileBytes(shortcutPath, bytes, kMaxShellLinkBytes + 1) || !isWellFormedShellLink(bytes))
     return false;
 
-  std::wstring target = state_->targetOf(shortcutPath);
+  std::wstring target = state_->targetOf(bytes);
   if (target.empty() || target == L" ") return false;
   if (target.size() < 4) return false;
   // Network paths, anything that is not "X:...", and the floppy drive A: are never judged.
