@@ -170,15 +170,6 @@ double timePrefilter(const std::vector<std::string>& names,
   return t.seconds();
 }
 
-std::wstring wide(const std::string& ansi) {
-  int n = MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, nullptr, 0);
-  if (n <= 1) return {};
-  std::wstring w(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, w.data(), n);
-  w.pop_back();
-  return w;
-}
-
 // The steps the broken-shortcut test takes for each shortcut, each step over all shortcuts
 // and timed on its own.
 struct LoadSteps {
@@ -224,7 +215,7 @@ LoadSteps timeLoadSteps(const std::vector<std::string>& shortcuts) {
         SUCCEEDED(link->QueryInterface(IID_IPersistFile, file.putVoid()))) {
       for (const auto& p : shortcuts) {
         wchar_t buffer[MAX_PATH] = {};
-        if (SUCCEEDED(file->Load(wide(p).c_str(), STGM_READ)) &&
+        if (SUCCEEDED(file->Load(bench::wide(p).c_str(), STGM_READ)) &&
             link->GetPath(buffer, MAX_PATH, nullptr, SLGP_UNCPRIORITY) == S_OK && buffer[0])
           targets.emplace_back(buffer);
       }

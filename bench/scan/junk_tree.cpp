@@ -88,15 +88,6 @@ bool touch(const std::string& path, size_t bytes) {
   return ok;
 }
 
-std::wstring wide(const std::string& ansi) {
-  int n = MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, nullptr, 0);
-  if (n <= 1) return {};
-  std::wstring w(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, w.data(), n);
-  w.pop_back();
-  return w;
-}
-
 // Which of `total` files stay empty: exactly `empty` of them, drawn with `rnd`.
 std::vector<bool> drawEmpty(size_t total, size_t empty, std::mt19937& rnd) {
   std::vector<bool> isEmpty(total, false);
@@ -175,6 +166,15 @@ void makeShortcuts(const std::string& root, const std::vector<std::string>& fold
 }
 
 }  // namespace
+
+std::wstring wide(const std::string& ansi) {
+  int n = MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, nullptr, 0);
+  if (n <= 1) return {};
+  std::wstring w(static_cast<size_t>(n), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, w.data(), n);
+  w.pop_back();
+  return w;
+}
 
 TreeCounts makeJunkTree(const std::string& root, const TreeShape& shape) {
   std::mt19937 rnd(shape.seed);

@@ -40,4 +40,7 @@ struct TreeCounts {
 // Creates the tree below `root` (ending with "\"), which must not exist yet.
 TreeCounts makeJunkTree(const std::string& root, const TreeShape& shape);
 
+// The UTF-16 form of an ANSI string; empty when it cannot be converted.
+std::wstring wide(const std::string& ansi);
+
 }  // namespace scrubwell::bench

@@ -3,6 +3,7 @@
 
 #include "base/file_ops.h"
 #include "scan/cancel_flag.h"
+#include "scan/drive_walk.h"
 #include "scan/junk_search.h"
 #include "scan/shortcut_scan.h"
 #include "scan/zero_byte_scan.h"
@@ -36,6 +37,15 @@ DriveScan driveScanOf(CleanupId id) {
   for (const DriveScanEntry& e : kDriveScans)
     if (e.id == id) return e.scan;
   return nullptr;
+}
+
+void runDriveScanRules(FolderRules& rules, const SearchExceptions& exceptions,
+                       const DriveScanInputs& inputs, bool withNetworkDrives, ResultList& list,
+                       ProcessFlag& cancel, WalkProgress* progress, DWORD sliceMs) {
+  DriveWalk walk(exceptions, cancel, progress);
+  walk.setSliceMs(sliceMs);
+  walk.walkDrives(inputs.driveRoots, withNetworkDrives, rules);
+  endDriveScan(list, cancel);
 }
 
 void endDriveScan(ResultList& list, ProcessFlag& cancel) {

@@ -1,6 +1,8 @@
 // The drive scans of the clean-ups: what every scan walks and matches, and the engine each
 // drive-scanning clean-up runs. A drive-scanning clean-up joins by one line in drive_scans.cpp.
 #pragma once
+#include <windows.h>
+
 #include <string>
 #include <vector>
 
@@ -9,7 +11,9 @@
 
 namespace scrubwell {
 
+class FolderRules;
 class ProcessFlag;
+class SearchExceptions;
 class WalkProgress;
 
 struct DriveScanInputs {
@@ -30,5 +34,11 @@ DriveScan driveScanOf(CleanupId id);
 // How every drive scan ends: the rows are rebuilt from what was found (sizes the walk did not
 // know are asked of the system) and the cancel flag is cleared.
 void endDriveScan(ResultList& list, ProcessFlag& cancel);
+
+// Runs a scan's `rules` on one walk over the drives of `inputs` (network drives only when
+// `withNetworkDrives`), then ends as endDriveScan does.
+void runDriveScanRules(FolderRules& rules, const SearchExceptions& exceptions,
+                       const DriveScanInputs& inputs, bool withNetworkDrives, ResultList& list,
+                       ProcessFlag& cancel, WalkProgress* progress, DWORD sliceMs);
 
 }  // namespace scrubwell

@@ -54,11 +54,8 @@ bool isListableShortcut(const std::string& folder, const WIN32_FIND_DATAA& entry
 void runBrokenShortcutScan(const DriveScanInputs& inputs, ResultList& list, ProcessFlag& cancel,
                            WalkProgress* progress, DWORD sliceMs) {
   const ListingScope scope(inputs.exceptions, inputs.backupFolder);
-  DriveWalk walk(scope.exceptions(), cancel, progress);
-  walk.setSliceMs(sliceMs);
   BrokenShortcutRules rules(scope, list);
-  walk.walkDrives(inputs.driveRoots, false, rules);
-  endDriveScan(list, cancel);
+  runDriveScanRules(rules, scope.exceptions(), inputs, false, list, cancel, progress, sliceMs);
 }
 
 }  // namespace scrubwell

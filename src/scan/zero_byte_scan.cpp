@@ -44,8 +44,8 @@ class ZeroByteRules : public FolderRules {
 
 bool isListedZeroByteFile(const std::string& folder, const WIN32_FIND_DATAA& entry,
                           const ListingScope& scope) {
-  return !isFolder(entry) && fileSizeOf(entry) == 0 &&
-         scope.listsFilesIn(folder) && scope.allowsFile(folder, entry.cFileName, "*.*") &&
+  return !isFolder(entry) && fileSizeOf(entry) == 0 && scope.listsFilesIn(folder) &&
+         scope.allowsFile(folder, entry.cFileName, "*.*") &&
          !isOneOfIgnoringCase(entry.cFileName, kBootFiles);
 }
 
@@ -65,11 +65,8 @@ bool zeroByteFileStartsMarked(std::string_view path) {
 void runZeroByteScan(const DriveScanInputs& inputs, ResultList& list, ProcessFlag& cancel,
                      WalkProgress* progress, DWORD sliceMs) {
   const ListingScope scope(inputs.exceptions, inputs.backupFolder);
-  DriveWalk walk(scope.exceptions(), cancel, progress);
-  walk.setSliceMs(sliceMs);
   ZeroByteRules rules(scope, list);
-  walk.walkDrives(inputs.driveRoots, true, rules);
-  endDriveScan(list, cancel);
+  runDriveScanRules(rules, scope.exceptions(), inputs, true, list, cancel, progress, sliceMs);
 }
 
 }  // namespace scrubwell
