@@ -91,8 +91,8 @@ BrokenShortcutTest::BrokenShortcutTest() : state_(std::make_unique<State>()) {}
 BrokenShortcutTest::~BrokenShortcutTest() = default;
 
 bool BrokenShortcutTest::isBroken(const std::string& shortcutPath) {
-  if (GetFileAttributesA(shortcutPath.c_str()) == INVALID_FILE_ATTRIBUTES) return false;
-  // A file that is no whole shortcut is never handed to the shell link object.
+  // A missing file, a folder, and a file that is no whole shortcut are never handed to the
+  // shell link object.
   std::string bytes;
   if (!readFileBytes(shortcutPath, bytes, kMaxShellLinkBytes + 1) || !isWellFormedShellLink(bytes))
     return false;
