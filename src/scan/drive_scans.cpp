@@ -6,6 +6,7 @@
 #include "scan/drive_walk.h"
 #include "scan/junk_search.h"
 #include "scan/shortcut_scan.h"
+#include "scan/temp_folder_scan.h"
 #include "scan/zero_byte_scan.h"
 
 namespace scrubwell {
@@ -28,6 +29,10 @@ constexpr DriveScanEntry kDriveScans[] = {
     {CleanupId::brokenShortcuts,
      [](const DriveScanInputs& in, ResultList& list, ProcessFlag& cancel, WalkProgress* progress) {
        runBrokenShortcutScan(in, list, cancel, progress);
+     }},
+    {CleanupId::temporaryFolder,
+     [](const DriveScanInputs& in, ResultList& list, ProcessFlag& cancel, WalkProgress* progress) {
+       runTemporaryFolderScan(in, list, cancel, progress);
      }},
 };
 

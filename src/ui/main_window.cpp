@@ -157,6 +157,12 @@ MainWindow::MainWindow()
       refreshMarks();
     };
   }
+  Button& manageFolders = misc_[3];
+  manageFolders.setEnabled(true);
+  manageFolders.onClick = [] {
+    playClick();
+    appWindows().ownFolders.show();
+  };
   checkUpdates.setEnabled(false);
   showPage(0);
 }

@@ -68,6 +68,8 @@ class TForm1 : public Window {
   // Starts a clean-up the way its table entry says; one that cannot start yet does nothing.
   void startCleanup(CleanupId id);
   static bool canStart(CleanupId id);
+  // "go on" of the temp-folder window: the temp-folder scan into this window.
+  void startTemporaryFolderScan();
   // "Search f. G." of this window's own toolbar: the junk search.
   void junkSearchLauncher() { startCleanup(CleanupId::junkSearch); }
   // What every drive scan walks and matches: the chosen drives, the masks, the exceptions.
