@@ -18,27 +18,27 @@ namespace scrubwell::ui {
 OwnFolderWindow::OwnFolderWindow()
     : Window("ownfolders", IDD_OWNFOLDERS),
       folders(IDC_OWN_LIST),
-      add_(IDC_OWN_ADD),
-      delete_(IDC_OWN_DELETE),
-      deleteAll_(IDC_OWN_DELETEALL),
-      find_(IDC_OWN_FIND),
+      add(IDC_OWN_ADD),
+      deleteSelected(IDC_OWN_DELETE),
+      deleteAll(IDC_OWN_DELETEALL),
+      find(IDC_OWN_FIND),
       back_(IDC_OWN_BACK) {
-  bind({&folders, &add_, &delete_, &deleteAll_, &find_, &back_});
-  add_.onClick = [this] {
+  bind({&folders, &add, &deleteSelected, &deleteAll, &find, &back_});
+  add.onClick = [this] {
     playClick();
     std::string chosen = "C:\\";
     if (browseForFolder(hwnd(), tr(5243), chosen)) addFolders({chosen});
   };
-  delete_.onClick = [this] {
+  deleteSelected.onClick = [this] {
     playClick();
     // With nothing selected the first entry goes.
     if (folders.count() > 0) folders.removeAt(std::max(folders.selectedIndex(), 0));
   };
-  deleteAll_.onClick = [this] {
+  deleteAll.onClick = [this] {
     playClick();
     folders.clear();
   };
-  find_.onClick = [this] {
+  find.onClick = [this] {
     playClick();
     findTemporaryFoldersOnDrives();
   };
@@ -50,10 +50,10 @@ OwnFolderWindow::OwnFolderWindow()
 
 void OwnFolderWindow::applyTexts() {
   setCaption(tr(5200));
-  add_.setText(tr(5201));
-  delete_.setText(tr(5202));
-  deleteAll_.setText(tr(5203));
-  find_.setText(tr(5204));
+  add.setText(tr(5201));
+  deleteSelected.setText(tr(5202));
+  deleteAll.setText(tr(5203));
+  find.setText(tr(5204));
   back_.setText(tr(44));
 }
 

@@ -15,13 +15,14 @@ class OwnFolderWindow : public Window {
   void applyTexts() override;
 
   ListBox folders;
+  Button add, deleteSelected, deleteAll, find;
 
  private:
   // Appends each path the list takes (own_folder_list.h), in order.
   void addFolders(const std::vector<std::string>& paths);
   void findTemporaryFoldersOnDrives();
 
-  Button add_, delete_, deleteAll_, find_, back_;
+  Button back_;
 };
 
 }  // namespace scrubwell::ui
