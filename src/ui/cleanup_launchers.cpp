@@ -36,6 +36,14 @@ void runPrefetchAndDownloadCleanup() {
   w.results.setDoneMark(DoneMark::prefetchAndDownloads);
 }
 
+void openUpdateUninstallWindow() {
+  AppWindows& w = appWindows();
+  playClick();
+  w.results.hideWindow();
+  w.updateUninstall.show();
+  w.results.setDoneMark(DoneMark::updateUninstallFolders);
+}
+
 struct Launcher {
   CleanupId id;
   CleanupLauncher launch;
@@ -44,6 +52,7 @@ struct Launcher {
 constexpr Launcher kLaunchers[] = {
     {CleanupId::temporaryFolder, openTemporaryFolderWindow},
     {CleanupId::prefetchAndDownloads, runPrefetchAndDownloadCleanup},
+    {CleanupId::updateUninstallFolders, openUpdateUninstallWindow},
 };
 
 }  // namespace
