@@ -5,6 +5,7 @@
 #include "multiclean/own_folder_window.h"
 #include "multiclean/update_uninstall_selection_window.h"
 #include "multiclean/update_uninstall_window.h"
+#include "multiclean/windows_tools_window.h"
 #include "options/options_window.h"
 #include "ui/backup_dialogs.h"
 #include "ui/backup_progress_window.h"
@@ -42,6 +43,7 @@ struct AppWindows {
   ui::TemporaryFolderWindow temporaryFolder;
   ui::UpdateUninstallWindow updateUninstall;
   ui::UpdateUninstallSelectionWindow updateUninstallSelection;
+  ui::WindowsToolsWindow windowsTools;
 
   AppWindows();
   ~AppWindows();

@@ -44,6 +44,14 @@ void openUpdateUninstallWindow() {
   w.results.setDoneMark(DoneMark::updateUninstallFolders);
 }
 
+void openWindowsToolsWindow() {
+  AppWindows& w = appWindows();
+  playClick();
+  w.results.hideWindow();
+  w.windowsTools.show();
+  w.results.setDoneMark(DoneMark::windowsTools);
+}
+
 struct Launcher {
   CleanupId id;
   CleanupLauncher launch;
@@ -53,6 +61,7 @@ constexpr Launcher kLaunchers[] = {
     {CleanupId::temporaryFolder, openTemporaryFolderWindow},
     {CleanupId::prefetchAndDownloads, runPrefetchAndDownloadCleanup},
     {CleanupId::updateUninstallFolders, openUpdateUninstallWindow},
+    {CleanupId::windowsTools, openWindowsToolsWindow},
 };
 
 }  // namespace
