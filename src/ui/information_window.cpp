@@ -26,6 +26,7 @@ void InformationWindow::applyTexts() {
   setCaption(tr(5225));
   line1_.setText(tr(5226));
   line2_.setText(tr(5227));
+  line2_.setVisible(true);
   freedSpace.setText(tr(173));
   back_.setText(tr(44));
 }
@@ -40,7 +41,18 @@ void InformationWindow::showInformation() {
   playFinish();
 }
 
+void InformationWindow::showInformation(const std::string& line1, const std::string& line2) {
+  line1_.setText(line1);
+  line2_.setText(line2);
+  // An empty text would leave the template's caption on a window not yet made: hide the line.
+  line2_.setVisible(!line2.empty());
+  showInformation();
+}
+
 void InformationWindow::back() {
+  line1_.setText(tr(5226));
+  line2_.setText(tr(5227));
+  line2_.setVisible(true);
   freedSpace.setText(tr(173));
   freedSpace.setVisible(false);
   hide();

@@ -14,6 +14,9 @@ class InformationWindow : public Window {
   void showFreedSpace(const std::string& text);
   // Shows the window (with the finish sound).
   void showInformation();
+  // Shows the window with two lines of its own in place of "the folder was emptied"; "back"
+  // restores the usual lines.
+  void showInformation(const std::string& line1, const std::string& line2);
   void back();
 
   Label freedSpace;

@@ -9,11 +9,13 @@
 namespace scrubwell::ui {
 
 bool TForm1::canStart(CleanupId id) {
+  if (id == CleanupId::recentDocuments) return true;
   return cleanup(id).start == CleanupStart::driveScan && driveScanOf(id) != nullptr;
 }
 
 void TForm1::startCleanup(CleanupId id) {
   if (!canStart(id)) return;
+  if (id == CleanupId::recentDocuments) return cleanRecentDocuments();
   runDriveScan(id);
 }
 
