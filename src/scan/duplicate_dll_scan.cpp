@@ -2,6 +2,7 @@
 #include "scan/duplicate_dll_scan.h"
 
 #include <array>
+#include <utility>
 
 #include "platform/find.h"
 #include "platform/text_upper.h"
@@ -27,28 +28,34 @@ class DuplicateDllRules : public FolderRules {
 
   void beginFolder(const std::string& folder) override {
     entersBelow_ = duplicateDllScanReads(folder);
-    setupTest_ = unknown;
+    setupTest_.reset();
+    duplicates_.clear();
   }
   void entry(const std::string& folder, const WIN32_FIND_DATAA& entry) override {
+    setupTest_.see(entry);
     // The map search first: most DLLs have no Windows copy and cost nothing more.
     if (isFolder(entry) || !endsWithIgnoringCase(entry.cFileName, ".dll")) return;
     if (copies_.pathOf(entry.cFileName).empty()) return;
     if (!isListableDll(folder, entry, scope_)) return;
     const int64_t size = fileSizeOf(entry);
-    if (!isDuplicateOfWindowsCopy(folder, entry.cFileName, copies_, size)) return;
-    if (setupTest_ == unknown) setupTest_ = holdsNoInstallationFiles(folder) ? clear : setup;
-    if (setupTest_ == setup) return;
-    list_.add(folder + entry.cFileName, size, true);
+    if (isDuplicateOfWindowsCopy(folder, entry.cFileName, copies_, size))
+      duplicates_.push_back({folder + entry.cFileName, size});
+  }
+  // The setup-folder test needs every entry of the folder: its duplicates are listed here.
+  bool endFolder(const std::string& folder, WalkPacer&) override {
+    if (!duplicates_.empty() && setupTest_.holdsNoInstallationFiles(folder))
+      for (auto& [path, size] : duplicates_) list_.add(std::move(path), size, true);
+    return true;
   }
   bool entersFolder(const WIN32_FIND_DATAA&) const override { return entersBelow_; }
 
  private:
-  enum SetupTest { unknown, clear, setup };
   const ListingScope& scope_;
   WindowsCopies& copies_;
   ResultList& list_;
   bool entersBelow_ = true;
-  SetupTest setupTest_ = unknown;  // of the folder being read, asked once it matters
+  SetupFolderTest setupTest_;
+  std::vector<std::pair<std::string, int64_t>> duplicates_;  // of the folder being read
 };
 
 }  // namespace
@@ -62,13 +69,44 @@ bool isDuplicateOfWindowsCopy(const std::string& folder, std::string_view name,
   const int64_t blocks = copy->size / kBlock;
   if (blocks == 0) return false;
   if (sizeFromFind >= 0 && sizeFromFind / kBlock != blocks) return false;
-  const std::optional<OpenedFileFacts> file = openedFileFacts(folder + std::string(name));
-  return file && file->size / kBlock == blocks && !(file->identity == copy->identity);
+  const std::string path = folder + std::string(name);
+  const std::optional<OpenedFileFacts> file = openedFileFacts(path);
+  if (!file || file->size / kBlock != blocks) return false;
+  if (file->fileIndex == copy->fileIndex) {
+    // Perhaps the Windows copy itself, met under another path: the volume decides. When it
+    // cannot be told, the file counts as the copy and stays.
+    const std::optional<FileIdentity> a = fileIdentityOf(path);
+    const std::optional<FileIdentity> b = fileIdentityOf(copies.pathOf(name));
+    if (!a || !b || *a == *b) return false;
+  }
+  return true;
 }
 
 bool holdsNoInstallationFiles(const std::string& folder) {
   for (const char* mask : kInstallationMasks) {
     FindFiles found(folder + mask, kFilesOnly);
+    while (found.next())
+      if (!found.isDots()) return false;
+  }
+  return true;
+}
+
+SetupFolderTest::SetupFolderTest() {
+  for (const char* mask : kInstallationMasks) masks_.emplace_back(mask);
+}
+
+void SetupFolderTest::see(const WIN32_FIND_DATAA& entry) {
+  if (isFolder(entry)) return;
+  for (size_t i = 0; i < masks_.size(); ++i)
+    if (masks_[i].mayMatch(entry.cFileName) ||
+        (entry.cAlternateFileName[0] && masks_[i].mayMatch(entry.cAlternateFileName)))
+      mayMatch_ |= 1u << i;
+}
+
+bool SetupFolderTest::holdsNoInstallationFiles(const std::string& folder) const {
+  for (size_t i = 0; i < masks_.size(); ++i) {
+    if (!(mayMatch_ & (1u << i))) continue;
+    FindFiles found(folder + masks_[i].mask(), kFilesOnly);
     while (found.next())
       if (!found.isDots()) return false;
   }

@@ -9,9 +9,11 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "scan/drive_scans.h"
 #include "scan/listing_scope.h"
+#include "scan/mask_prefilter.h"
 #include "scan/windows_copies.h"
 
 namespace scrubwell {
@@ -26,6 +28,22 @@ bool isDuplicateOfWindowsCopy(const std::string& folder, std::string_view name,
 // The setup-folder test: true when `folder` (ending with "\") holds no file that the system
 // matches (short names included) with "setup.*", "install.*", "*.CAB" or "setup*.*".
 bool holdsNoInstallationFiles(const std::string& folder);
+
+// The setup-folder test of one folder fed from the walk's one enumeration of it: every entry is
+// shown to it as the walk reads it, and the system is then asked only for the installation masks
+// that some long or short name of a file there could match (usually none).
+class SetupFolderTest {
+ public:
+  SetupFolderTest();
+  void reset() { mayMatch_ = 0; }
+  void see(const WIN32_FIND_DATAA& entry);
+  // The setup-folder test of `folder`, whose entries were all seen since the last reset.
+  bool holdsNoInstallationFiles(const std::string& folder) const;
+
+ private:
+  std::vector<MaskPrefilter> masks_;
+  unsigned mayMatch_ = 0;  // bit i: a file's name could match mask i
+};
 
 // True when `entry` in `folder` is a DLL the scan would list if it were a duplicate: a file
 // named "*.dll" in a folder whose files may be listed, outside "C:\WIN...", and allowed.
