@@ -33,7 +33,6 @@ RecentDocumentsCleanup deleteRecentDocuments(const std::string& recentFolder) {
   while (files.next()) {
     if (files.isDots()) continue;
     const std::string path = gated.folder + files.name();
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     if (DeleteFileA(path.c_str()))
       ++result.deleted;
     else
