@@ -23,11 +23,13 @@ std::string shellFolder(int csidl) {
   return std::string(path) + "\\";
 }
 
-// Clicks the button at `row` of the "tidy the system" page and waits for the information window.
-HWND runTidyButton(RunningProgram& p, int row) {
+// Clicks the button at `row` of the "tidy the system" page and waits for the information window;
+// a picture of the page is kept under `pageShot` when given.
+HWND runTidyButton(RunningProgram& p, int row, const std::string& pageShot = {}) {
   HWND main = p.waitForWindow(IDC_MAIN_SIDE1);
   if (!main) return nullptr;
   clickButton(main, IDC_MAIN_SIDE1 + 2);
+  if (!pageShot.empty()) saveScreenshot(main, pageShot);
   clickButton(main, IDC_MAIN_TIDY1 + row);
   return p.waitForWindow(IDC_INF_BACK);
 }
@@ -67,7 +69,7 @@ TEST(ShellFolders, TheStartMenuButtonRemovesEmptyFoldersAndCountsThem) {
   ASSERT_TRUE(writeFile(programs + "Kept Tool\\tool.lnk", "x"));
 
   RunningProgram p(exe);
-  HWND info = runTidyButton(p, 5);  // "empty start-menu folders"
+  HWND info = runTidyButton(p, 5, "main-tidy-page");  // "empty start-menu folders"
   ASSERT_NE(info, nullptr);
   EXPECT_EQ(controlText(info, IDC_INF_LINE1), "Empty folders removed from your start menu:");
   EXPECT_NE(controlText(info, IDC_INF_LINE2), "0");
