@@ -16,6 +16,7 @@
 #include "ui/search_progress_window.h"
 #include "ui/splash_window.h"
 #include "ui/status_report_window.h"
+#include "ui/temporary_folder_window.h"
 
 namespace scrubwell {
 
@@ -36,6 +37,7 @@ struct AppWindows {
   ui::InformationWindow information;
   ui::DeletionProgressWindow deleting;
   ui::BackupProgressWindow backupProgress;
+  ui::TemporaryFolderWindow temporaryFolder;
 
   AppWindows();
   ~AppWindows();

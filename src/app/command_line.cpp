@@ -133,7 +133,8 @@ std::string automationUsage() {
       "                 the \"remove\" button does, and prints the status report\r\n"
       "  /scans:LIST    the scans to run, comma-separated; known now: ";
   const std::string tail =
-      " (junk is the default)\r\n"
+      " (junk is the default;\r\n"
+      "                 temp walks the temporary folders and ignores /drives:)\r\n"
       "  /drives:C,D    the drives to walk for this run only (the saved choice is kept)\r\n"
       "  /out:FILE      writes the output to FILE instead of standard output\r\n"
       "  /report:FILE   /auto only: also saves the status report as \"save report\" does\r\n"

@@ -10,6 +10,8 @@
 #include "base/settings_values.h"
 #include "base/texts.h"
 #include "platform/text_upper.h"
+#include "scan/folder_gate.h"
+#include "scan/own_folder_list.h"
 
 namespace scrubwell {
 namespace {
@@ -156,7 +158,8 @@ void loadSettings(SettingsControls& c) {
     if (ini.readInt("Dateimasken", kCount, 0) >= 1)
       c.masks->setItems(readList(ini, "Dateimasken", "Maske"));
     c.exceptions->setItems(readList(ini, "Suchausnahmen", "Maske"));
-    c.ownFolders->setItems(readList(ini, "TempFolders", "TempFolder"));
+    c.ownFolders->setItems(
+        cleanedOwnFolders(readList(ini, "TempFolders", "TempFolder"), protectedFolders()));
   }
   for (size_t n = 0; n < c.chooser.size(); ++n)
     c.chooser[n]->setChecked(!exists ||

@@ -38,8 +38,8 @@ bool deleteEntry(const TreeEntry& entry) {
   // removes the link, never what it points to.
   if (entry.kind == TreeEntry::Kind::link)
     return removeFolder(entry.path) || DeleteFileA(entry.path.c_str()) != FALSE;
-  const bool isFolderLike = entry.kind == TreeEntry::Kind::folder ||
-                            (entry.attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  const bool isFolderLike =
+      entry.kind == TreeEntry::Kind::folder || (entry.attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
   if (isFolderLike) return removeFolder(entry.path);
   return clearReadOnly(entry.path) && DeleteFileA(entry.path.c_str()) != FALSE;
 }
@@ -59,10 +59,12 @@ bool removeFolderTree(const std::string& folder) {
   return walkTree(start, deleteEntry) && removeFolder(start);
 }
 
-TreeDeletion deleteTree(const std::string& folder, bool removeFolderItself) {
+TreeDeletion deleteTree(const std::string& folder, bool removeFolderItself,
+                        const std::function<bool(const TreeEntry&)>& mayDelete) {
   TreeDeletion done;
-  walkTree(folder, [&done](const TreeEntry& entry) {
-    if (deleteEntry(entry))
+  walkTree(folder, [&done, &mayDelete](const TreeEntry& entry) {
+    const bool spared = entry.kind != TreeEntry::Kind::folder && mayDelete && !mayDelete(entry);
+    if (!spared && deleteEntry(entry))
       done.freedBytes += entry.size;
     else
       ++done.leftovers;

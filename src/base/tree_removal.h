@@ -3,7 +3,10 @@
 // is never emptied or removed.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
+
+#include "base/tree_walk.h"
 
 namespace scrubwell {
 
@@ -21,7 +24,10 @@ struct TreeDeletion {
 
 // Deletes every entry below `folder` (ending with "\") that can be deleted, going on past the
 // ones that cannot; with `removeFolder` then `folder` itself when it is empty. The caller has
-// passed the folder through the folder gate; this does no root test of its own.
-TreeDeletion deleteTree(const std::string& folder, bool removeFolder);
+// passed the folder through the folder gate; this does no root test of its own. With
+// `mayDelete`, only the files and links it lets go are deleted; the others stay and count as
+// leftovers, and so do the folders that still hold them.
+TreeDeletion deleteTree(const std::string& folder, bool removeFolder,
+                        const std::function<bool(const TreeEntry&)>& mayDelete = {});
 
 }  // namespace scrubwell

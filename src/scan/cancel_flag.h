@@ -1,6 +1,5 @@
-// The process-wide flags of the scans: the cancel flag that the search progress window's
-// "cancel" button sets and every walk tests after each directory entry, and the
-// temp-sweep-pending flag the temporary-folder scan leaves for the removal.
+// The process-wide cancel flag of the scans: the search progress window's "cancel" button sets
+// it and every walk tests it after each directory entry.
 #pragma once
 
 namespace scrubwell {
@@ -17,8 +16,5 @@ class ProcessFlag {
 
 // Set by the search progress window's "cancel"; cleared by the scan launcher after its walk.
 ProcessFlag& cancelFlag();
-// Set when the temporary-folder scan filled the result list; the removal clears it and sweeps
-// the temporary folder's empty folders.
-ProcessFlag& tempSweepPendingFlag();
 
 }  // namespace scrubwell

@@ -31,7 +31,7 @@ enum class CleanupId {
 enum class CleanupStart {
   driveScan,  // walks the selected drives into the result list; the user removes from there
   direct,     // deletes at once (with backup), then shows the status report
-  ownWindow,  // opens a window of its own
+  ownWindow,  // opens a window of its own first (which may then start its drive scan)
 };
 
 struct Cleanup {

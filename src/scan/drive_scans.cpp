@@ -7,6 +7,7 @@
 #include "scan/duplicate_dll_scan.h"
 #include "scan/junk_search.h"
 #include "scan/shortcut_scan.h"
+#include "scan/temp_folder_scan.h"
 #include "scan/zero_byte_scan.h"
 
 namespace scrubwell {
@@ -34,6 +35,10 @@ constexpr DriveScanEntry kDriveScans[] = {
      [](const DriveScanInputs& in, ResultList& list, ProcessFlag& cancel, WalkProgress* progress) {
        WindowsCopies copies = WindowsCopies::ofSystem();
        runDuplicateDllScan(in, copies, list, cancel, progress);
+     }},
+    {CleanupId::temporaryFolder,
+     [](const DriveScanInputs& in, ResultList& list, ProcessFlag& cancel, WalkProgress* progress) {
+       runTemporaryFolderScan(in, list, cancel, progress);
      }},
 };
 

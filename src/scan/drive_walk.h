@@ -31,7 +31,8 @@ class FolderRules {
     (void)pacer;
     return true;
   }
-  // Whether to enter a subfolder that the walk's own rules let in.
+  // Whether to enter a subfolder that the walk's own rules let in; asked right after entry()
+  // was handed the same folder entry.
   virtual bool entersFolder(const WIN32_FIND_DATAA& entry) const {
     (void)entry;
     return true;

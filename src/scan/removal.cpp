@@ -15,6 +15,7 @@
 #include "scan/report_text.h"
 #include "scan/search_exceptions.h"
 #include "scan/system_result_list.h"
+#include "scan/temp_folder_scan.h"
 
 namespace scrubwell {
 namespace {
@@ -64,15 +65,15 @@ void deleteMarked(const ResultList& list, bool backupOption, RemovalParts& parts
   }
 }
 
-// After a temporary-folder scan the folders its files leave empty go too.
-void sweepTemporaryFolder(const RemovalSettings& settings) {
-  if (!tempSweepPendingFlag().isSet()) return;
-  tempSweepPendingFlag().clear();
-  if (settings.temporaryFolder.empty()) return;
-  const std::string folder = withTrailingBackslash(settings.temporaryFolder);
+// After a temp-folder scan the folders its files leave empty go too: only below the temporary
+// folders that scan walked (never a drive root: they passed the folder gate).
+void sweepTemporaryFolders(const RemovalSettings& settings) {
+  const std::vector<std::string> folders = std::move(pendingTemporarySweep());
+  pendingTemporarySweep().clear();
+  if (folders.empty()) return;
   EmptyFolderSweep sweep(SearchExceptions(settings.exceptions), cancelFlag(), nullptr);
   sweptFolderCount() = 0;
-  sweep.sweep(folder, sweptFolderCount());
+  for (const std::string& folder : folders) sweep.sweep(folder, sweptFolderCount());
 }
 
 }  // namespace
@@ -97,7 +98,7 @@ RemovalOutcome removeMarkedEntries(ResultList& list, const RemovalSettings& sett
   }
   list.clear();
   list.rebuildRows(systemFileSize);
-  sweepTemporaryFolder(settings);
+  sweepTemporaryFolders(settings);
   return outcome;
 }
 

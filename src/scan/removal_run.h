@@ -16,7 +16,6 @@ struct RemovalSettings {
   bool backupOption = true;        // "Keep deleted files 14 days."
   bool askBeforeRemoving = false;  // "Ask me before emptying the trash"
   std::string backupFolder;
-  std::string temporaryFolder;          // for the empty-folder sweep after a temp-folder scan
   std::vector<std::string> exceptions;  // search exceptions, which the sweep honours too
 };
 

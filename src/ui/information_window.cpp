@@ -1,6 +1,8 @@
 // The information window.
 #include "ui/information_window.h"
 
+#include <string>
+
 #include "app/app_windows.h"
 #include "base/texts.h"
 #include "report_windows_res.h"
@@ -24,9 +26,7 @@ InformationWindow::InformationWindow()
 
 void InformationWindow::applyTexts() {
   setCaption(tr(5225));
-  line1_.setText(tr(5226));
-  line2_.setText(tr(5227));
-  line2_.setVisible(true);
+  setComplete(complete_);
   freedSpace.setText(tr(173));
   back_.setText(tr(44));
 }
@@ -49,9 +49,20 @@ void InformationWindow::showInformation(const std::string& line1, const std::str
   showInformation();
 }
 
+void InformationWindow::setComplete(bool complete) {
+  complete_ = complete;
+  line1_.setText(tr(complete ? 5226 : 5228));
+  line2_.setText(tr(complete ? 5227 : 5229));
+}
+
+void InformationWindow::showEmptied(int64_t freedBytes, bool complete) {
+  if (freedBytes > 0) showFreedSpace(tr(173) + " " + std::to_string(freedBytes / 1024) + "kb");
+  setComplete(complete);
+  showInformation();
+}
+
 void InformationWindow::back() {
-  line1_.setText(tr(5226));
-  line2_.setText(tr(5227));
+  setComplete(true);
   line2_.setVisible(true);
   freedSpace.setText(tr(173));
   freedSpace.setVisible(false);

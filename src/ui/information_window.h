@@ -1,6 +1,8 @@
-// The information window: "the folder was emptied successfully", with an optional line of freed
-// disk space, after a clean-up that empties folders directly.
+// The information window: "the folder was emptied successfully" (or that some files stayed),
+// with an optional line of freed disk space, after a clean-up that empties folders directly.
 #pragma once
+#include <cstdint>
+
 #include "ui/framework/window.h"
 
 namespace scrubwell::ui {
@@ -17,13 +19,20 @@ class InformationWindow : public Window {
   // Shows the window with two lines of its own in place of "the folder was emptied"; "back"
   // restores the usual lines.
   void showInformation(const std::string& line1, const std::string& line2);
+  // After a clean-up that emptied folders: the freed-space line when `freedBytes` is above 0,
+  // and whether every file went; then shows the window.
+  void showEmptied(int64_t freedBytes, bool complete);
   void back();
+  bool complete() const { return complete_; }
 
   Label freedSpace;
 
  private:
   Label line1_, line2_;
   Button back_;
+  bool complete_ = true;
+
+  void setComplete(bool complete);
 };
 
 }  // namespace scrubwell::ui

@@ -160,6 +160,12 @@ MainWindow::MainWindow()
       refreshMarks();
     };
   }
+  Button& manageFolders = misc_[3];
+  manageFolders.setEnabled(true);
+  manageFolders.onClick = [] {
+    playClick();
+    appWindows().ownFolders.show();
+  };
   checkUpdates.setEnabled(false);
   showPage(0);
 }

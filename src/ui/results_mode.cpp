@@ -12,6 +12,7 @@
 #include "results_window_res.h"
 #include "scan/size_text.h"
 #include "scan/system_result_list.h"
+#include "scan/temp_folder_scan.h"
 #include "ui/results_window.h"
 #include "ui/sounds.h"
 
@@ -132,6 +133,7 @@ void TForm1::arrangeEntries() {
 
 void TForm1::cancelProcess() {
   results_.clear();
+  pendingTemporarySweep().clear();  // the files stay, so their folders are not swept either
   rebuildDisplayList();
   leaveResultMode();
   refreshClassPictures();

@@ -15,7 +15,6 @@ RemovalSettings TForm1::removalSettings() const {
   settings.backupOption = w.backup.backupOption.checked();
   settings.askBeforeRemoving = w.options.askBeforeRemoving.checked();
   settings.backupFolder = appState().backupFolder;
-  settings.temporaryFolder = temporaryFolder();
   settings.exceptions = w.options.exceptions.items();
   return settings;
 }

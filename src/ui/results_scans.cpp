@@ -1,23 +1,29 @@
 // The results window's clean-ups: each starts as its table entry says; a drive scan hides the
-// window, walks the chosen drives with the search progress window shown, and shows what it found.
+// window, walks with the search progress window shown, and shows what it found; the others
+// start through their launcher.
 #include "app/app_windows.h"
 #include "base/app_state.h"
 #include "scan/cancel_flag.h"
+#include "ui/cleanup_launchers.h"
 #include "ui/results_window.h"
 #include "ui/sounds.h"
 
 namespace scrubwell::ui {
 
 bool TForm1::canStart(CleanupId id) {
-  if (id == CleanupId::recentDocuments) return true;
-  return cleanup(id).start == CleanupStart::driveScan && driveScanOf(id) != nullptr;
+  if (cleanup(id).start == CleanupStart::driveScan) return driveScanOf(id) != nullptr;
+  return launcherOf(id) != nullptr;
 }
 
 void TForm1::startCleanup(CleanupId id) {
   if (!canStart(id)) return;
-  if (id == CleanupId::recentDocuments) return cleanRecentDocuments();
-  runDriveScan(id);
+  if (cleanup(id).start == CleanupStart::driveScan)
+    runDriveScan(id);
+  else
+    launcherOf(id)();
 }
+
+void TForm1::startTemporaryFolderScan() { runDriveScan(CleanupId::temporaryFolder); }
 
 DriveScanInputs TForm1::driveScanInputs() const {
   const AppWindows& w = appWindows();

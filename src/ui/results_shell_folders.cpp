@@ -36,9 +36,9 @@ void TForm1::emptyStartMenuFolders() {
   cancelFlag().clear();
   w.deleting.stop();
   if (result.found)
-    w.information.showInformation(tr(5228), std::to_string(result.removed));
+    w.information.showInformation(tr(5270), std::to_string(result.removed));
   else
-    w.information.showInformation(tr(5229), "");
+    w.information.showInformation(tr(5271), "");
 }
 
 }  // namespace scrubwell::ui

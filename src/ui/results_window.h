@@ -72,6 +72,8 @@ class TForm1 : public Window {
   void cleanRecentDocuments();
   // The start-menu clean-up: empty start-menu folders go to the recycle bin.
   void emptyStartMenuFolders();
+  // "go on" of the temp-folder window: the temp-folder scan into this window.
+  void startTemporaryFolderScan();
   // "Search f. G." of this window's own toolbar: the junk search.
   void junkSearchLauncher() { startCleanup(CleanupId::junkSearch); }
   // What every drive scan walks and matches: the chosen drives, the masks, the exceptions.

@@ -79,7 +79,8 @@ TEST_F(Settings, RoundTripThroughTheFile) {
   EXPECT_FALSE(b.box5.checked());
   EXPECT_EQ(b.masks.items(), (std::vector<std::string>{"*.old", "~*.tmp"}));
   EXPECT_EQ(b.exceptions.items(), (std::vector<std::string>{"keep.me"}));
-  EXPECT_EQ(b.ownFolders.items(), (std::vector<std::string>{"D:\\scratch\\", "E:\\tmp\\"}));
+  // The own folders come back without their trailing "\".
+  EXPECT_EQ(b.ownFolders.items(), (std::vector<std::string>{"D:\\scratch", "E:\\tmp"}));
   for (int i = 0; i < 14; ++i) EXPECT_EQ(b.chooser[i].checked(), i % 3 == 0) << i;
   EXPECT_FALSE(b.autoUpdate.checked());
   EXPECT_EQ(b.lastUpdate.text(), todayAsShortDate());
@@ -153,7 +154,7 @@ TEST_F(Settings, CountKeysBlanksAndZeroCounts) {
   load(c);
   EXPECT_EQ(c.masks.items(), kMasks);  // Anzahl 0 keeps the built-in masks
   EXPECT_TRUE(c.exceptions.items().empty());
-  EXPECT_EQ(c.ownFolders.items(), (std::vector<std::string>{"D:\\a\\", "D:\\b\\"}));
+  EXPECT_EQ(c.ownFolders.items(), (std::vector<std::string>{"D:\\a", "D:\\b"}));
   EXPECT_FALSE(c.slotChecks[0].checked());  // all slots unchecked first
   EXPECT_TRUE(c.slotChecks[2].checked());
   EXPECT_TRUE(c.driveList.checked(1));
@@ -236,7 +237,7 @@ TEST_F(Settings, GarbageNumbersAndHugeCountsEndDefined) {
       "[Markierte Laufwerke]\r\nAnzahl=garbage\r\nLw1=C\r\n"
       "[TempFolders]\r\nAnzahl=1000000000\r\n";
   for (int n = 1; n <= kMaxStoredListEntries + 5; ++n)
-    text += "TempFolder" + std::to_string(n) + "=D:\\f\r\n";
+    text += "TempFolder" + std::to_string(n) + "=D:\\f" + std::to_string(n) + "\r\n";
   writeIni(text);
   Controls c;
   load(c);

@@ -28,67 +28,6 @@ const char* const kSettingsOnD =
     "[Suchausnahmen]\r\nMaske1=Win.bak\r\nAnzahl=1\r\n"
     "[Markiert]\r\nBox1=1\r\nBox6=0\r\nBox7=0\r\n";
 
-struct Finished {
-  int exitCode = -1;
-  std::string out, err;
-};
-
-// Runs the program to its end with standard output and error redirected into files.
-Finished runToEnd(const std::string& exe, const std::string& arguments, const ScratchFolder& dir) {
-  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-  auto create = [&](const std::string& path) {
-    return FileHandle(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
-                                  CREATE_ALWAYS, 0, nullptr));
-  };
-  Finished f;
-  {
-    FileHandle out = create(dir / "stdout.txt"), err = create(dir / "stderr.txt");
-    STARTUPINFOA si{};
-    si.cb = sizeof si;
-    si.dwFlags = STARTF_USESTDHANDLES;
-    si.hStdOutput = out.get();
-    si.hStdError = err.get();
-    std::string cmd = "\"" + exe + "\" " + arguments;
-    std::string cwd = exe.substr(0, exe.find_last_of('\\'));
-    PROCESS_INFORMATION pi{};
-    if (!CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, TRUE, 0, nullptr, cwd.c_str(), &si,
-                        &pi))
-      return f;
-    KernelHandle process(pi.hProcess), thread(pi.hThread);
-    DWORD code = 0;
-    if (WaitForSingleObject(process.get(), 60000) == WAIT_OBJECT_0 &&
-        GetExitCodeProcess(process.get(), &code))
-      f.exitCode = static_cast<int>(code);
-    else
-      TerminateProcess(process.get(), 99);
-  }
-  f.out = readFile(dir / "stdout.txt");
-  f.err = readFile(dir / "stderr.txt");
-  return f;
-}
-
-std::vector<std::string> linesOf(const std::string& text) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find("\r\n", start);
-    if (end == std::string::npos) end = text.size();
-    lines.push_back(text.substr(start, end - start));
-    start = end + 2;
-  }
-  return lines;
-}
-
-std::set<std::string> backupPoints(const std::string& data) {
-  std::set<std::string> points;
-  WIN32_FIND_DATAA fd;
-  FindHandle find(FindFirstFileA((data + "BACKUP\\*.bck").c_str(), &fd));
-  if (find) do
-      points.insert(fd.cFileName);
-    while (FindNextFileA(find.get(), &fd));
-  return points;
-}
-
 bool contains(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;
 }
@@ -107,7 +46,7 @@ TEST(Automation, PreviewListsWhatTheWindowFindsAndChangesNothing) {
   ASSERT_TRUE(writeFile(dir / "docs\\notes.txt", "kept"));
   ScratchFolder outputs('D', "preview-out");
 
-  Finished f = runToEnd(exe, "-PREVIEW /drives:d /out:" + outputs / "list.txt", outputs);
+  Finished f = runToEnd(exe, "-PREVIEW /drives:d /out:" + outputs / "list.txt", outputs.path());
   ASSERT_EQ(f.exitCode, 0) << f.err;
   std::vector<std::string> listed = linesOf(readFile(outputs / "list.txt"));
   // The list order of the window: case-insensitive by full path.
@@ -116,11 +55,11 @@ TEST(Automation, PreviewListsWhatTheWindowFindsAndChangesNothing) {
   EXPECT_TRUE(fileExists(dir / "setup.tmp"));
   EXPECT_EQ(readFile(programDataFolder() + "Scrubwell.ini"), ini) << "no settings written";
 
-  Finished elsewhere = runToEnd(exe, "/preview /drives:C", outputs);
+  Finished elsewhere = runToEnd(exe, "/preview /drives:C", outputs.path());
   EXPECT_NE(elsewhere.exitCode, 2) << elsewhere.err;
   EXPECT_FALSE(contains(elsewhere.out, dir.path())) << "/drives: replaces the saved drive";
 
-  Finished toStdout = runToEnd(exe, "/preview", outputs);
+  Finished toStdout = runToEnd(exe, "/preview", outputs.path());
   EXPECT_EQ(toStdout.exitCode, 0);
   EXPECT_EQ(linesOf(toStdout.out), listed) << "the same list on standard output";
 
@@ -146,7 +85,7 @@ TEST(Automation, AutoRemovesIntoABackupPointThatRestoresTheFiles) {
   const std::set<std::string> before = backupPoints(data);
   ScratchFolder outputs('D', "auto-out");
 
-  Finished f = runToEnd(exe, "/Auto /report:" + outputs / "report.txt", outputs);
+  Finished f = runToEnd(exe, "/Auto /report:" + outputs / "report.txt", outputs.path());
   ASSERT_EQ(f.exitCode, 0) << f.err;
   EXPECT_FALSE(fileExists(dir / "setup.tmp"));
   EXPECT_FALSE(fileExists(dir / "docs\\letter.bak"));
@@ -177,9 +116,9 @@ TEST(Automation, AutoRemovesIntoABackupPointThatRestoresTheFiles) {
   EXPECT_EQ(readFile(dir / "setup.tmp"), setup);
   EXPECT_EQ(readFile(dir / "docs\\letter.bak"), letter);
 
-  Finished again = runToEnd(exe, "/auto /drives:D /scans:junk", outputs);
+  Finished again = runToEnd(exe, "/auto /drives:D /scans:junk", outputs.path());
   EXPECT_EQ(again.exitCode, 0);
-  Finished nothing = runToEnd(exe, "/auto", outputs);
+  Finished nothing = runToEnd(exe, "/auto", outputs.path());
   EXPECT_EQ(nothing.exitCode, 1) << "nothing left to find";
 }
 
@@ -199,7 +138,7 @@ TEST(Automation, AutoReportsLineForLineWhatTheWindowReports) {
   };
   ASSERT_TRUE(plant());
   ScratchFolder outputs('D', "alike-out");
-  Finished unattended = runToEnd(exe, "/auto", outputs);
+  Finished unattended = runToEnd(exe, "/auto", outputs.path());
   ASSERT_EQ(unattended.exitCode, 0) << unattended.err;
   ASSERT_FALSE(fileExists(dir / "setup.tmp"));
 
@@ -230,7 +169,7 @@ TEST(Automation, AutoRemovesExactlyTheLinesPreviewShowsMarked) {
   ASSERT_TRUE(writeFile(dir / "full.tmp", "not empty"));
   ScratchFolder outputs('D', "zero-out");
 
-  Finished preview = runToEnd(exe, "/preview /scans:zero /drives:D", outputs);
+  Finished preview = runToEnd(exe, "/preview /scans:zero /drives:D", outputs.path());
   ASSERT_EQ(preview.exitCode, 0) << preview.err;
   std::vector<std::string> marked, unmarked;
   const std::string prefix = "(unmarked) ";
@@ -244,7 +183,7 @@ TEST(Automation, AutoRemovesExactlyTheLinesPreviewShowsMarked) {
   EXPECT_EQ(unmarked, (std::vector<std::string>{"docs\\readme.me", "pkg\\__init__.py"}));
 
   const std::set<std::string> before = backupPoints(data);
-  Finished removed = runToEnd(exe, "/auto /scans:zero /drives:D", outputs);
+  Finished removed = runToEnd(exe, "/auto /scans:zero /drives:D", outputs.path());
   ASSERT_EQ(removed.exitCode, 0) << removed.err;
   for (const auto& f : marked) EXPECT_FALSE(fileExists(dir / f)) << f;
   for (const auto& f : unmarked) EXPECT_TRUE(fileExists(dir / f)) << f;
@@ -277,14 +216,14 @@ TEST(Automation, PreviewAndAutoOfDllsTakeTheDuplicateAndLeaveTheWindowsCopy) {
   ASSERT_TRUE(writeFile(dir / "setup\\setup.exe", "x"));
   ScratchFolder outputs('D', "dlls-out");
 
-  Finished preview = runToEnd(exe, "/preview /scans:dlls /drives:D", outputs);
+  Finished preview = runToEnd(exe, "/preview /scans:dlls /drives:D", outputs.path());
   ASSERT_EQ(preview.exitCode, 0) << preview.err;
   std::vector<std::string> listed;
   for (const std::string& line : linesOf(preview.out))
     if (line.rfind(dir.path(), 0) == 0) listed.push_back(line.substr(dir.path().size()));
   EXPECT_EQ(listed, std::vector<std::string>{"tools\\kernel32.dll"});
 
-  Finished removed = runToEnd(exe, "/auto /scans:dlls /drives:D", outputs);
+  Finished removed = runToEnd(exe, "/auto /scans:dlls /drives:D", outputs.path());
   ASSERT_EQ(removed.exitCode, 0) << removed.err;
   EXPECT_FALSE(fileExists(dir / "tools\\kernel32.dll"));
   EXPECT_TRUE(fileExists(dir / "setup\\kernel32.dll")) << "an installation source stays";
@@ -303,7 +242,7 @@ TEST(Automation, BadCommandLinesExitTwoAndChangeNothing) {
   for (const std::string& arguments :
        std::vector<std::string>{"/auto /fast", "/auto /scans:", "/auto /scans:registry",
                                 "/auto /drives:Q", "/auto /out:" + dir / "missing\\out.txt"}) {
-    Finished f = runToEnd(exe, arguments, outputs);
+    Finished f = runToEnd(exe, arguments, outputs.path());
     EXPECT_EQ(f.exitCode, 2) << arguments;
     EXPECT_TRUE(contains(f.err, "Scrubwell: ")) << arguments << ": a message on standard error";
     EXPECT_TRUE(f.out.empty()) << arguments;
@@ -312,7 +251,7 @@ TEST(Automation, BadCommandLinesExitTwoAndChangeNothing) {
   EXPECT_FALSE(folderExists(dir / "missing"));
   EXPECT_EQ(readFile(programDataFolder() + "Scrubwell.ini"), ini);
 
-  Finished usage = runToEnd(exe, "/?", outputs);
+  Finished usage = runToEnd(exe, "/?", outputs.path());
   EXPECT_EQ(usage.exitCode, 0);
   EXPECT_TRUE(contains(usage.out, "/preview"));
 }
@@ -324,7 +263,7 @@ TEST(Automation, FirstStartPreviewShowsNoLanguageWindow) {
   ScratchFolder dir('D', "first");
   ASSERT_TRUE(writeFile(dir / "setup.tmp", "junk"));
   ScratchFolder outputs('D', "first-out");
-  Finished f = runToEnd(exe, "/preview", outputs);
+  Finished f = runToEnd(exe, "/preview", outputs.path());
   EXPECT_EQ(f.exitCode, 0) << "ended by itself, no window waiting for a choice";
   EXPECT_TRUE(contains(f.out, dir / "setup.tmp"));
 }

@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "main_window_res.h"
+#include "platform/handles.h"
 #include "results_window_res.h"
 #include "support/scratch.h"
 
@@ -48,14 +49,17 @@ std::string installProgram() {
   makeFolders(to);
   const std::string from = buildFolder() + "src\\app\\";
   bool ok = CopyFileA((from + "Scrubwell.exe").c_str(), (to + "Scrubwell.exe").c_str(), FALSE);
-  for (const char* f : {"Scrubwell.t00", "Scrubwell.t01", "klick.wav", "schhht.wav", "start.wav",
-                        "finished.wav"})
+  for (const char* f :
+       {"Scrubwell.t00", "Scrubwell.t01", "klick.wav", "schhht.wav", "start.wav", "finished.wav"})
     CopyFileA((from + f).c_str(), (to + f).c_str(), FALSE);
-  if (!ok) fprintf(stderr, "installProgram: cannot copy %sScrubwell.exe to %s (error %lu)\n", from.c_str(), to.c_str(), GetLastError());
+  if (!ok)
+    fprintf(stderr, "installProgram: cannot copy %sScrubwell.exe to %s (error %lu)\n", from.c_str(),
+            to.c_str(), GetLastError());
   // The backup checker beside the program, as the installation puts it.
   const std::string checker = buildFolder() + "src\\checker\\Checker.exe";
   if (!CopyFileA(checker.c_str(), (to + "Checker.exe").c_str(), FALSE)) {
-    fprintf(stderr, "installProgram: cannot copy %s to %s (error %lu)\n", checker.c_str(), to.c_str(), GetLastError());
+    fprintf(stderr, "installProgram: cannot copy %s to %s (error %lu)\n", checker.c_str(),
+            to.c_str(), GetLastError());
     ok = false;
   }
   return ok ? to : std::string();
@@ -121,7 +125,8 @@ bool RunningProgram::followRestart(int childId, DWORD timeoutMs) {
     DWORD pid = 0;
     if (w) GetWindowThreadProcessId(w, &pid);
     if (w && pid != pid_) {
-      HANDLE h = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE, FALSE, pid);
+      HANDLE h =
+          OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE, FALSE, pid);
       if (h) {
         if (process_) CloseHandle(process_);
         process_ = h;
@@ -218,6 +223,61 @@ std::string saveScreenshot(HWND window, const std::string& name) {
   DeleteDC(mem);
   ReleaseDC(nullptr, screen);
   return out ? path : std::string();
+}
+
+Finished runToEnd(const std::string& exe, const std::string& arguments, const std::string& dir) {
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  auto create = [&](const std::string& path) {
+    return FileHandle(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
+                                  CREATE_ALWAYS, 0, nullptr));
+  };
+  Finished f;
+  {
+    FileHandle out = create(dir + "stdout.txt"), err = create(dir + "stderr.txt");
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdOutput = out.get();
+    si.hStdError = err.get();
+    std::string cmd = "\"" + exe + "\" " + arguments;
+    std::string cwd = exe.substr(0, exe.find_last_of('\\'));
+    PROCESS_INFORMATION pi{};
+    if (!CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, TRUE, 0, nullptr, cwd.c_str(), &si,
+                        &pi))
+      return f;
+    KernelHandle process(pi.hProcess), thread(pi.hThread);
+    DWORD code = 0;
+    if (WaitForSingleObject(process.get(), 60000) == WAIT_OBJECT_0 &&
+        GetExitCodeProcess(process.get(), &code))
+      f.exitCode = static_cast<int>(code);
+    else
+      TerminateProcess(process.get(), 99);
+  }
+  f.out = readFile(dir + "stdout.txt");
+  f.err = readFile(dir + "stderr.txt");
+  return f;
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find("\r\n", start);
+    if (end == std::string::npos) end = text.size();
+    lines.push_back(text.substr(start, end - start));
+    start = end + 2;
+  }
+  return lines;
+}
+
+std::set<std::string> backupPoints(const std::string& data) {
+  std::set<std::string> points;
+  WIN32_FIND_DATAA fd;
+  FindHandle find(FindFirstFileA((data + "BACKUP\\*.bck").c_str(), &fd));
+  if (find) do
+      points.insert(fd.cFileName);
+    while (FindNextFileA(find.get(), &fd));
+  return points;
 }
 
 }  // namespace scrubwell::test

@@ -3,6 +3,7 @@
 #pragma once
 #include <windows.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,20 @@ class RunningProgram {
 HWND runCleanupFromMainWindow(RunningProgram& program, int page, int row);
 // The junk search's button ("clean the system" page, first row).
 HWND runJunkSearchFromMainWindow(RunningProgram& program);
+
+// How a command-line run of the program ended: its exit code (-1 when it did not end within a
+// minute) and what it wrote to standard output and error.
+struct Finished {
+  int exitCode = -1;
+  std::string out, err;
+};
+// Runs the program to its end with standard output and error redirected into files in `dir`
+// (a folder path ending with "\").
+Finished runToEnd(const std::string& exe, const std::string& arguments, const std::string& dir);
+// The lines of a text with CR LF line ends.
+std::vector<std::string> linesOf(const std::string& text);
+// The names of the backup points in the data folder `data`.
+std::set<std::string> backupPoints(const std::string& data);
 
 // Every visible top-level window of a process.
 std::vector<HWND> visibleWindowsOf(DWORD pid);

@@ -8,10 +8,10 @@
 #include "backup/my_backup_test_support.h"
 #include "base/file_ops.h"
 #include "base/recycle.h"
-#include "scan/cancel_flag.h"
 #include "scan/removal.h"
 #include "scan/removal_sandbox.h"
 #include "scan/system_result_list.h"
+#include "scan/temp_folder_scan.h"
 
 using namespace scrubwell;
 
@@ -26,7 +26,7 @@ const char* const kTexts =
 struct RemovalRun : test::RemovalSandbox {
   ResultList list = makeSystemResultList();
   RemovalRun() : RemovalSandbox(kTexts) {}
-  ~RemovalRun() { tempSweepPendingFlag().clear(); }
+  ~RemovalRun() { pendingTemporarySweep().clear(); }
   // Fills the list as a scan does: every entry added, the rows built, all marked but `unmarked`.
   void fill(const std::vector<std::string>& names, const std::vector<std::string>& unmarked = {}) {
     for (const auto& n : names) list.add(dir / n);
@@ -168,7 +168,7 @@ TEST(Removal, DecliningTheQuestionChangesNothing) {
   r.settings.askBeforeRemoving = true;
   ASSERT_TRUE(test::writeFile(r.dir / "a.tmp", "x"));
   r.fill({"a.tmp"});
-  tempSweepPendingFlag().set();
+  pendingTemporarySweep() = {r.dir / "temp\\"};
   r.seams.prompts.answerMessage(IDNO);
   EXPECT_EQ(r.remove().end, RemovalEnd::declined);
   ASSERT_EQ(r.seams.prompts.countOf("message"), 1);
@@ -180,7 +180,7 @@ TEST(Removal, DecliningTheQuestionChangesNothing) {
   EXPECT_TRUE(r.list.isRowMarked(0));
   EXPECT_FALSE(r.windows.resultsHidden);
   EXPECT_TRUE(r.windows.lines.empty());
-  EXPECT_TRUE(tempSweepPendingFlag().isSet());
+  EXPECT_EQ(pendingTemporarySweep().size(), 1u) << "a declined removal leaves the sweep pending";
 
   r.seams.prompts.answerMessage(IDYES);
   EXPECT_EQ(r.remove().counts.removed, 1);
@@ -240,15 +240,14 @@ TEST(Removal, AfterATemporaryFolderScanTheEmptiedFoldersGoToo) {
   ASSERT_TRUE(test::writeFile(r.dir / "temp\\setup\\a.tmp", "x"));
   ASSERT_TRUE(test::writeFile(r.dir / "temp\\keep\\b.tmp", "y"));
   r.fill({"temp\\setup\\a.tmp", "temp\\keep\\b.tmp"}, {"temp\\keep\\b.tmp"});
-  r.settings.temporaryFolder = r.dir / "temp";
-  tempSweepPendingFlag().set();
+  pendingTemporarySweep() = {r.dir / "temp\\"};
   r.remove();
-  EXPECT_FALSE(tempSweepPendingFlag().isSet());
+  EXPECT_TRUE(pendingTemporarySweep().empty());
   EXPECT_FALSE(test::folderExists(r.dir / "temp\\setup"));
   EXPECT_TRUE(test::fileExists(r.dir / "temp\\keep\\b.tmp"));
   EXPECT_TRUE(test::folderExists(r.dir / "temp"));
 
-  // Without the flag nothing is swept.
+  // With no temp-folder scan before, nothing is swept.
   ASSERT_TRUE(test::writeFile(r.dir / "temp\\again\\c.tmp", "z"));
   r.fill({"temp\\again\\c.tmp"});
   r.remove();
@@ -261,7 +260,7 @@ TEST(Removal, ABackupPointThatCannotBeWrittenDeletesNothing) {
   ASSERT_TRUE(test::writeFile(r.dir / "b.tmp", "also precious"));
   ASSERT_TRUE(test::makeFolders(r.settings.backupFolder + "1.bck"));  // the point's name is taken
   r.fill({"a.tmp", "b.tmp"}, {"b.tmp"});
-  tempSweepPendingFlag().set();
+  pendingTemporarySweep() = {r.dir / "temp\\"};
   RemovalOutcome o = r.remove();
   EXPECT_EQ(o.end, RemovalEnd::stoppedBeforeDeleting);
   EXPECT_EQ(r.seams.prompts.countOf("message"), 1) << "the archive's error message";
@@ -270,7 +269,7 @@ TEST(Removal, ABackupPointThatCannotBeWrittenDeletesNothing) {
   EXPECT_TRUE(r.list.isRowMarked(0));
   EXPECT_FALSE(r.list.isRowMarked(1));
   EXPECT_TRUE(r.windows.stepped.empty());
-  EXPECT_TRUE(tempSweepPendingFlag().isSet()) << "the sweep waits for the real removal";
+  EXPECT_FALSE(pendingTemporarySweep().empty()) << "the sweep waits for the real removal";
 }
 
 TEST(Removal, ABackupFolderThatCannotBeCreatedDeletesNothing) {

@@ -3,12 +3,15 @@
 // the windows' controls.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/app_windows.h"
 #include "app/settings_binding.h"
 #include "app/startup.h"
 #include "base/app_state.h"
 #include "base/data_folder.h"
 #include "base/texts.h"
+#include "platform/text_upper.h"
 #include "support/fake_seams.h"
 #include "support/scratch.h"
 
@@ -83,8 +86,9 @@ TEST(AppWindows, TheTwoBackupOptionBoxesAgree) {
 }
 
 TEST(AppWindows, CaptionsComeFromTheLanguage) {
-  translation().loadFromText("[0]\r\nENGLISH\r\n[1]\r\nScrubwell\r\n[68]\r\n- clean up\r\n[5100]\r\n"
-                             "Welcome\r\n[END]\r\n");
+  translation().loadFromText(
+      "[0]\r\nENGLISH\r\n[1]\r\nScrubwell\r\n[68]\r\n- clean up\r\n[5100]\r\n"
+      "Welcome\r\n[END]\r\n");
   AppWindows w;
   for (ui::Window* window : ui::Window::all()) window->applyTexts();
   EXPECT_EQ(w.results.caption(), "Scrubwell 8.75 - clean up");
@@ -131,4 +135,41 @@ TEST(AppWindows, SettingsRoundTripThroughTheWindows) {
   EXPECT_FALSE(w.options.backupOption.checked());
   EXPECT_EQ(w.results.width(), 700);
   EXPECT_EQ(w.results.height(), 500);
+}
+
+TEST(AppWindows, TheOwnFolderListTakesEachFolderOnceAndNeverARoot) {
+  test::ScopedSeams seams;
+  test::ScratchFolder d('D');
+  ASSERT_TRUE(test::makeFolders(d / "Cache\\Temp"));
+  ASSERT_TRUE(test::makeFolders(d / "Apps\\Foo\\Temp\\Sub"));
+  ASSERT_TRUE(test::makeFolders(d / "Hidden\\tmp"));
+  SetFileAttributesA((d / "Hidden").c_str(), FILE_ATTRIBUTE_HIDDEN);
+  AppWindows w;
+  ui::OwnFolderWindow& own = w.ownFolders;
+  for (const std::string& chosen :
+       {d / "Cache\\Temp\\", toLower(d / "cache\\temp"), std::string("C:\\"), std::string("D:")})
+    seams.prompts.answerFolder(chosen);
+  for (int i = 0; i < 5; ++i) own.add.click();  // the fifth browse is cancelled
+  EXPECT_EQ(seams.prompts.countOf("folder"), 5);
+  EXPECT_EQ(own.folders.items(), std::vector<std::string>{d / "Cache\\Temp"});
+
+  // The automatic search over the drives of the slots adds what it finds that is not listed.
+  w.results.offerDrives(offerOf({"C:\\", "D:\\"}));
+  own.find.click();
+  const std::vector<std::string> expected = {d / "Cache\\Temp", d / "Apps\\Foo\\Temp",
+                                             d / "Hidden\\tmp"};
+  for (const std::string& folder : expected)
+    EXPECT_EQ(std::count(own.folders.items().begin(), own.folders.items().end(), folder), 1)
+        << folder;
+  for (const std::string& folder : own.folders.items())
+    EXPECT_EQ(folder.find(d / "Apps\\Foo\\Temp\\"), std::string::npos) << "nothing inside";
+
+  // "delete" without a selection takes the first entry; on an empty list it does nothing.
+  own.folders.setSelectedIndex(-1);
+  const std::string second = own.folders.item(1);
+  own.deleteSelected.click();
+  EXPECT_EQ(own.folders.item(0), second);
+  own.deleteAll.click();
+  own.deleteSelected.click();
+  EXPECT_EQ(own.folders.count(), 0);
 }
