@@ -44,6 +44,7 @@ struct Launcher {
 constexpr Launcher kLaunchers[] = {
     {CleanupId::temporaryFolder, openTemporaryFolderWindow},
     {CleanupId::prefetchAndDownloads, runPrefetchAndDownloadCleanup},
+    {CleanupId::recentDocuments, [] { appWindows().results.cleanRecentDocuments(); }},
 };
 
 }  // namespace
