@@ -11,7 +11,7 @@
 #define IDC_MAIN_CHECKUPDATES 1017
 #define IDC_MAIN_WELCOME 1018
 #define IDC_MAIN_CLEAN1 1021  // page "clean the system" 1021..1026
-#define IDC_MAIN_TIDY1 1031   // page "tidy the system" 1031..1035
+#define IDC_MAIN_TIDY1 1031   // page "tidy the system" 1031..1036
 #define IDC_MAIN_MISC1 1041   // page "miscellaneous" 1041..1045
 #define IDC_MAIN_BACKUP 1051
 #define IDC_MAIN_OPTIONS 1052

@@ -22,6 +22,11 @@ bool sendToRecycleBin(const std::string& path) {
   return SHFileOperationA(&op) == 0 && !op.fAnyOperationsAborted;
 }
 
+bool hasRecycleBin(const std::string& path) {
+  if (path.size() < 3 || path[1] != ':' || path[2] != '\\') return false;
+  return GetDriveTypeA(path.substr(0, 3).c_str()) == DRIVE_FIXED;
+}
+
 namespace {
 
 using EmptyFunction = HRESULT(WINAPI*)(HWND, LPCSTR, DWORD);

@@ -1,5 +1,5 @@
 // The recycle bin: sending a file or folder to it with the shell's delete operation (undo
-// allowed, no confirmation, no progress, no error boxes), and emptying it.
+// allowed, no confirmation, no progress, no error boxes), whether a drive has one, and emptying it.
 #pragma once
 #include <windows.h>
 
@@ -9,6 +9,10 @@ namespace scrubwell {
 
 // True when the shell reported success and did not abort. A drive root is refused.
 bool sendToRecycleBin(const std::string& path);
+
+// True when the drive of `path` ("X:\...") keeps a recycle bin: a local fixed disk. On other
+// drives (removable, network, a share path) the shell's delete removes a file for good.
+bool hasRecycleBin(const std::string& path);
 
 enum class RecycleBinEmptying {
   emptied,       // it held items and holds none now

@@ -4,6 +4,7 @@
 #include "base/file_ops.h"
 #include "scan/cancel_flag.h"
 #include "scan/drive_walk.h"
+#include "scan/duplicate_dll_scan.h"
 #include "scan/junk_search.h"
 #include "scan/shortcut_scan.h"
 #include "scan/temp_folder_scan.h"
@@ -29,6 +30,11 @@ constexpr DriveScanEntry kDriveScans[] = {
     {CleanupId::brokenShortcuts,
      [](const DriveScanInputs& in, ResultList& list, ProcessFlag& cancel, WalkProgress* progress) {
        runBrokenShortcutScan(in, list, cancel, progress);
+     }},
+    {CleanupId::duplicateFiles,
+     [](const DriveScanInputs& in, ResultList& list, ProcessFlag& cancel, WalkProgress* progress) {
+       WindowsCopies copies = WindowsCopies::ofSystem();
+       runDuplicateDllScan(in, copies, list, cancel, progress);
      }},
     {CleanupId::temporaryFolder,
      [](const DriveScanInputs& in, ResultList& list, ProcessFlag& cancel, WalkProgress* progress) {

@@ -4,6 +4,8 @@
 #include "base/recycle.h"
 #include "platform/attribute_mask.h"
 #include "platform/find.h"
+#include "platform/path_text.h"
+#include "platform/text_upper.h"
 #include "scan/is_allowed.h"
 #include "scan/protected_names.h"
 
@@ -37,6 +39,11 @@ bool EmptyFolderSweep::sweep(const std::string& folder, unsigned& removedCount) 
   return walk_.walk(folder, *this);
 }
 
+void EmptyFolderSweep::keep(const std::vector<std::string>& folders) {
+  for (const std::string& f : folders)
+    if (!f.empty()) kept_.push_back(toUpper(withTrailingBackslash(f)));
+}
+
 void EmptyFolderSweep::beginFolder(const std::string& folder) {
   mayRemove_ = !isRecycleOrRestoreFolder(folder);
 }
@@ -47,6 +54,8 @@ void EmptyFolderSweep::entry(const std::string& folder, const WIN32_FIND_DATAA& 
       passesAttributeMask(entry.dwFileAttributes, kSweepMask) &&
       isAllowed(folder, entry.cFileName, "*.*", true, exceptions_)) {
     const std::string path = folder + entry.cFileName;
+    for (const std::string& kept : kept_)
+      if (toUpper(path + "\\") == kept) return;
     if (isEmptyFolder(path) && sendToRecycleBin(path)) ++*removedCount_;
   }
 }

@@ -3,6 +3,7 @@
 // counts what it removed.
 #pragma once
 #include <string>
+#include <vector>
 
 #include "scan/drive_walk.h"
 
@@ -13,6 +14,8 @@ class EmptyFolderSweep : private FolderRules {
   EmptyFolderSweep(const SearchExceptions& exceptions, const ProcessFlag& cancel,
                    WalkProgress* progress);
   void setSliceMs(DWORD ms) { walk_.setSliceMs(ms); }
+  // Folders (with or without a trailing "\") that stay even when empty.
+  void keep(const std::vector<std::string>& folders);
 
   // Sweeps `folder` (ending with "\") and everything below it, adding 1 to `removedCount` for
   // each folder sent to the recycle bin. False when the cancel flag stopped it.
@@ -25,7 +28,8 @@ class EmptyFolderSweep : private FolderRules {
   SearchExceptions exceptions_;
   DriveWalk walk_;
   unsigned* removedCount_ = nullptr;
-  bool mayRemove_ = false;  // the folder being read is no recycle or restore folder
+  bool mayRemove_ = false;         // the folder being read is no recycle or restore folder
+  std::vector<std::string> kept_;  // upper-cased, each with one trailing "\"
 };
 
 // The process-wide count of swept folders; the caller resets it before a sweep.

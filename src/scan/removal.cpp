@@ -28,10 +28,10 @@ BackupRequest markedFiles(const ResultList& list) {
   return request;
 }
 
-// Deletes one file: for good when it is in a backup point, else into the recycle bin. True when
-// the deletion reported success and the file is gone.
-bool deleteFile(const std::string& path, bool backupOption) {
-  bool deleted = backupOption ? DeleteFileA(path.c_str()) != FALSE : sendToRecycleBin(path);
+// Deletes one file: into the recycle bin when `recycle` is set, else for good. True when the
+// deletion reported success and the file is gone.
+bool deleteFile(const std::string& path, bool recycle) {
+  bool deleted = recycle ? sendToRecycleBin(path) : DeleteFileA(path.c_str()) != FALSE;
   return deleted && !fileExists(path);
 }
 
@@ -40,7 +40,10 @@ bool deleteFile(const std::string& path, bool backupOption) {
 void deleteMarked(const ResultList& list, bool backupOption, RemovalParts& parts,
                   RemovalCounts& counts) {
   const std::string prefix = tr(149);
-  const std::string removed = backupOption ? tr(150) : tr(159), failed = tr(160);
+  // Without the backup option a file goes to the recycle bin, but a drive without one (removable,
+  // network) deletes it for good, and its report line says so.
+  const std::string backedUp = tr(150), recycled = tr(159), deletedForGood = tr(5264),
+                    failed = tr(160);
   for (size_t i = 0; i < list.size(); ++i) {
     const std::string& path = list.path(i);
     if (!list.isRowMarked(i)) {
@@ -48,11 +51,13 @@ void deleteMarked(const ResultList& list, bool backupOption, RemovalParts& parts
       continue;
     }
     bool gone = false;
+    const bool recycle = !backupOption && hasRecycleBin(path);
+    const std::string& removed = backupOption ? backedUp : recycle ? recycled : deletedForGood;
     // A path with a name the code page could not show is reported unremovable, untouched.
     const int64_t size = hasWildcard(path) ? -1 : systemFileSize(path);
     if (size >= 0) {
       parts.deletion.step(path);
-      gone = deleteFile(path, backupOption);
+      gone = deleteFile(path, recycle);
     }
     countItem(gone, gone ? size : 0, reportLine(prefix, path, gone ? removed : failed), counts,
               parts.report);

@@ -60,6 +60,7 @@ struct Launcher {
 constexpr Launcher kLaunchers[] = {
     {CleanupId::temporaryFolder, openTemporaryFolderWindow},
     {CleanupId::prefetchAndDownloads, runPrefetchAndDownloadCleanup},
+    {CleanupId::recentDocuments, [] { appWindows().results.cleanRecentDocuments(); }},
     {CleanupId::updateUninstallFolders, openUpdateUninstallWindow},
     {CleanupId::windowsTools, openWindowsToolsWindow},
 };

@@ -41,6 +41,14 @@ void InformationWindow::showInformation() {
   playFinish();
 }
 
+void InformationWindow::showInformation(const std::string& line1, const std::string& line2) {
+  line1_.setText(line1);
+  line2_.setText(line2);
+  // An empty text would leave the template's caption on a window not yet made: hide the line.
+  line2_.setVisible(!line2.empty());
+  showInformation();
+}
+
 void InformationWindow::setComplete(bool complete) {
   complete_ = complete;
   line1_.setText(tr(complete ? 5226 : 5228));
@@ -55,6 +63,7 @@ void InformationWindow::showEmptied(int64_t freedBytes, bool complete) {
 
 void InformationWindow::back() {
   setComplete(true);
+  line2_.setVisible(true);
   freedSpace.setText(tr(173));
   freedSpace.setVisible(false);
   hide();

@@ -16,6 +16,9 @@ class InformationWindow : public Window {
   void showFreedSpace(const std::string& text);
   // Shows the window (with the finish sound).
   void showInformation();
+  // Shows the window with two lines of its own in place of "the folder was emptied"; "back"
+  // restores the usual lines.
+  void showInformation(const std::string& line1, const std::string& line2);
   // After a clean-up that emptied folders: the freed-space line when `freedBytes` is above 0,
   // and whether every file went; then shows the window.
   void showEmptied(int64_t freedBytes, bool complete);

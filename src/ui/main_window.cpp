@@ -149,6 +149,9 @@ MainWindow::MainWindow()
   for (auto& b : clean_) b.setEnabled(false);
   for (auto& b : tidy_) b.setEnabled(false);
   for (auto& b : misc_) b.setEnabled(false);
+  // The start-menu clean-up has no done mark and no chooser box, so no entry in the table.
+  tidy_[5].setEnabled(true);
+  tidy_[5].onClick = [] { appWindows().results.emptyStartMenuFolders(); };
   for (const Cleanup& c : cleanups()) {
     Button& b = pageButton(c.page, c.row);
     b.setEnabled(TForm1::canStart(c.id));
@@ -177,6 +180,7 @@ void MainWindow::applyTexts() {
   autoUpdateLabel_.setText(tr(5108));
   checkUpdates.setText(tr(5109));
   for (const Cleanup& c : cleanups()) pageButton(c.page, c.row).setText(tr(c.buttonText));
+  tidy_[5].setText(tr(5134));  // empty start-menu folders
   misc_[1].setText(tr(5122));  // check multiple items
   misc_[3].setText(tr(5124));  // manage own folders
   backup_.setText(tr(247));

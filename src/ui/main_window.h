@@ -45,7 +45,7 @@ class MainWindow : public Window {
   std::array<std::vector<Control*>, kPages> pages_;
   Label welcome_, lastScanCaption_, lastUpdateCaption_, autoUpdateLabel_;
   std::array<Button, 6> clean_;
-  std::array<Button, 5> tidy_;
+  std::array<Button, 6> tidy_;  // the last: empty start-menu folders
   std::array<Button, 5> misc_;
   Button backup_, options_, info_, help_, docs_, homepage_, feedback_;
   Label driveFrame_;

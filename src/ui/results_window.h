@@ -68,6 +68,10 @@ class TForm1 : public Window {
   // Starts a clean-up the way its table entry says; one that cannot start yet does nothing.
   void startCleanup(CleanupId id);
   static bool canStart(CleanupId id);
+  // The recent-documents clean-up: the Recent folder's files go, the shell's list is cleared.
+  void cleanRecentDocuments();
+  // The start-menu clean-up: empty start-menu folders go to the recycle bin.
+  void emptyStartMenuFolders();
   // "go on" of the temp-folder window: the temp-folder scan into this window.
   void startTemporaryFolderScan();
   // "Search f. G." of this window's own toolbar: the junk search.

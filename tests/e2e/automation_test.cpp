@@ -15,6 +15,7 @@
 #include "platform/handles.h"
 #include "report_windows_res.h"
 #include "results_window_res.h"
+#include "platform/file_identity.h"
 #include "support/scratch.h"
 
 using namespace scrubwell;
@@ -198,6 +199,37 @@ TEST(Automation, AutoRemovesExactlyTheLinesPreviewShowsMarked) {
   for (const auto& f : marked) restore.AddRestoreFile(dir / f);
   EXPECT_TRUE(restore.RestorePoint(data + "BACKUP\\" + added[0]));
   for (const auto& f : marked) EXPECT_TRUE(fileExists(dir / f)) << f << " restored";
+}
+
+TEST(Automation, PreviewAndAutoOfDllsTakeTheDuplicateAndLeaveTheWindowsCopy) {
+  std::string exe = installProgram() + "Scrubwell.exe";
+  ASSERT_TRUE(languageChosenWithSettings(kSettingsOnD));
+  char system[MAX_PATH] = {};
+  GetSystemDirectoryA(system, MAX_PATH);
+  const std::string windowsCopy = std::string(system) + "\\kernel32.dll";
+  const auto copy = openedFileFacts(windowsCopy);
+  ASSERT_TRUE(copy);
+  ScratchFolder dir('D', "dlls");
+  ASSERT_TRUE(makeFolders(dir / "tools") && makeFolders(dir / "setup"));
+  ASSERT_TRUE(makeSparseFile(dir / "tools\\kernel32.dll", copy->size));
+  ASSERT_TRUE(makeSparseFile(dir / "setup\\kernel32.dll", copy->size));
+  ASSERT_TRUE(writeFile(dir / "setup\\setup.exe", "x"));
+  ScratchFolder outputs('D', "dlls-out");
+
+  Finished preview = runToEnd(exe, "/preview /scans:dlls /drives:D", outputs.path());
+  ASSERT_EQ(preview.exitCode, 0) << preview.err;
+  std::vector<std::string> listed;
+  for (const std::string& line : linesOf(preview.out))
+    if (line.rfind(dir.path(), 0) == 0) listed.push_back(line.substr(dir.path().size()));
+  EXPECT_EQ(listed, std::vector<std::string>{"tools\\kernel32.dll"});
+
+  Finished removed = runToEnd(exe, "/auto /scans:dlls /drives:D", outputs.path());
+  ASSERT_EQ(removed.exitCode, 0) << removed.err;
+  EXPECT_FALSE(fileExists(dir / "tools\\kernel32.dll"));
+  EXPECT_TRUE(fileExists(dir / "setup\\kernel32.dll")) << "an installation source stays";
+  const auto after = openedFileFacts(windowsCopy);
+  ASSERT_TRUE(after) << "the Windows copy stays";
+  EXPECT_EQ(after->size, copy->size);
 }
 
 TEST(Automation, BadCommandLinesExitTwoAndChangeNothing) {

@@ -11,6 +11,7 @@
 #include "results_window_res.h"
 #include "support/scratch.h"
 #include "support/shortcuts.h"
+#include "platform/file_identity.h"
 
 using namespace scrubwell::test;
 
@@ -73,4 +74,27 @@ TEST(DriveScans, TheBrokenShortcutButtonListsShortcutsWhoseTargetIsGone) {
   clickButton(results, IDC_RES_CANCEL);
   EXPECT_NE(p.waitForWindow(IDC_MAIN_SIDE1), nullptr);
   EXPECT_TRUE(fileExists(dir / "old game.lnk"));
+}
+
+TEST(DriveScans, TheDuplicateFilesButtonListsACopyOfASystemDll) {
+  std::string exe = installProgram() + "Scrubwell.exe";
+  ASSERT_TRUE(languageChosenWithSettings(kDriveD));
+  char system[MAX_PATH] = {};
+  GetSystemDirectoryA(system, MAX_PATH);
+  const auto copy = scrubwell::openedFileFacts(std::string(system) + "\\kernel32.dll");
+  ASSERT_TRUE(copy);
+  ScratchFolder dir('D', "dllscan");
+  ASSERT_TRUE(makeFolders(dir / "tools") && makeFolders(dir / "setup"));
+  ASSERT_TRUE(makeSparseFile(dir / "tools\\kernel32.dll", copy->size));
+  ASSERT_TRUE(makeSparseFile(dir / "setup\\kernel32.dll", copy->size));
+  ASSERT_TRUE(writeFile(dir / "setup\\setup.exe", "x"));
+
+  RunningProgram p(exe);
+  HWND results = runCleanupFromMainWindow(p, 1, 2);  // "clean the system", "Duplicate files"
+  ASSERT_NE(results, nullptr) << "the results window shows the found duplicates";
+  EXPECT_EQ(shownMarks(results), (std::vector<bool>{true}));
+  saveScreenshot(results, "duplicate-dll-results");
+  clickButton(results, IDC_RES_CANCEL);
+  EXPECT_NE(p.waitForWindow(IDC_MAIN_SIDE1), nullptr);
+  EXPECT_TRUE(fileExists(dir / "tools\\kernel32.dll"));
 }

@@ -20,7 +20,8 @@ namespace {
 const char* const kTexts =
     "[0]\r\nENGLISH\r\n[1]\r\nScrubwell\r\n[149]\r\nFile\r\n[150]\r\n - removed with backup\r\n"
     "[152]\r\nno backup folder\r\n[156]\r\nRemove?\r\n[157]\r\nStatus report\r\n"
-    "[158]\r\nProcessed:\r\n[159]\r\n - in the recycle bin\r\n[160]\r\n - not removed\r\n[END]\r\n";
+    "[158]\r\nProcessed:\r\n[159]\r\n - in the recycle bin\r\n[160]\r\n - not removed\r\n"
+    "[5264]\r\n - deleted for good\r\n[END]\r\n";
 
 struct RemovalRun : test::RemovalSandbox {
   ResultList list = makeSystemResultList();
@@ -116,6 +117,22 @@ TEST(Removal, WithoutTheBackupOptionFilesGoToTheRecycleBin) {
   std::string trash = test::runFolder() + "home\\.local\\share\\Trash\\files\\old.tmp";
   EXPECT_EQ(test::readFile(trash), "recycle me") << trash;
   EXPECT_FALSE(sendToRecycleBin(r.dir / "missing.tmp")) << "a missing file is a failure";
+}
+
+TEST(Removal, ADriveWithoutARecycleBinDeletesForGoodAndSaysSo) {
+  RemovalRun r;
+  r.settings.backupOption = false;
+  test::ScratchFolder removable('E');
+  ASSERT_TRUE(test::writeFile(removable / "stick.tmp", "gone for good"));
+  r.list.add(removable / "stick.tmp");
+  r.list.rebuildRows(systemFileSize);
+  r.list.setRowMarked(0, true);
+  RemovalOutcome o = r.remove();
+  EXPECT_EQ(o.counts.removed, 1);
+  EXPECT_FALSE(test::fileExists(removable / "stick.tmp"));
+  EXPECT_TRUE(r.reported("File " + removable / "stick.tmp" + " - deleted for good"));
+  const std::string trash = test::runFolder() + "home\\.local\\share\\Trash\\files\\stick.tmp";
+  EXPECT_FALSE(test::fileExists(trash)) << "the report says what happened";
 }
 
 TEST(Removal, NothingMarkedWritesNoPointAndCountsEveryEntryUnmarked) {
