@@ -3,6 +3,9 @@
 #pragma once
 #include "multiclean/chooser_window.h"
 #include "multiclean/own_folder_window.h"
+#include "multiclean/update_uninstall_selection_window.h"
+#include "multiclean/update_uninstall_window.h"
+#include "multiclean/windows_tools_window.h"
 #include "options/options_window.h"
 #include "ui/backup_dialogs.h"
 #include "ui/backup_progress_window.h"
@@ -38,6 +41,9 @@ struct AppWindows {
   ui::DeletionProgressWindow deleting;
   ui::BackupProgressWindow backupProgress;
   ui::TemporaryFolderWindow temporaryFolder;
+  ui::UpdateUninstallWindow updateUninstall;
+  ui::UpdateUninstallSelectionWindow updateUninstallSelection;
+  ui::WindowsToolsWindow windowsTools;
 
   AppWindows();
   ~AppWindows();

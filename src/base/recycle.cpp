@@ -1,10 +1,11 @@
-// Sending a file or folder to the recycle bin with the shell's delete operation.
+// Sending to the recycle bin with the shell's delete operation, and emptying it.
 #include "base/recycle.h"
 
 #include <windows.h>
 #include <shellapi.h>
 
 #include "base/file_ops.h"
+#include "platform/handles.h"
 
 namespace scrubwell {
 
@@ -24,6 +25,41 @@ bool sendToRecycleBin(const std::string& path) {
 bool hasRecycleBin(const std::string& path) {
   if (path.size() < 3 || path[1] != ':' || path[2] != '\\') return false;
   return GetDriveTypeA(path.substr(0, 3).c_str()) == DRIVE_FIXED;
+}
+
+namespace {
+
+using EmptyFunction = HRESULT(WINAPI*)(HWND, LPCSTR, DWORD);
+using QueryFunction = HRESULT(WINAPI*)(LPCSTR, SHQUERYRBINFO*);
+
+// The items in the bins of all drives; -1 when they cannot be counted.
+int64_t binItems(QueryFunction query) {
+  if (!query) return -1;
+  SHQUERYRBINFO info{};
+  info.cbSize = sizeof(info);
+  if (FAILED(query(nullptr, &info))) return -1;
+  return info.i64NumItems;
+}
+
+}  // namespace
+
+RecycleBinEmptying emptyRecycleBin(HWND owner) {
+  return emptyRecycleBin(owner, "SHELL32.DLL", "SHEmptyRecycleBinA");
+}
+
+RecycleBinEmptying emptyRecycleBin(HWND owner, const char* library, const char* function) {
+  Module shell(LoadLibraryA(library));
+  if (!shell) return RecycleBinEmptying::unavailable;
+  auto empty = reinterpret_cast<EmptyFunction>(GetProcAddress(shell.get(), function));
+  if (!empty) return RecycleBinEmptying::unavailable;
+  auto query = reinterpret_cast<QueryFunction>(GetProcAddress(shell.get(), "SHQueryRecycleBinA"));
+  const int64_t before = binItems(query);
+  const HRESULT result = empty(owner, nullptr, SHERB_NOCONFIRMATION | SHERB_NOSOUND);
+  const int64_t after = binItems(query);
+  if (before == 0) return RecycleBinEmptying::alreadyEmpty;
+  if (after < 0)
+    return SUCCEEDED(result) ? RecycleBinEmptying::emptied : RecycleBinEmptying::notEmptied;
+  return after == 0 ? RecycleBinEmptying::emptied : RecycleBinEmptying::notEmptied;
 }
 
 }  // namespace scrubwell

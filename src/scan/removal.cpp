@@ -8,7 +8,6 @@
 #include "base/file_ops.h"
 #include "base/recycle.h"
 #include "base/texts.h"
-#include "platform/seams.h"
 #include "platform/path_text.h"
 #include "scan/cancel_flag.h"
 #include "scan/empty_folder_sweep.h"
@@ -81,8 +80,7 @@ void sweepTemporaryFolders(const RemovalSettings& settings) {
 RemovalOutcome removeMarkedEntries(ResultList& list, const RemovalSettings& settings,
                                    RemovalParts& parts) {
   RemovalOutcome outcome;
-  if (settings.askBeforeRemoving &&
-      prompts().messageBox(nullptr, tr(156), tr(1), MB_YESNO | MB_ICONQUESTION) != IDYES) {
+  if (!removalConfirmed(settings)) {
     outcome.end = RemovalEnd::declined;
     return outcome;
   }

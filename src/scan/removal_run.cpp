@@ -1,10 +1,18 @@
 // The steps every removal shares: header, backup protocol, counted report lines.
 #include "scan/removal_run.h"
 
+#include <windows.h>
+
 #include "base/texts.h"
+#include "platform/seams.h"
 #include "scan/report_text.h"
 
 namespace scrubwell {
+
+bool removalConfirmed(const RemovalSettings& settings) {
+  return !settings.askBeforeRemoving ||
+         prompts().messageBox(nullptr, tr(156), tr(1), MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
 
 void beginRemovalReport(RemovalParts& parts, int steps) {
   if (parts.hideResultsWindow) parts.hideResultsWindow();

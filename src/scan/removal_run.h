@@ -37,6 +37,10 @@ struct RemovalOutcome {
   RemovalCounts counts;
 };
 
+// With the confirmation option set, asks the user (caption text 1, question text 156); true when
+// the removal may go on: the option is off or the answer was Yes.
+bool removalConfirmed(const RemovalSettings& settings);
+
 // Hides the results window (when there is one), clears the report, writes its header and starts
 // the deletion progress over `steps` items.
 void beginRemovalReport(RemovalParts& parts, int steps);

@@ -36,6 +36,22 @@ void runPrefetchAndDownloadCleanup() {
   w.results.setDoneMark(DoneMark::prefetchAndDownloads);
 }
 
+void openUpdateUninstallWindow() {
+  AppWindows& w = appWindows();
+  playClick();
+  w.results.hideWindow();
+  w.updateUninstall.show();
+  w.results.setDoneMark(DoneMark::updateUninstallFolders);
+}
+
+void openWindowsToolsWindow() {
+  AppWindows& w = appWindows();
+  playClick();
+  w.results.hideWindow();
+  w.windowsTools.show();
+  w.results.setDoneMark(DoneMark::windowsTools);
+}
+
 struct Launcher {
   CleanupId id;
   CleanupLauncher launch;
@@ -45,6 +61,8 @@ constexpr Launcher kLaunchers[] = {
     {CleanupId::temporaryFolder, openTemporaryFolderWindow},
     {CleanupId::prefetchAndDownloads, runPrefetchAndDownloadCleanup},
     {CleanupId::recentDocuments, [] { appWindows().results.cleanRecentDocuments(); }},
+    {CleanupId::updateUninstallFolders, openUpdateUninstallWindow},
+    {CleanupId::windowsTools, openWindowsToolsWindow},
 };
 
 }  // namespace

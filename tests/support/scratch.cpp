@@ -188,6 +188,18 @@ std::string runFolder() {
   return withTrailingBackslash(p);
 }
 
+std::string runTrashFolder() {
+  char buf[MAX_PATH] = {};
+  const DWORD n = GetEnvironmentVariableA("XDG_DATA_HOME", buf, MAX_PATH);
+  const std::string run = runFolder();
+  if (n == 0 || n >= MAX_PATH || run.empty()) return {};
+  std::string trash = std::string("Z:") + buf + "/Trash/files/";
+  for (char& c : trash)
+    if (c == '/') c = '\\';
+  const std::string own = run + "home\\.local\\share\\Trash\\files\\";
+  return lstrcmpiA(trash.c_str(), own.c_str()) == 0 ? own : std::string();
+}
+
 SYSTEMTIME localTime(WORD year, WORD month, WORD day, WORD hour, WORD minute, WORD second) {
   SYSTEMTIME t{};
   t.wYear = year;

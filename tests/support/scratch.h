@@ -52,5 +52,9 @@ ULONGLONG lastWriteTicks(const std::string& path);
 // The host (Unix) path of the test run's folder outside the prefix, from SCRUBWELL_RUN_DIR,
 // as a Windows path through Z:. Empty when not run by tools/wine-run.
 std::string runFolder();
+// The folder of the recycle bin's files ("...\Trash\files\") when Wine keeps the bin in the test
+// run's own folder (XDG_DATA_HOME set by tools/wine-run); empty otherwise, and then no test may
+// empty the bin.
+std::string runTrashFolder();
 
 }  // namespace scrubwell::test
