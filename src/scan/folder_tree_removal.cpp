@@ -14,8 +14,10 @@ namespace scrubwell {
 namespace {
 
 // Folder report lines: "Folder", then the suffixes for leftovers, refusal and absence. Removed
-// folders share the file removal's suffixes (150 with the backup, 159 into the recycle bin).
-constexpr int kFolderText = 5260, kLeftoversText = 5261, kRefusedText = 5262, kMissingText = 5263;
+// folders share the file removal's suffixes (150 with the backup, 159 into the recycle bin, 5264
+// deleted for good by the shell on a drive without a recycle bin).
+constexpr int kFolderText = 5260, kLeftoversText = 5261, kRefusedText = 5262, kMissingText = 5263,
+              kBackedUpText = 150, kRecycledText = 159, kDeletedForGoodText = 5264;
 
 bool entryExists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -61,8 +63,7 @@ class FolderTreeRemoval {
   FolderTreeRemoval(FolderTreeAction action, const RemovalSettings& settings, RemovalParts& parts)
       : removeFolder_(action == FolderTreeAction::removeFolder),
         settings_(settings),
-        parts_(parts),
-        removedText_(tr(settings.backupOption ? 150 : 159)) {}
+        parts_(parts) {}
 
   FolderTreesOutcome run(const std::vector<std::string>& folders,
                          const std::vector<std::string>& guarded) {
@@ -91,8 +92,8 @@ class FolderTreeRemoval {
     for (auto& item : outcome.items) {
       if (item.result != FolderTreeResult::untouched) continue;
       parts_.deletion.step(item.folder);
-      TreeDeletion done = settings_.backupOption ? deleteTree(item.folder, removeFolder_)
-                                                 : recycleTree(item.folder, removeFolder_);
+      TreeDeletion done = recycles(item) ? recycleTree(item.folder, removeFolder_)
+                                         : deleteTree(item.folder, removeFolder_);
       item.freedBytes = done.freedBytes;
       item.leftovers = done.leftovers;
       item.result = done.leftovers == 0 ? FolderTreeResult::removed : FolderTreeResult::leftovers;
@@ -109,14 +110,24 @@ class FolderTreeRemoval {
                        : item.result == FolderTreeResult::missing ? kMissingText
                                                                   : 0;
     countItem(removed, item.freedBytes,
-              reportLine(tr(kFolderText), item.folder, removed ? removedText_ : tr(suffix)),
+              reportLine(tr(kFolderText), item.folder, tr(removed ? removedText(item) : suffix)),
               counts, parts_.report);
+  }
+
+  // Without the backup option a tree goes to the recycle bin, as files do; a drive that keeps
+  // none (removable, network) deletes it for good, and its report line says so.
+  bool recycles(const FolderTreeItem& item) const {
+    return !settings_.backupOption && hasRecycleBin(item.folder);
+  }
+
+  int removedText(const FolderTreeItem& item) const {
+    if (settings_.backupOption) return kBackedUpText;
+    return recycles(item) ? kRecycledText : kDeletedForGoodText;
   }
 
   const bool removeFolder_;
   const RemovalSettings& settings_;
   RemovalParts& parts_;
-  const std::string removedText_;
 };
 
 }  // namespace

@@ -20,7 +20,8 @@ const char* const kTexts =
     "[0]\r\nENGLISH\r\n[1]\r\nScrubwell\r\n[149]\r\nFile\r\n[150]\r\n - removed with backup\r\n"
     "[152]\r\nno backup folder\r\n[157]\r\nStatus report\r\n[158]\r\nProcessed:\r\n"
     "[159]\r\n - in the recycle bin\r\n[160]\r\n - not removed\r\n[5260]\r\nFolder\r\n"
-    "[5261]\r\n - leftovers\r\n[5262]\r\n - refused\r\n[5263]\r\n - not found\r\n[END]\r\n";
+    "[5261]\r\n - leftovers\r\n[5262]\r\n - refused\r\n[5263]\r\n - not found\r\n"
+    "[5264]\r\n - deleted for good\r\n[END]\r\n";
 
 struct TreeRun : test::RemovalSandbox {
   std::vector<std::string> guarded;
@@ -37,11 +38,12 @@ TEST(FolderTreeRemoval, ThePointHoldsEveryDeletedFileAndRestoresIt) {
   TreeRun r;
   const std::string tree = r.dir / "Uninstall Leftovers\\";
   const std::vector<std::pair<std::string, uint64_t>> files = {
-      {"plain.txt", 3000},        {"Hidden Folder\\inside.dat", 20000},
-      {"system.bin", 70},         {"read-only.txt", 12},
+      {"plain.txt", 3000},          {"Hidden Folder\\inside.dat", 20000},
+      {"system.bin", 70},           {"read-only.txt", 12},
       {"sub\\deep\\nested.log", 0}, {"System Folder\\in system.ini", 5}};
   uint32_t seed = 1;
-  for (const auto& [name, size] : files) ASSERT_TRUE(test::writePatternFile(tree + name, size, seed++));
+  for (const auto& [name, size] : files)
+    ASSERT_TRUE(test::writePatternFile(tree + name, size, seed++));
   SetFileAttributesA((tree + "Hidden Folder").c_str(), FILE_ATTRIBUTE_HIDDEN);
   SetFileAttributesA((tree + "System Folder").c_str(), FILE_ATTRIBUTE_SYSTEM);
   SetFileAttributesA((tree + "system.bin").c_str(), FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_HIDDEN);
@@ -121,8 +123,8 @@ TEST(FolderTreeRemoval, RefusedAndMissingFoldersAreReportedAndLeftAlone) {
   TreeRun r;
   ASSERT_TRUE(test::writeFile(r.dir / "protected\\mine.txt", "stay"));
   ASSERT_TRUE(test::writeFile(r.dir / "ordinary\\junk.tmp", "go"));
-  FolderTreesOutcome o = r.remove({"D:", r.dir / "protected", "temp\\", r.dir / "absent\\",
-                                   r.dir / "ordinary"});
+  FolderTreesOutcome o =
+      r.remove({"D:", r.dir / "protected", "temp\\", r.dir / "absent\\", r.dir / "ordinary"});
   ASSERT_EQ(o.items.size(), 5u);
   EXPECT_EQ(o.items[0].result, FolderTreeResult::refused);
   EXPECT_EQ(o.items[0].refusal, FolderRefusal::driveRoot);
@@ -178,9 +180,18 @@ TEST(FolderTreeRemoval, EmptyingKeepsTheFolderAndWithoutBackupUsesTheRecycleBin)
   const std::string trash = test::runFolder() + "home\\.local\\share\\Trash\\files\\";
   EXPECT_EQ(test::readFile(trash + "c.dmp"), "recycled");
   EXPECT_EQ(test::readFile(trash + "more\\d.dmp"), "too");
-  EXPECT_FALSE(test::fileExists(r.settings.backupFolder + "2.bck")) << "no point without the option";
+  EXPECT_FALSE(test::fileExists(r.settings.backupFolder + "2.bck"))
+      << "no point without the option";
 
   o = r.remove({tree});
   EXPECT_EQ(o.items[0].result, FolderTreeResult::removed);
   EXPECT_FALSE(test::folderExists(tree));
+
+  // A removable drive keeps no recycle bin: the shell deletes for good, and the report says so.
+  test::ScratchFolder stick('E');
+  ASSERT_TRUE(test::writeFile(stick / "cache\\e.dmp", "gone"));
+  o = r.remove({stick / "cache\\"});
+  EXPECT_EQ(o.items[0].result, FolderTreeResult::removed);
+  EXPECT_TRUE(r.reported("Folder " + stick / "cache\\" + " - deleted for good"));
+  EXPECT_TRUE(test::readFile(trash + "e.dmp").empty()) << "nothing of it in the recycle bin";
 }
