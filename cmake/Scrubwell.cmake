@@ -158,3 +158,18 @@ function(scrubwell_fuzz name file)
     add_test(NAME ${name} COMMAND ${name} -rounds=${SCRUBWELL_REPLAY_ROUNDS} ${seeds})
   endif()
 endfunction()
+
+# A program we ship carries no debug information: after the link its debug sections move into
+# <program>.debug beside it, and the program keeps a debug link to that file, so a debugger
+# still finds the symbols. The program itself stays optimised as before.
+#   scrubwell_shipped_program(target)
+function(scrubwell_shipped_program target)
+  if(WIN32 AND CMAKE_OBJCOPY)
+    add_custom_command(TARGET ${target} POST_BUILD
+      COMMAND ${CMAKE_OBJCOPY} --only-keep-debug $<TARGET_FILE:${target}> $<TARGET_FILE:${target}>.debug
+      COMMAND ${CMAKE_OBJCOPY} --strip-debug --add-gnu-debuglink=$<TARGET_FILE:${target}>.debug
+              $<TARGET_FILE:${target}>
+      COMMENT "Moving the debug information of ${target} into its .debug file"
+      VERBATIM)
+  endif()
+endfunction()

@@ -59,12 +59,19 @@ void createWindows(AppWindows& w) {
   applyLookFromSettingsFile();
 }
 
-void runEventLoop() {
+// The event loop; the first paint of the main window goes to the start-up log, as the moment
+// the user sees the program.
+void runEventLoop(HWND main) {
+  bool painted = false;
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
     if (!ui::Window::preTranslate(msg)) {
       TranslateMessage(&msg);
       DispatchMessageA(&msg);
+    }
+    if (!painted && main && msg.message == WM_PAINT && msg.hwnd == main) {
+      painted = true;
+      logPhase("main window painted");
     }
   }
 }
@@ -141,8 +148,11 @@ int runProgram(const std::string& arg) {
     updateTimerTick();
   };
   updateTimer.setEnabled(true);                            // 16
-  if (!appState().restartPending) w.main.show();
-  runEventLoop();                                          // 17
+  if (!appState().restartPending) {
+    w.main.show();
+    logPhase("main window shown");
+  }
+  runEventLoop(w.main.hwnd());                             // 17
   ui::Window::destroyAll();
   return 0;
 }
@@ -152,10 +162,11 @@ void secondStartupPhase() {
   deleteOldBackupPoints(appState().backupFolder);
   loadSettingsNow();
   if (w.options.enhancedSounds.checked()) ui::playStart();
-  // The options window's language list, with the loaded language selected.
+  // The options window's language list, with the loaded language selected: the names the
+  // language step has just read into the language window, without its empty first entry.
   auto& list = w.options.languages;
-  std::vector<std::string> names = languageEntries();
-  names.erase(names.begin());
+  std::vector<std::string> names = w.language.languages.items();
+  if (!names.empty()) names.erase(names.begin());
   list.setItems(names);
   list.setSelectedIndex(0);
   for (int i = 0; i < list.count(); ++i)

@@ -5,6 +5,7 @@
 
 #include "backup/backup_file.h"
 #include "backup/file_stream.h"
+#include "platform/find.h"
 
 namespace scrubwell {
 namespace {
@@ -13,16 +14,32 @@ std::string pointPath(const std::string& folder, int n) {
   return folder + std::to_string(n) + ".bck";
 }
 
-bool isFile(const std::string& path) { return fileAttributes(path) != INVALID_FILE_ATTRIBUTES; }
+constexpr int kMaxPoint = 1000;
+
+// The point number of an entry name "N.bck" (N from 1 to 1000 without leading zeros, any case),
+// else 0.
+int pointNumber(const char* name) {
+  int n = 0;
+  const char* p = name;
+  if (*p < '1' || *p > '9') return 0;
+  while (*p >= '0' && *p <= '9' && n <= kMaxPoint) n = n * 10 + (*p++ - '0');
+  return n <= kMaxPoint && lstrcmpiA(p, ".bck") == 0 ? n : 0;
+}
 
 }  // namespace
 
 std::vector<std::string> existingPoints(const std::string& backupFolder) {
-  std::vector<std::string> points;
-  for (int n = 1000; n >= 1; --n) {
-    std::string path = pointPath(backupFolder, n);
-    if (isFile(path)) points.push_back(path);
+  // One listing of the folder rather than a test of each of the 1000 names (a test costs about
+  // 0.1 ms under Wine). An entry counts by its name or by its short name, as a test by path would.
+  std::vector<bool> present(kMaxPoint + 1);
+  FindFiles find(backupFolder + "*.bck", 63);
+  while (find.next()) {
+    present[pointNumber(find.name())] = true;
+    present[pointNumber(find.data().cAlternateFileName)] = true;
   }
+  std::vector<std::string> points;
+  for (int n = kMaxPoint; n >= 1; --n)
+    if (present[n]) points.push_back(pointPath(backupFolder, n));
   return points;
 }
 

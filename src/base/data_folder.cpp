@@ -58,11 +58,22 @@ std::string dataFolder(const std::string& productName) {
 std::string backupFolderPath() { return dataFolder(kProductName) + "BACKUP\\"; }
 
 std::string locateFile(const std::string& productName, const std::string& fileName) {
-  std::string inData = dataFolder(productName) + fileName;
+  return FileLocator(productName).locate(fileName);
+}
+
+FileLocator::FileLocator(const std::string& productName)
+    : data_(dataFolder(productName)), program_(programFolder()) {}
+
+std::string FileLocator::locate(const std::string& fileName) const {
+  std::string inData = data_ + fileName;
   if (fileExists(inData)) return inData;
-  std::string beside = programFolder() + fileName;
+  std::string beside = program_ + fileName;
   if (fileExists(beside)) return beside;
   return inData;
+}
+
+bool FileLocator::exists(const std::string& fileName) const {
+  return fileExists(data_ + fileName) || fileExists(program_ + fileName);
 }
 
 const std::vector<std::string>& migrationList() {

@@ -22,6 +22,18 @@ std::string backupFolderPath();
 // the data-folder path (where a new file is then created).
 std::string locateFile(const std::string& productName, const std::string& fileName);
 
+// The same lookup for many files: the two folders are found once, when the locator is made
+// (finding the data folder reads the registry, which costs more than testing a file).
+class FileLocator {
+ public:
+  explicit FileLocator(const std::string& productName);
+  std::string locate(const std::string& fileName) const;
+  bool exists(const std::string& fileName) const;  // in either folder
+
+ private:
+  std::string data_, program_;
+};
+
 // Files that may lie beside the program and are copied into the data folder at every start when
 // the data folder does not have them yet, in this order.
 const std::vector<std::string>& migrationList();

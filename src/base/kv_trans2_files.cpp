@@ -27,25 +27,35 @@ void KvTrans2::loadFile(const std::string& path) {
 
 void KvTrans2::loadFromDataFolder() { loadFile(locateFile(productName_, productName_ + ".def")); }
 
-int KvTrans2::languageCount() const {
+// The language operations test every file number up to kMaxLanguageNumber; each does so with one
+// locator, so the data folder is looked up once per operation, not once per number.
+namespace {
+
+int countLanguages(const FileLocator& files, const KvTrans2& t) {
   int count = 0;
-  for (int n = 0; n <= kMaxLanguageNumber; ++n)
-    count += fileExists(locateFile(productName_, textFileName(n)));
+  for (int n = 0; n <= KvTrans2::kMaxLanguageNumber; ++n) count += files.exists(t.textFileName(n));
   return count;
 }
 
-std::string KvTrans2::languageName(int number) const {
+std::string nameOfLanguage(const FileLocator& files, const KvTrans2& t, int number) {
   std::string content;
-  if (!readFileBytes(locateFile(productName_, textFileName(number)), content, kNameBytes))
-    return {};
+  if (!readFileBytes(files.locate(t.textFileName(number)), content, kNameBytes)) return {};
   return languageNameFromText(content);
 }
 
+}  // namespace
+
+int KvTrans2::languageCount() const { return countLanguages(FileLocator(productName_), *this); }
+
+std::string KvTrans2::languageName(int number) const {
+  return nameOfLanguage(FileLocator(productName_), *this, number);
+}
+
 int KvTrans2::languageNumberOf(const std::string& name) const {
+  const FileLocator files(productName_);
   int found = -1;
   for (int n = 0; n <= kMaxLanguageNumber; ++n) {
-    if (fileExists(locateFile(productName_, textFileName(n))) &&
-        equalsIgnoringCase(languageName(n), name))
+    if (files.exists(textFileName(n)) && equalsIgnoringCase(nameOfLanguage(files, *this, n), name))
       found = n;
   }
   return found;
@@ -61,9 +71,10 @@ void KvTrans2::copyFilesOf(int number) const {
 bool KvTrans2::switchLanguage(const std::string& name) {
   int chosen = languageNumberOf(name);
   if (chosen < 0) return false;
+  const FileLocator files(productName_);
   int english = 0;
-  for (int n = 0, count = languageCount(); n < count; ++n)
-    if (equalsIgnoringCase(languageName(n), "ENGLISH")) english = n;
+  for (int n = 0, count = countLanguages(files, *this); n < count; ++n)
+    if (equalsIgnoringCase(nameOfLanguage(files, *this, n), "ENGLISH")) english = n;
   copyFilesOf(english);
   copyFilesOf(chosen);
   loadFile(locateFile(productName_, textFileName(chosen)));
@@ -76,11 +87,11 @@ void KvTrans2::applyLanguage(const std::string& name) {
   const std::string doc = data + productName_ + ".doc";
   DeleteFileA(help.c_str());
   DeleteFileA(doc.c_str());
-  switchLanguage(name);
-  if (!fileExists(help) && !fileExists(doc)) {
-    switchLanguage("ENGLISH");
-    switchLanguage(name);
-  }
+  // A switch copies the English files before the chosen language's, so when the chosen language
+  // brings neither help nor documentation, the English ones (if any) are already in place and a
+  // second round would only repeat the same copies and loads. Only a name that is not installed
+  // falls back to English.
+  if (!switchLanguage(name) && !fileExists(help) && !fileExists(doc)) switchLanguage("ENGLISH");
 }
 
 void KvTrans2::copyLanguageFilesAtStart() const {

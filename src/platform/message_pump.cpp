@@ -38,6 +38,10 @@ void PumpSlice::now() {
   last_ = GetTickCount();
 }
 
+void waitForMessage(DWORD ms) {
+  MsgWaitForMultipleObjectsEx(0, nullptr, ms, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+}
+
 void waitPumping(DWORD ms, DWORD stepMs) {
   DWORD waited = 0;
   do {

@@ -26,10 +26,19 @@ class PumpSlice {
 // Pumps messages and sleeps in steps of `stepMs` (through the clock seam) until `ms` have passed.
 void waitPumping(DWORD ms, DWORD stepMs = 100);
 
-// Pumps and sleeps 100 ms until `done()` returns true or the program is ending.
+// Sleeps until a message (a timer's too) is waiting for this thread, at most `ms`.
+void waitForMessage(DWORD ms);
+
+// Pumps messages until `done()` returns true or the program is ending. Between pumps it sleeps
+// until the next message arrives (at most 100 ms), so the wait ends as soon as the message that
+// brings `done()` about has been handled.
 template <class Pred>
 void waitUntil(Pred done) {
-  while (!done() && !quitRequested()) waitPumping(100);
+  for (;;) {
+    pumpMessages();
+    if (done() || quitRequested()) return;
+    waitForMessage(100);
+  }
 }
 
 }  // namespace scrubwell

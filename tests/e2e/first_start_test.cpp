@@ -1,10 +1,17 @@
 // The whole program under Wine: a first start asks for the language, confirming restarts the
-// program in that language, and a second start goes straight to the main window.
+// program in that language, and a second start goes straight to the main window, which (like the
+// results window) takes a click the moment it appears.
 #include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <functional>
 
 #include "e2e/program_driver.h"
 #include "language_window_res.h"
 #include "main_window_res.h"
+#include "results_window_res.h"
 #include "support/scratch.h"
 
 using namespace scrubwell::test;
@@ -28,7 +35,8 @@ TEST(FirstStart, LanguageChoiceRestartsIntoTheMainWindow) {
     clickButton(language, IDC_LNG_CONFIRM);
     EXPECT_EQ(first.waitForExit(), 0) << "the first copy ends after starting the new one";
 
-    ASSERT_TRUE(first.followRestart(IDC_MAIN_SIDE1)) << "the restarted program shows its main window";
+    ASSERT_TRUE(first.followRestart(IDC_MAIN_SIDE1))
+        << "the restarted program shows its main window";
     HWND main = first.waitForWindow(IDC_MAIN_SIDE1);
     ASSERT_NE(main, nullptr);
     EXPECT_EQ(controlText(main, IDC_MAIN_SIDE1), "Willkommen");
@@ -46,4 +54,50 @@ TEST(FirstStart, LanguageChoiceRestartsIntoTheMainWindow) {
   EXPECT_EQ(controlText(main, IDC_MAIN_SIDE1), "Willkommen");
   PostMessageA(main, WM_CLOSE, 0, 0);
   EXPECT_EQ(second.waitForExit(), 0);
+}
+
+namespace {
+
+// True once `holds()` holds, looking every 20 ms for up to 20 s.
+bool eventually(const std::function<bool()>& holds) {
+  for (DWORD start = GetTickCount(); GetTickCount() - start < 20000; Sleep(20))
+    if (holds()) return true;
+  return false;
+}
+
+// A click posted the moment a window appears (found within 1 ms, no pause before the click).
+void clickAtOnce(HWND dialog, int id) { PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+}  // namespace
+
+// Nothing of the start-up runs on after a window appears that would swallow, block or undo a
+// click: no modal wait, no disabled window, no window made again or reset behind the user.
+TEST(FirstStart, AClickTheMomentAWindowAppearsReachesItsHandler) {
+  const std::string exe = installProgram() + "Scrubwell.exe";
+  ASSERT_TRUE(languageChosenWithSettings("[Markierte Laufwerke]\r\nLw1=D\r\nAnzahl=1\r\n"));
+  ScratchFolder dir('D', "first-click");
+  ASSERT_TRUE(writeFile(dir / "setup.tmp", "x"));
+
+  RunningProgram p(exe);
+  HWND main = p.waitForWindow(IDC_MAIN_SIDE1, 20000, 1);
+  ASSERT_NE(main, nullptr);
+  HWND tidyFirst = GetDlgItem(main, IDC_MAIN_TIDY1);
+  ASSERT_FALSE(IsWindowVisible(tidyFirst)) << "the program opens on the first page";
+  clickAtOnce(main, IDC_MAIN_SIDE1 + 2);  // the "tidy the system" page
+  EXPECT_TRUE(eventually([&] { return IsWindowVisible(tidyFirst) != FALSE; }))
+      << "the side button's handler shows its page";
+  settle();  // past the update timer, the last step of the start-up
+  EXPECT_TRUE(IsWindowVisible(tidyFirst)) << "nothing of the start-up turns the page back";
+
+  clickAtOnce(main, IDC_MAIN_SIDE1 + 1);
+  clickAtOnce(main, IDC_MAIN_CLEAN1);  // the junk search
+  HWND results = p.waitForWindow(IDC_RES_REMOVE, 20000, 1);
+  ASSERT_NE(results, nullptr) << "the junk search shows its results";
+  HWND rows = GetDlgItem(results, IDC_RES_RESULTLIST);
+  auto rowTicked = [&] {
+    return SendMessageA(rows, LVM_GETITEMSTATE, 0, LVIS_STATEIMAGEMASK) == INDEXTOSTATEIMAGEMASK(2);
+  };
+  ASSERT_TRUE(rowTicked()) << "a found file comes ticked";
+  clickAtOnce(results, IDC_RES_UNMARKALL);
+  EXPECT_TRUE(eventually([&] { return !rowTicked(); })) << "\"unmark all\" reaches its handler";
 }

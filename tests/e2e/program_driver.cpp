@@ -99,14 +99,14 @@ RunningProgram::~RunningProgram() {
   CloseHandle(process_);
 }
 
-HWND RunningProgram::waitForWindow(int childId, DWORD timeoutMs) const {
+HWND RunningProgram::waitForWindow(int childId, DWORD timeoutMs, DWORD pollMs) const {
   DWORD start = GetTickCount();
   do {
     std::vector<HWND> found;
     FindArgs a{pid_, childId, &found};
     EnumWindows(collect, reinterpret_cast<LPARAM>(&a));
     if (!found.empty()) return found.front();
-    Sleep(100);
+    Sleep(pollMs);
   } while (GetTickCount() - start < timeoutMs);
   return nullptr;
 }

@@ -32,9 +32,9 @@ class RunningProgram {
 
   bool started() const { return process_ != nullptr; }
   DWORD processId() const { return pid_; }
-  // Waits until a visible top-level window of this process has `caption` (empty: any window)
-  // and a child control with id `childId` (0: any); nullptr after `timeoutMs`.
-  HWND waitForWindow(int childId, DWORD timeoutMs = 20000) const;
+  // Waits until a visible top-level window of this process has a child control with id
+  // `childId` (0: any), looking every `pollMs`; nullptr after `timeoutMs`.
+  HWND waitForWindow(int childId, DWORD timeoutMs = 20000, DWORD pollMs = 100) const;
   // Waits for the process to end; returns its exit code or -1 on time-out.
   int waitForExit(DWORD timeoutMs = 20000);
   // Follows a restart: the program started a new copy of itself; attach to the newest process

@@ -1,0 +1,3 @@
+// The control id of the minimal window program's one button, which the bench waits for.
+#pragma once
+enum { kMinimalWindowButton = 100 };
