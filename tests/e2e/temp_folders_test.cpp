@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "backup/my_backup.h"
+#include "base/file_ops.h"
 #include "e2e/program_driver.h"
 #include "main_window_res.h"
 #include "report_windows_res.h"
@@ -19,12 +20,6 @@ using namespace scrubwell::test;
 using scrubwell::MyBackup;
 
 namespace {
-
-std::string windowsFolder() {
-  char buffer[MAX_PATH] = {};
-  GetWindowsDirectoryA(buffer, MAX_PATH);
-  return buffer;
-}
 
 const char* const kSettings =
     "[Markierte Laufwerke]\r\nLw1=D\r\nAnzahl=1\r\n"
@@ -120,7 +115,8 @@ TEST(TemporaryFolders, PrefetchAndDownloadEmptiesItsFoldersAndTellsTheFreedSpace
   const std::string exe = installProgram() + "Scrubwell.exe";
   ASSERT_TRUE(languageChosenWithSettings(kSettings));
   ASSERT_TRUE(writePatternFile("C:\\WUTemp\\update.cab", 5000, 1));
-  ASSERT_TRUE(writePatternFile(windowsFolder() + "\\Prefetch\\APP.EXE-1234.pf", 3000, 2));
+  ASSERT_TRUE(
+      writePatternFile(scrubwell::windowsFolder() + "\\Prefetch\\APP.EXE-1234.pf", 3000, 2));
   RunningProgram p(exe);
   HWND main = p.waitForWindow(IDC_MAIN_SIDE1);
   ASSERT_NE(main, nullptr);
@@ -131,6 +127,6 @@ TEST(TemporaryFolders, PrefetchAndDownloadEmptiesItsFoldersAndTellsTheFreedSpace
   EXPECT_EQ(controlText(information, IDC_INF_FREED), "Freed disk space: 7kb");
   EXPECT_FALSE(fileExists("C:\\WUTemp\\update.cab"));
   EXPECT_TRUE(folderExists("C:\\WUTemp"));
-  EXPECT_FALSE(fileExists(windowsFolder() + "\\Prefetch\\APP.EXE-1234.pf"));
+  EXPECT_FALSE(fileExists(scrubwell::windowsFolder() + "\\Prefetch\\APP.EXE-1234.pf"));
   saveScreenshot(information, "prefetch-information");
 }

@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include "base/recycle.h"
+#include "base/file_ops.h"
 #include "e2e/program_driver.h"
 #include "main_window_res.h"
 #include "progress_windows_res.h"
@@ -19,12 +20,6 @@
 using namespace scrubwell::test;
 
 namespace {
-
-std::string windowsFolder() {
-  char buffer[MAX_PATH] = {};
-  GetWindowsDirectoryA(buffer, MAX_PATH);
-  return buffer;
-}
 
 const char* const kSettings =
     "[Markierte Laufwerke]\r\nLw1=D\r\nAnzahl=1\r\n[Suchausnahmen]\r\nAnzahl=0\r\n";
@@ -42,8 +37,8 @@ TEST(WindowsLeftovers, SuperfluousFoldersListsThemTickedAndRemovesThemIntoAPoint
   const std::string exe = installProgram() + "Scrubwell.exe";
   const std::string data = programDataFolder();
   ASSERT_TRUE(languageChosenWithSettings(kSettings));
-  const std::string first = windowsFolder() + "\\$NtUninstallKB100001$";
-  const std::string second = windowsFolder() + "\\$NtServicePackUninstall$";
+  const std::string first = scrubwell::windowsFolder() + "\\$NtUninstallKB100001$";
+  const std::string second = scrubwell::windowsFolder() + "\\$NtServicePackUninstall$";
   ASSERT_TRUE(writePatternFile(first + "\\spuninst\\update.exe", 6000, 1));
   ASSERT_TRUE(writePatternFile(second + "\\sp.cat", 2100, 2));
   SetFileAttributesA((first + "\\spuninst").c_str(), FILE_ATTRIBUTE_HIDDEN);
