@@ -52,6 +52,12 @@ void openWindowsToolsWindow() {
   w.results.setDoneMark(DoneMark::windowsTools);
 }
 
+void openRegistryCheck(bool full) {
+  playClick();
+  appWindows().registrySearch.startCheck(full);
+  appWindows().results.setDoneMark(full ? DoneMark::registry : DoneMark::uninstallEntries);
+}
+
 struct Launcher {
   CleanupId id;
   CleanupLauncher launch;
@@ -63,6 +69,8 @@ constexpr Launcher kLaunchers[] = {
     {CleanupId::recentDocuments, [] { appWindows().results.cleanRecentDocuments(); }},
     {CleanupId::updateUninstallFolders, openUpdateUninstallWindow},
     {CleanupId::windowsTools, openWindowsToolsWindow},
+    {CleanupId::registry, [] { openRegistryCheck(true); }},
+    {CleanupId::uninstallEntries, [] { openRegistryCheck(false); }},
 };
 
 }  // namespace
