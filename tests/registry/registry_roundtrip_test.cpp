@@ -127,6 +127,27 @@ TEST(RegistryRoundTrip, RemovedFindingsComeBackByteForByteFromTheirPoint) {
   EXPECT_FALSE(test::fileExists(kRegistryExportFile));
 }
 
+std::string dumpOfTheThreeRoots() {
+  return dumpRegistryTree(HKEY_LOCAL_MACHINE, "") + dumpRegistryTree(HKEY_CLASSES_ROOT, "") +
+         dumpRegistryTree(HKEY_CURRENT_USER, "");
+}
+
+TEST(RegistryChecks, ChangeNothingInTheRegistry) {
+  plantFindings();
+  const std::string before = dumpOfTheThreeRoots();
+  RegistryFindings findings;
+  ScanProblems problems;
+  fullRegistryCheck(findings, problems);
+  UninstallFindings uninstall;
+  uninstallCheck(uninstall, problems);
+  EXPECT_GE(findings.size(), 5u);
+  EXPECT_GE(uninstall.lines.size(), 1u);
+  const std::string after = dumpOfTheThreeRoots();
+  EXPECT_GT(before.size(), 10000u);
+  EXPECT_TRUE(before == after) << "the dumps differ (" << before.size() << " and " << after.size()
+                               << " bytes)";
+}
+
 // A key of random values (types, sizes, printable names) through export, deletion and regedit.
 TEST(RegistryRoundTrip, SeededRandomKeyThroughExportDeleteAndRegedit) {
   test::RegistryRemovalSandbox box;

@@ -31,8 +31,11 @@ std::string hexName(const std::wstring& name) {
 void dumpKey(HKEY key, const std::wstring& path, std::string& out) {
   out += "[" + hexName(path) + "]\n";
   std::vector<std::string> values;
-  std::vector<wchar_t> name(16384);
-  std::vector<BYTE> data(1 << 20);
+  DWORD maxName = 0, maxData = 0, maxSubkey = 0;
+  RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, &maxSubkey, nullptr, nullptr, &maxName,
+                   &maxData, nullptr, nullptr);
+  std::vector<wchar_t> name(std::max(maxName, maxSubkey) + 2);
+  std::vector<BYTE> data(maxData + 2);
   for (DWORD i = 0;; ++i) {
     DWORD nameLength = static_cast<DWORD>(name.size()), size = static_cast<DWORD>(data.size()),
           type = 0;
