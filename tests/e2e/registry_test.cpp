@@ -6,6 +6,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "backup_window_res.h"
 #include "e2e/program_driver.h"
 #include "main_window_res.h"
@@ -78,4 +80,31 @@ TEST(RegistryCleaner, ScanRemoveAndRestoreFromTheBackupWindow) {
   EXPECT_FALSE(fileExists("C:\\Registrybackup_1.reg"));
   clickButton(message, IDC_MSG_OK);
   clickButton(backup, IDC_BAK_BACK);
+}
+
+TEST(RegistryCleaner, CommandLinePreviewListsAndAutoRemovesIntoAPoint) {
+  const std::string exe = installProgram() + "Scrubwell.exe";
+  ASSERT_TRUE(languageChosenWithSettings("[Markierte Laufwerke]\r\nLw1=D\r\nAnzahl=1\r\n"));
+  const std::string dlls = "Software\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs";
+  ASSERT_TRUE(setRegDword(HKEY_LOCAL_MACHINE, dlls, "C:\\zz\\cli\\gone.dll", 2));
+  ScratchFolder outputs('D', "registry-cli");
+
+  Finished preview = runToEnd(exe, "/preview /scans:registry", outputs.path());
+  ASSERT_EQ(preview.exitCode, 0) << preview.err;
+  const std::string line = "shareddll\tHKEY_LOCAL_MACHINE\\" + dlls +
+                           "\tC:\\zz\\cli\\gone.dll\tC:\\zz\\cli\\gone.dll";
+  const auto lines = linesOf(preview.out);
+  EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << preview.out;
+  EXPECT_TRUE(regValueExists(HKEY_LOCAL_MACHINE, dlls, "C:\\zz\\cli\\gone.dll"));
+
+  Finished plain = runToEnd(exe, "/preview", outputs.path());
+  EXPECT_EQ(plain.out.find("shareddll"), std::string::npos) << "never one of the default scans";
+
+  const auto pointsBefore = backupPoints(programDataFolder());
+  Finished removed = runToEnd(exe, "/auto /scans:registry", outputs.path());
+  ASSERT_EQ(removed.exitCode, 0) << removed.err;
+  EXPECT_FALSE(regValueExists(HKEY_LOCAL_MACHINE, dlls, "C:\\zz\\cli\\gone.dll"));
+  EXPECT_EQ(backupPoints(programDataFolder()).size(), pointsBefore.size() + 1)
+      << "the export went into a registry point";
+  EXPECT_FALSE(fileExists("C:\\Registrybackup_1.reg"));
 }

@@ -86,7 +86,60 @@ void deleteTreeW(HKEY parent, const std::wstring& path) {
   RegDeleteKeyW(parent, path.c_str());
 }
 
+struct Digest {
+  uint64_t h = 1469598103934665603ull;
+  void add(const void* data, size_t size) {
+    const auto* b = static_cast<const BYTE*>(data);
+    for (size_t i = 0; i < size; ++i) h = (h ^ b[i]) * 1099511628211ull;
+  }
+};
+
+void digestKey(HKEY key, Digest& d, std::vector<wchar_t>& name, std::vector<BYTE>& data) {
+  for (DWORD i = 0;; ++i) {
+    DWORD nameLength = static_cast<DWORD>(name.size()), size = static_cast<DWORD>(data.size()),
+          type = 0;
+    const LONG rc = RegEnumValueW(key, i, name.data(), &nameLength, nullptr, &type, data.data(), &size);
+    if (rc == ERROR_MORE_DATA) {
+      name.resize(name.size() * 2);
+      data.resize(data.size() * 2);
+      --i;
+      continue;
+    }
+    if (rc != ERROR_SUCCESS) break;
+    d.add(name.data(), nameLength * sizeof(wchar_t));
+    d.add(&type, sizeof type);
+    d.add(&size, sizeof size);
+    d.add(data.data(), size);
+  }
+  for (DWORD i = 0;; ++i) {
+    DWORD length = static_cast<DWORD>(name.size());
+    if (RegEnumKeyExW(key, i, name.data(), &length, nullptr, nullptr, nullptr, nullptr) !=
+        ERROR_SUCCESS)
+      break;
+    d.add("[", 1);
+    d.add(name.data(), length * sizeof(wchar_t));
+    HKEY child = nullptr;
+    if (RegOpenKeyExW(key, std::wstring(name.data(), length).c_str(), 0, KEY_READ, &child) !=
+        ERROR_SUCCESS)
+      continue;
+    digestKey(child, d, name, data);
+    RegCloseKey(child);
+    d.add("]", 1);
+  }
+}
+
 }  // namespace
+
+uint64_t registryTreeDigest(HKEY root, const std::string& path) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(root, wide(path).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return 0;
+  Digest d;
+  std::vector<wchar_t> name(1024);
+  std::vector<BYTE> data(65536);
+  digestKey(key, d, name, data);
+  RegCloseKey(key);
+  return d.h;
+}
 
 std::string dumpRegistryTree(HKEY root, const std::string& path) {
   HKEY key = nullptr;

@@ -4,12 +4,16 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 
 namespace scrubwell::test {
 
 // The dump of `path` below `root` with all subkeys; "(missing)" when the key does not exist.
 std::string dumpRegistryTree(HKEY root, const std::string& path);
+
+// A digest of the same content in enumeration order, for comparing whole roots quickly.
+uint64_t registryTreeDigest(HKEY root, const std::string& path);
 
 // Creates `path` below `root` (with missing parents) and sets a value from raw bytes.
 bool setRegRaw(HKEY root, const std::string& path, const std::wstring& name, DWORD type,
