@@ -38,9 +38,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
   if (!text.empty()) {
     check(text.size() >= 2 && text.compare(text.size() - 2, 2, "\r\n") == 0);
     for (size_t i = 0; i + 2 < text.size(); ++i) {
-      if (text[i] == '\n') check(false);
-      if (text[i] == '\r') check(text[i + 1] == '\n' && i > 0 && text[i - 1] == '\\' && i > 1 &&
-                                 text[i - 2] == ',');
+      check(text[i] != '\n');
+      if (text[i] == '\r') {
+        check(text[i + 1] == '\n' && i > 1 && text[i - 1] == '\\' && text[i - 2] == ',');
+        ++i;  // past the line feed that belongs to it
+      }
     }
     // Hex data reads back as the bytes it was written from.
     const size_t hex = text.find("=hex");

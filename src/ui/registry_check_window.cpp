@@ -83,7 +83,6 @@ void RegistryCheckWindow::setAll(bool checked) {
 
 void RegistryCheckWindow::removeChecked() {
   AppWindows& w = appWindows();
-  w.deleting.start(static_cast<int>(findings_.checkedCount()));
   RemovalParts parts{w.report, w.deleting, w.backupProgress, [this] { hide(); }};
   const int unmarked = static_cast<int>(findings_.size() - findings_.checkedCount());
   const RegistryRemovalOutcome outcome = removeRegistryItems(
