@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -35,78 +36,91 @@ void setRaw(HKEY k, const std::string& name, DWORD type, const std::string& byte
                  static_cast<DWORD>(bytes.size()));
 }
 
+// Only the file types hold invalid entries: every tenth but the first ten, so that their 990
+// findings and the few of the prefix itself stay under the cap of 1000 and the check examines
+// every planted key as the bare work does.
 void plant() {
   for (int i = 0; i < 10000; ++i) {
     const std::string n = std::to_string(i);
     setString(HKEY_CLASSES_ROOT, ".zb" + n, "", "zbfile" + n);
-    const std::string program = i % 10 == 0 ? "C:\\zz\\gone\\viewer" + n + ".exe" : kExisting;
+    const bool invalid = i % 10 == 0 && i >= 100;
+    const std::string program = invalid ? "C:\\zz\\gone\\viewer" + n + ".exe" : kExisting;
     setString(HKEY_CLASSES_ROOT, "zbfile" + n + "\\shell\\open\\command", "",
               "\"" + program + "\" \"%1\"");
   }
   for (int i = 0; i < 500; ++i)
     setString(HKEY_LOCAL_MACHINE, std::string(kAppPathsKey) + "\\zb" + std::to_string(i) + ".exe",
-              "", i % 10 == 0 ? "C:\\zz\\gone.exe" : kExisting);
+              "", kExisting);
   for (int i = 0; i < 1000; ++i)
-    setString(HKEY_LOCAL_MACHINE, kFontsKey, "Zb Font " + std::to_string(i), i % 10 ? kExisting : "zbgone.ttf");
+    setString(HKEY_LOCAL_MACHINE, kFontsKey, "Zb Font " + std::to_string(i), kExisting);
   HKEY dlls;
   RegCreateKeyExA(HKEY_LOCAL_MACHINE, kSharedDllsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &dlls,
                   nullptr);
-  for (int i = 0; i < 5000; ++i)
-    setRaw(dlls, i % 10 ? kExisting + "?" + std::to_string(i) : "C:\\zz\\gone" + std::to_string(i) + ".dll",
-           REG_DWORD, std::string(4, '\1'));
+  CreateDirectoryA("C:\\zb", nullptr);
+  for (int i = 0; i < 5000; ++i) {
+    const std::string dll = "C:\\zb\\shared" + std::to_string(i) + ".dll";
+    CloseHandle(CreateFileA(dll.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    setRaw(dlls, dll, REG_DWORD, std::string(4, '\1'));
+  }
   RegCloseKey(dlls);
   setString(HKEY_CURRENT_USER, kShellFoldersKey, "Fonts", "C:\\windows\\Fonts");
 }
 
-std::string readDefault(HKEY root, const std::string& path) {
+// A key's default string through the wide functions, below an open key.
+std::wstring readDefault(HKEY parent, const std::wstring& path) {
   HKEY k;
-  if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &k)) return {};
-  char buf[1024];
+  if (RegOpenKeyExW(parent, path.c_str(), 0, KEY_READ, &k)) return {};
+  wchar_t buf[1024];
   DWORD size = sizeof buf, type = 0;
-  std::string v;
-  if (!RegQueryValueExA(k, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(buf), &size) &&
+  std::wstring v;
+  if (!RegQueryValueExW(k, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(buf), &size) &&
       (type == REG_SZ || type == REG_EXPAND_SZ))
-    v.assign(buf, size ? size - 1 : 0);
+    v.assign(buf, size / 2 ? size / 2 - 1 : 0);
   RegCloseKey(k);
   return v;
 }
 
-bool exists(const std::string& p) { return GetFileAttributesA(p.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool exists(const std::wstring& p) { return GetFileAttributesW(p.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+std::wstring wide(const char* s) { return std::wstring(s, s + strlen(s)); }
 
 // The same keys, values and file probes with no rules, no texts and no findings.
 size_t bareWork() {
   size_t seen = 0;
   PumpSlice pump;
-  char name[1024];
+  wchar_t name[1024];
   HKEY k;
-  if (!RegOpenKeyExA(HKEY_LOCAL_MACHINE, kAppPathsKey, 0, KEY_READ, &k)) {
+  if (!RegOpenKeyExW(HKEY_LOCAL_MACHINE, wide(kAppPathsKey).c_str(), 0, KEY_READ, &k)) {
     for (DWORD i = 0;; ++i, pump()) {
-      DWORD n = sizeof name;
-      if (RegEnumKeyExA(k, i, name, &n, nullptr, nullptr, nullptr, nullptr)) break;
+      DWORD n = 1024;
+      if (RegEnumKeyExW(k, i, name, &n, nullptr, nullptr, nullptr, nullptr)) break;
       seen += exists(readDefault(k, name));
     }
     RegCloseKey(k);
   }
   for (const char* key : {kFontsKey, kSharedDllsKey}) {
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, KEY_READ, &k)) continue;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, wide(key).c_str(), 0, KEY_READ, &k)) continue;
     for (DWORD i = 0;; ++i, pump()) {
-      DWORD n = sizeof name;
-      char data[1024];
+      DWORD n = 1024;
+      wchar_t data[1024];
       DWORD size = sizeof data;
-      if (RegEnumValueA(k, i, name, &n, nullptr, nullptr, reinterpret_cast<BYTE*>(data), &size)) break;
-      seen += exists(key == kFontsKey ? std::string(data) : std::string(name));
+      if (RegEnumValueW(k, i, name, &n, nullptr, nullptr, reinterpret_cast<BYTE*>(data), &size)) break;
+      seen += exists(key == kFontsKey ? std::wstring(data) : std::wstring(name));
     }
     RegCloseKey(k);
   }
+  HKEY classes;
+  RegOpenKeyExW(HKEY_CLASSES_ROOT, L"", 0, KEY_READ, &classes);
   for (DWORD i = 0;; ++i, pump()) {
-    DWORD n = sizeof name;
-    if (RegEnumKeyExA(HKEY_CLASSES_ROOT, i, name, &n, nullptr, nullptr, nullptr, nullptr)) break;
-    if (name[0] != '.') continue;
-    const std::string cls = readDefault(HKEY_CLASSES_ROOT, name);
-    const std::string command = readDefault(HKEY_CLASSES_ROOT, cls + "\\shell\\open\\command");
-    const size_t dot = command.find(".exe");
-    if (dot != std::string::npos) seen += exists(command.substr(1, dot + 3));
+    DWORD n = 1024;
+    if (RegEnumKeyExW(classes, i, name, &n, nullptr, nullptr, nullptr, nullptr)) break;
+    if (name[0] != L'.') continue;
+    const std::wstring cls = readDefault(classes, name);
+    const std::wstring command = readDefault(classes, cls + L"\\shell\\open\\command");
+    const size_t quote = command.find(L'"', 1);
+    if (command.size() > 1 && quote != std::wstring::npos) seen += exists(command.substr(1, quote - 1));
   }
+  RegCloseKey(classes);
   return seen;
 }
 

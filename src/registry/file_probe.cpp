@@ -24,8 +24,9 @@ bool FileProbe::driveReady(const std::string& path) {
       break;
     case DRIVE_REMOVABLE:
     case DRIVE_CDROM:
-      ready = GetVolumeInformationA(root.c_str(), nullptr, 0, nullptr, nullptr, nullptr, nullptr,
-                                    0) != 0;
+      // Without a medium the root itself cannot be read (the volume information may still be
+      // answered from the drive's settings).
+      ready = GetFileAttributesA(root.c_str()) != INVALID_FILE_ATTRIBUTES;
       break;
     default:
       break;

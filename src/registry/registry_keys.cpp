@@ -77,17 +77,19 @@ NameList valueNames(HKEY key) { return enumerate(key, true); }
 
 std::string readStringValue(HKEY key, const std::string& name) {
   const std::wstring wideName = toWide(name);
-  DWORD type = 0, size = 0;
-  if (RegQueryValueExW(key, wideName.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
-    return {};
-  if (type != REG_SZ && type != REG_EXPAND_SZ) return {};
-  std::wstring text(size / sizeof(wchar_t) + 1, L'\0');
-  DWORD got = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-  if (RegQueryValueExW(key, wideName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(text.data()),
-                       &got) != ERROR_SUCCESS ||
-      (type != REG_SZ && type != REG_EXPAND_SZ))
-    return {};
-  text.resize(got / sizeof(wchar_t));
+  // Most values fit the first buffer, so one call reads them.
+  std::wstring text(260, L'\0');
+  DWORD type = 0, size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+  LONG rc = RegQueryValueExW(key, wideName.c_str(), nullptr, &type,
+                             reinterpret_cast<BYTE*>(text.data()), &size);
+  if (rc == ERROR_MORE_DATA && (type == REG_SZ || type == REG_EXPAND_SZ)) {
+    text.assign(size / sizeof(wchar_t) + 1, L'\0');
+    size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+    rc = RegQueryValueExW(key, wideName.c_str(), nullptr, &type,
+                          reinterpret_cast<BYTE*>(text.data()), &size);
+  }
+  if (rc != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return {};
+  text.resize(size / sizeof(wchar_t));
   if (size_t nul = text.find(L'\0'); nul != std::wstring::npos) text.resize(nul);
   std::string ansi;
   if (!toAnsiExactly(text, ansi)) return {};  // a path the ANSI functions could not find

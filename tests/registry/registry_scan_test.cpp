@@ -151,3 +151,24 @@ TEST(RegistryScan, UninstallEntriesByTheirCommands) {
 
 }  // namespace
 }  // namespace scrubwell
+
+namespace scrubwell {
+namespace {
+
+// Run with drive R: as a CD-ROM drive whose medium is taken out here: its folder goes away.
+TEST(RegistryScan, APathOnADriveWithoutAMediumIsNoFinding) {
+  char prefix[MAX_PATH] = {};
+  if (!GetEnvironmentVariableA("SCRUBWELL_EMPTY_CDROM", prefix, MAX_PATH) ||
+      !GetEnvironmentVariableA("WINEPREFIX", prefix, MAX_PATH))
+    GTEST_SKIP() << "needs the run with an empty CD-ROM drive R:";
+  const std::string medium = std::string("Z:") + prefix + "\\drives\\r";
+  ASSERT_TRUE(RemoveDirectoryA(medium.c_str()) || !test::folderExists(medium));
+  ASSERT_EQ(GetDriveTypeA("R:\\"), static_cast<UINT>(DRIVE_CDROM));
+  ScratchRoots r;
+  test::setRegString(HKEY_LOCAL_MACHINE, std::string(kAppPathsKey) + "\\cd.exe", "", "R:\\setup\\cd.exe");
+  test::setRegString(HKEY_LOCAL_MACHINE, std::string(kAppPathsKey) + "\\gone.exe", "", r.dir / "gone.exe");
+  EXPECT_EQ(r.entries(FindingKind::appPath), std::vector<std::string>{"gone.exe"});
+}
+
+}  // namespace
+}  // namespace scrubwell
