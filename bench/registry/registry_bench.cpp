@@ -80,7 +80,9 @@ std::wstring readDefault(HKEY parent, const std::wstring& path) {
   return v;
 }
 
-bool exists(const std::wstring& p) { return GetFileAttributesW(p.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool exists(const std::wstring& p) {
+  return GetFileAttributesW(p.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 std::wstring wide(const char* s) { return std::wstring(s, s + strlen(s)); }
 
@@ -104,7 +106,8 @@ size_t bareWork() {
       DWORD n = 1024;
       wchar_t data[1024];
       DWORD size = sizeof data;
-      if (RegEnumValueW(k, i, name, &n, nullptr, nullptr, reinterpret_cast<BYTE*>(data), &size)) break;
+      if (RegEnumValueW(k, i, name, &n, nullptr, nullptr, reinterpret_cast<BYTE*>(data), &size))
+        break;
       seen += exists(key == kFontsKey ? std::wstring(data) : std::wstring(name));
     }
     RegCloseKey(k);
@@ -118,7 +121,8 @@ size_t bareWork() {
     const std::wstring cls = readDefault(classes, name);
     const std::wstring command = readDefault(classes, cls + L"\\shell\\open\\command");
     const size_t quote = command.find(L'"', 1);
-    if (command.size() > 1 && quote != std::wstring::npos) seen += exists(command.substr(1, quote - 1));
+    if (command.size() > 1 && quote != std::wstring::npos)
+      seen += exists(command.substr(1, quote - 1));
   }
   RegCloseKey(classes);
   return seen;
@@ -126,14 +130,24 @@ size_t bareWork() {
 
 void plantExportKey(const std::string& key) {
   HKEY k;
-  RegCreateKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &k, nullptr);
+  RegCreateKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &k,
+                  nullptr);
   for (int i = 0; i < 20000; ++i) {
     const std::string n = "value " + std::to_string(i);
     switch (i % 4) {
-      case 0: setRaw(k, n, REG_SZ, "C:\\Program Files\\App\\file" + std::to_string(i) + ".dat" + std::string(1, '\0')); break;
-      case 1: setRaw(k, n, REG_DWORD, std::string(4, static_cast<char>(i))); break;
-      case 2: setRaw(k, n, REG_BINARY, std::string(40 + i % 60, static_cast<char>(i))); break;
-      default: setRaw(k, n, REG_MULTI_SZ, std::string("one\0two\0\0", 9)); break;
+      case 0:
+        setRaw(k, n, REG_SZ,
+               "C:\\Program Files\\App\\file" + std::to_string(i) + ".dat" + std::string(1, '\0'));
+        break;
+      case 1:
+        setRaw(k, n, REG_DWORD, std::string(4, static_cast<char>(i)));
+        break;
+      case 2:
+        setRaw(k, n, REG_BINARY, std::string(40 + i % 60, static_cast<char>(i)));
+        break;
+      default:
+        setRaw(k, n, REG_MULTI_SZ, std::string("one\0two\0\0", 9));
+        break;
     }
   }
   setRaw(k, "big", REG_BINARY, std::string(1 << 20, '\x5a'));
@@ -178,7 +192,8 @@ int main() {
     check = std::min(check, t.seconds());
   }
   std::printf("bare enumeration with the same probes: %.3f s (%zu targets found)\n", bare, seen);
-  std::printf("full registry check:                   %.3f s (%zu findings)\n", check, findings.size());
+  std::printf("full registry check:                   %.3f s (%zu findings)\n", check,
+              findings.size());
   std::printf("ratio check / bare: %.2f (target 1.5 or less)\n", check / bare);
 
   const std::string key = "Software\\ZbExport";

@@ -47,8 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     // Hex data reads back as the bytes it was written from.
     const size_t hex = text.find("=hex");
     if (hex != std::string::npos && (!v.quoted || v.type != scrubwell::kRegSz) &&
-        !(v.type == scrubwell::kRegDword && v.data.size() == 4) && text.find(':', hex) != std::string::npos &&
-        v.name.find("=hex") == std::string::npos) {
+        !(v.type == scrubwell::kRegDword && v.data.size() == 4) &&
+        text.find(':', hex) != std::string::npos && v.name.find("=hex") == std::string::npos) {
       std::string back;
       for (size_t i = text.find(':', hex) + 1; i + 1 < text.size(); ++i) {
         const int hi = hexValue(text[i]), lo = hexValue(text[i + 1]);

@@ -8,8 +8,8 @@
 
 namespace scrubwell {
 
-inline constexpr uint32_t kRegNone = 0, kRegSz = 1, kRegExpandSz = 2, kRegBinary = 3,
-                          kRegDword = 4, kRegMultiSz = 7;
+inline constexpr uint32_t kRegNone = 0, kRegSz = 1, kRegExpandSz = 2, kRegBinary = 3, kRegDword = 4,
+                          kRegMultiSz = 7;
 
 // "REGEDIT4" and its line end.
 std::string regFileHeader();
@@ -20,12 +20,12 @@ std::string regKeyLines(std::string_view rootName, std::string_view keyPath);
 
 // How a value is to be written, decided by the caller from its type and bytes.
 struct RegValueText {
-  std::string name;         // ANSI; the default value when `isDefault`
+  std::string name;  // ANSI; the default value when `isDefault`
   bool isDefault = false;
   uint32_t type = kRegNone;
-  std::string data;         // the bytes to write: for kRegSz written as a quoted string, the
-                            // ANSI text without its terminator; otherwise the raw bytes
-  bool quoted = false;      // a plain string: "..." (type kRegSz only)
+  std::string data;     // the bytes to write: for kRegSz written as a quoted string, the
+                        // ANSI text without its terminator; otherwise the raw bytes
+  bool quoted = false;  // a plain string: "..." (type kRegSz only)
 };
 
 // The value's line(s), each ending with CR LF: name part, "=", data part. A 4-byte 32-bit number

@@ -94,15 +94,16 @@ bool RegistryExportFile::appendTree(HKEY root, HKEY key, const std::string& path
   if (keyLines.empty()) return false;
   text += keyLines;
   DWORD maxName = 0, maxData = 0;
-  if (RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                       &maxName, &maxData, nullptr, nullptr) != ERROR_SUCCESS)
+  if (RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &maxName,
+                       &maxData, nullptr, nullptr) != ERROR_SUCCESS)
     return false;
   std::vector<wchar_t> name(maxName + 2);
   std::vector<BYTE> data(maxData + 2);
   for (DWORD i = 0;; ++i) {
     DWORD nameLength = static_cast<DWORD>(name.size()), size = static_cast<DWORD>(data.size());
     DWORD type = 0;
-    const LONG rc = RegEnumValueW(key, i, name.data(), &nameLength, nullptr, &type, data.data(), &size);
+    const LONG rc =
+        RegEnumValueW(key, i, name.data(), &nameLength, nullptr, &type, data.data(), &size);
     if (rc == ERROR_NO_MORE_ITEMS) break;
     if (rc == ERROR_MORE_DATA) {  // the value grew since the key was measured
       name.resize(name.size() * 2 + 256);
@@ -133,7 +134,8 @@ ExportResult RegistryExportFile::exportTree(HKEY root, const std::string& path) 
   const KeyOpening o = openKeyForReading(root, path, key);
   if (o == KeyOpening::missing) return ExportResult::missing;
   std::string text;
-  if (o == KeyOpening::failed || !appendTree(root, key.get(), path, text)) return ExportResult::failed;
+  if (o == KeyOpening::failed || !appendTree(root, key.get(), path, text))
+    return ExportResult::failed;
   return write(ExportResult::written, text);
 }
 
@@ -155,7 +157,8 @@ ExportResult RegistryExportFile::exportValue(HKEY root, const std::string& path,
     return ExportResult::failed;
   RegValueText value;
   const std::string keyLines = regKeyLines(regRootName(root), path);
-  if (keyLines.empty() || !valueText(wideName, type, data, size, value)) return ExportResult::failed;
+  if (keyLines.empty() || !valueText(wideName, type, data, size, value))
+    return ExportResult::failed;
   const std::string lines = regValueLines(value);
   if (lines.empty()) return ExportResult::failed;
   if (pace_) pace_();

@@ -13,10 +13,10 @@
 namespace scrubwell {
 
 enum class ExportResult {
-  written,      // the key (or value) is in the file
-  missing,      // the key or value does not exist: nothing written, nothing to delete
-  failed,       // it cannot be written exactly (unreadable, a name without an ANSI spelling) or
-                // the file could not take it: it must not be deleted
+  written,  // the key (or value) is in the file
+  missing,  // the key or value does not exist: nothing written, nothing to delete
+  failed,   // it cannot be written exactly (unreadable, a name without an ANSI spelling) or
+            // the file could not take it: it must not be deleted
 };
 
 // The name a registry-editor file gives a root ("HKEY_LOCAL_MACHINE", ...); empty for others.

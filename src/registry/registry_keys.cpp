@@ -47,10 +47,9 @@ NameList enumerate(HKEY key, bool values) {
   std::vector<wchar_t> buffer((values ? maxValue : maxSubkey) + 2);
   for (DWORD i = 0;; ++i) {
     DWORD length = static_cast<DWORD>(buffer.size());
-    const LONG rc = values ? RegEnumValueW(key, i, buffer.data(), &length, nullptr, nullptr,
-                                           nullptr, nullptr)
-                           : RegEnumKeyExW(key, i, buffer.data(), &length, nullptr, nullptr,
-                                           nullptr, nullptr);
+    const LONG rc =
+        values ? RegEnumValueW(key, i, buffer.data(), &length, nullptr, nullptr, nullptr, nullptr)
+               : RegEnumKeyExW(key, i, buffer.data(), &length, nullptr, nullptr, nullptr, nullptr);
     if (rc == ERROR_NO_MORE_ITEMS) break;
     if (rc == ERROR_MORE_DATA) {  // the key grew since it was measured
       buffer.resize(buffer.size() * 2 + 256);

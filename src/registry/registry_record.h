@@ -9,15 +9,17 @@
 namespace scrubwell {
 
 // The keys the checks read, below their roots (no leading backslash).
-inline constexpr const char* kAppPathsKey = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths";
+inline constexpr const char* kAppPathsKey =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths";
 inline constexpr const char* kShellFoldersKey =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 inline constexpr const char* kFontsKey = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Fonts";
-inline constexpr const char* kFontsFallbackKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Fonts";
+inline constexpr const char* kFontsFallbackKey =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Fonts";
 inline constexpr const char* kSharedDllsKey =
     "Software\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs";
-inline constexpr const char* kUninstallKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
-
+inline constexpr const char* kUninstallKey =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 
 // Where a finding of the full check comes from.
 enum class FindingKind : int32_t {
@@ -38,7 +40,7 @@ struct RegistryFinding {
   std::string shortText;    // the line of the checkable list
   std::string description;  // shown when the line is clicked
   bool checked = true;
-  std::string target;       // the missing file or program the entry points at
+  std::string target;  // the missing file or program the entry points at
 };
 
 // The line /preview writes for a finding, fields separated by tabs: its kind ("apppath", "font",

@@ -14,9 +14,9 @@ namespace scrubwell {
 namespace {
 
 // Report texts: the entry label, its suffixes and the summary labels.
-constexpr int kEntryText = 5300, kExportedText = 5301, kRemovedText = 5302,
-              kNotExportedText = 5303, kRemovedCountText = 5304, kNotRemovedCountText = 5305,
-              kUnmarkedCountText = 5306, kExportFileFailedText = 5307, kPointFailedText = 5308;
+constexpr int kEntryText = 5300, kExportedText = 5301, kRemovedText = 5302, kNotExportedText = 5303,
+              kRemovedCountText = 5304, kNotRemovedCountText = 5305, kUnmarkedCountText = 5306,
+              kExportFileFailedText = 5307, kPointFailedText = 5308;
 
 std::string keyLabel(HKEY root, const std::string& path) { return regRootName(root) + "\\" + path; }
 
@@ -56,8 +56,7 @@ std::vector<RegistryRemovalItem> removalItems(const RegistryFindings& findings) 
       }
       case FindingKind::fileType: {
         item.label = keyLabel(HKEY_CLASSES_ROOT, r.EntryName);
-        item.targets.push_back(
-            {HKEY_CLASSES_ROOT, r.EntryName, "", true, r.EntryName.size() > 1});
+        item.targets.push_back({HKEY_CLASSES_ROOT, r.EntryName, "", true, r.EntryName.size() > 1});
         const std::string cls = classOf(r.EntryName);
         if (plainKeyName(cls))
           item.targets.push_back({HKEY_CLASSES_ROOT, cls, "", true, cls.size() > 1});
@@ -98,8 +97,8 @@ RegistryRemovalOutcome removeRegistryItems(const std::vector<RegistryRemovalItem
     for (size_t i = 0; i < items.size(); ++i) {
       bool ok = true;
       for (const RegistryTarget& t : items[i].targets) {
-        const ExportResult r =
-            t.wholeKey ? file.exportTree(t.root, t.path) : file.exportValue(t.root, t.path, t.value);
+        const ExportResult r = t.wholeKey ? file.exportTree(t.root, t.path)
+                                          : file.exportValue(t.root, t.path, t.value);
         ok = ok && r != ExportResult::failed;
         anythingWritten = anythingWritten || r == ExportResult::written;
       }
@@ -146,10 +145,10 @@ RegistryRemovalOutcome removeRegistryItems(const std::vector<RegistryRemovalItem
                                      : deleteRegistryValue(t.root, t.path, t.value);
         removed = removed && gone;
       }
-    const int suffix = !exported[i]                ? kNotExportedText
-                       : !removed                  ? 160
-                       : settings.backupOption     ? kExportedText
-                                                   : kRemovedText;
+    const int suffix = !exported[i]            ? kNotExportedText
+                       : !removed              ? 160
+                       : settings.backupOption ? kExportedText
+                                               : kRemovedText;
     countItem(removed, 0, reportLine(tr(kEntryText), item.label, tr(suffix)), outcome.counts,
               parts.report);
     pump();

@@ -46,8 +46,9 @@ struct RegistryRemovalOutcome {
 };
 
 // Exports, backs up and deletes `items` in that order, reporting one line per item and the
-// summary (with `unmarked` entries left alone by the user). `exportPath` is the export file (kRegistryExportFile in the program). The export file
-// is deleted at the end unless the point could not be written.
+// summary (with `unmarked` entries left alone by the user). `exportPath` is the export file
+// (kRegistryExportFile in the program). The export file is deleted at the end unless the point
+// could not be written.
 RegistryRemovalOutcome removeRegistryItems(const std::vector<RegistryRemovalItem>& items,
                                            int unmarked, const RemovalSettings& settings,
                                            const std::string& exportPath, RemovalParts& parts);

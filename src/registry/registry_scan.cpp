@@ -4,17 +4,12 @@
 #include "base/texts.h"
 #include "base/file_ops.h"
 #include "registry/file_probe.h"
+#include "registry/registry_export.h"
 #include "registry/registry_keys.h"
 #include "registry/registry_rules.h"
 
 namespace scrubwell {
 namespace {
-
-std::string rootName(HKEY root) {
-  if (root == HKEY_CLASSES_ROOT) return "HKEY_CLASSES_ROOT";
-  if (root == HKEY_CURRENT_USER) return "HKEY_CURRENT_USER";
-  return "HKEY_LOCAL_MACHINE";
-}
 
 class Check {
  public:
@@ -32,11 +27,11 @@ class Check {
   // Opens a source key; a key that cannot be read although it is there is reported.
   bool open(HKEY root, const std::string& path, RegKey& key) {
     const KeyOpening o = openKeyForReading(root, path, key);
-    if (o == KeyOpening::failed) problems_.unreadable.push_back(rootName(root) + "\\" + path);
+    if (o == KeyOpening::failed) problems_.unreadable.push_back(regRootName(root) + "\\" + path);
     return o == KeyOpening::opened;
   }
   NameList listed(const NameList& list, HKEY root, const std::string& path) {
-    if (!list.complete) problems_.unreadable.push_back(rootName(root) + "\\" + path);
+    if (!list.complete) problems_.unreadable.push_back(regRootName(root) + "\\" + path);
     return list;
   }
   void paced() {
@@ -48,18 +43,24 @@ class Check {
         {{kind, entry, keyPath}, std::move(shortText), std::move(description), true, target});
   }
   bool full() const { return findings_.size() >= RegistryFindings::kCapacity; }
+  // The rule the application paths, fonts and shared DLLs share: a path without "%" that is not
+  // there (as far as anyone can tell) and names no exempt program.
+  bool missingTarget(const std::string& path) {
+    return !path.empty() && path.find('%') == std::string::npos && !probe_.fileMayExist(path) &&
+           !isExempt(path);
+  }
 
   void appPaths() {
     RegKey key;
     if (!open(HKEY_LOCAL_MACHINE, kAppPathsKey, key)) return;
-    for (const std::string& name : listed(subkeyNames(key.get()), HKEY_LOCAL_MACHINE, kAppPathsKey).names) {
+    for (const std::string& name :
+         listed(subkeyNames(key.get()), HKEY_LOCAL_MACHINE, kAppPathsKey).names) {
       if (full()) return;
       RegKey sub;
       std::string value;
       if (openKeyForReading(key.get(), name, sub) == KeyOpening::opened)
         value = stripSurroundingQuotes(readStringValue(sub.get(), ""));
-      if (!value.empty() && value.find('%') == std::string::npos && !probe_.fileMayExist(value) &&
-          !isExempt(value))
+      if (missingTarget(value))
         add(FindingKind::appPath, name, "", value, tr(199) + " " + value,
             tr(200) + " " + value + " " + tr(201));
       paced();
@@ -75,7 +76,8 @@ class Check {
     std::string path = kFontsKey;
     RegKey key;
     NameList names;
-    if (open(HKEY_LOCAL_MACHINE, path, key)) names = listed(valueNames(key.get()), HKEY_LOCAL_MACHINE, path);
+    if (open(HKEY_LOCAL_MACHINE, path, key))
+      names = listed(valueNames(key.get()), HKEY_LOCAL_MACHINE, path);
     if (names.names.size() + names.unspellable < 5) {
       path = kFontsFallbackKey;
       names = {};
@@ -88,8 +90,7 @@ class Check {
     for (const std::string& name : names.names) {
       if (full()) return;
       const std::string data = stripSurroundingQuotes(readStringValue(key.get(), name));
-      if (!data.empty() && data.find('%') == std::string::npos && !probe_.fileMayExist(data) &&
-          !probe_.fileMayExist(folder + "\\" + data) && !isExempt(data))
+      if (missingTarget(data) && !probe_.fileMayExist(folder + "\\" + data))
         add(FindingKind::font, name, path, data, tr(203) + " " + name,
             tr(204) + " " + name + " " + tr(205) + ": " + data);
       paced();
@@ -99,11 +100,11 @@ class Check {
   void sharedDlls() {
     RegKey key;
     if (!open(HKEY_LOCAL_MACHINE, kSharedDllsKey, key)) return;
-    for (const std::string& name : listed(valueNames(key.get()), HKEY_LOCAL_MACHINE, kSharedDllsKey).names) {
+    for (const std::string& name :
+         listed(valueNames(key.get()), HKEY_LOCAL_MACHINE, kSharedDllsKey).names) {
       if (full()) return;
       const std::string path = stripSurroundingQuotes(name);
-      if (!path.empty() && path.find('%') == std::string::npos && !probe_.fileMayExist(path) &&
-          !isExempt(path))
+      if (missingTarget(path))
         add(FindingKind::sharedDll, name, "", path, tr(206) + " " + path,
             tr(207) + " " + path + " " + tr(208));
       paced();
@@ -120,9 +121,8 @@ class Check {
       RegKey extKey, commandKey;
       if (openKeyForReading(root.get(), ext, extKey) == KeyOpening::opened) {
         const std::string cls = stripSurroundingQuotes(readStringValue(extKey.get(), ""));
-        if (!cls.empty() &&
-            openKeyForReading(root.get(), cls + "\\shell\\open\\command", commandKey) ==
-                KeyOpening::opened)
+        if (!cls.empty() && openKeyForReading(root.get(), cls + "\\shell\\open\\command",
+                                              commandKey) == KeyOpening::opened)
           command = readStringValue(commandKey.get(), "");
       }
       const std::string path = fileTypeProgramPath(command);

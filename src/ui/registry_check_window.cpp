@@ -2,7 +2,6 @@
 #include "ui/registry_check_window.h"
 
 #include "app/app_windows.h"
-#include "backup/my_backup.h"
 #include "base/app_state.h"
 #include "base/texts.h"
 #include "registry/registry_removal.h"
@@ -82,24 +81,9 @@ void RegistryCheckWindow::setAll(bool checked) {
 }
 
 void RegistryCheckWindow::removeChecked() {
-  AppWindows& w = appWindows();
-  RemovalParts parts{w.report, w.deleting, w.backupProgress, [this] { hide(); }};
   const int unmarked = static_cast<int>(findings_.size() - findings_.checkedCount());
-  const RegistryRemovalOutcome outcome = removeRegistryItems(
-      removalItems(findings_), unmarked, w.results.removalSettings(), kRegistryExportFile, parts);
-  w.deleting.stop();
-  w.backupProgress.closeWindow();
-  if (outcome.end != RegistryRemovalEnd::done) {
-    // Nothing was deleted; the findings stay for another try.
-    w.message.showMessage(outcome.end == RegistryRemovalEnd::exportFailed ? tr(5307) : tr(5308),
-                          kRegistryExportFile);
-    show();
-    return;
-  }
-  clearFindings();
-  w.registryResult.showAfterRemoval();
-  // Entries that stay are told about in the status report, which holds a line for each.
-  if (outcome.counts.unremovable) w.report.showReport();
+  if (appWindows().registryResult.removeFrom(*this, removalItems(findings_), unmarked))
+    clearFindings();
 }
 
 }  // namespace scrubwell::ui

@@ -2,6 +2,7 @@
 #include "ui/registry_result_window.h"
 
 #include "app/app_windows.h"
+#include "backup/my_backup.h"
 #include "base/app_state.h"
 #include "base/texts.h"
 #include "registry_windows_res.h"
@@ -57,12 +58,29 @@ void RegistryResultWindow::showNothingFound() {
   playFinish();
 }
 
-void RegistryResultWindow::showAfterRemoval() {
+bool RegistryResultWindow::removeFrom(Window& from, const std::vector<RegistryRemovalItem>& items,
+                                      int unmarked) {
+  AppWindows& w = appWindows();
+  RemovalParts parts{w.report, w.deleting, w.backupProgress, [&from] { from.hide(); }};
+  const RegistryRemovalOutcome outcome =
+      removeRegistryItems(items, unmarked, w.results.removalSettings(), kRegistryExportFile, parts);
+  w.deleting.stop();
+  w.backupProgress.closeWindow();
+  if (outcome.end != RegistryRemovalEnd::done) {
+    // Nothing was deleted; the findings stay for another try.
+    w.message.showMessage(outcome.end == RegistryRemovalEnd::exportFailed ? tr(5307) : tr(5308),
+                          kRegistryExportFile);
+    from.show();
+    return false;
+  }
   line1.setVisible(true);
   line1.setText(tr(193));
   panel.setVisible(false);
   show();
   playFinish();
+  // Entries that stay are told about in the status report, which holds a line for each.
+  if (outcome.counts.unremovable) w.report.showReport();
+  return true;
 }
 
 }  // namespace scrubwell::ui

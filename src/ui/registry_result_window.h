@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "registry/registry_removal.h"
 #include "ui/framework/window.h"
 
 namespace scrubwell::ui {
@@ -17,7 +18,12 @@ class RegistryResultWindow : public Window {
   // The sources the last check could not read; said on the panel instead of "nothing found".
   void setProblems(std::vector<std::string> unreadable);
   void showNothingFound();
-  void showAfterRemoval();
+
+  // Removes `items` (with `unmarked` findings left alone) from the results window `from`, with
+  // the program's progress windows. When the removal ran to its end this window shows, with the
+  // status report too when entries stayed; otherwise nothing was deleted, the reason is shown
+  // and `from` comes back. True when the removal ran to its end.
+  bool removeFrom(Window& from, const std::vector<RegistryRemovalItem>& items, int unmarked);
 
   Label line1, line2, panel;
   Button back;

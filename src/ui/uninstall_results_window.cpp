@@ -2,7 +2,6 @@
 #include "ui/uninstall_results_window.h"
 
 #include "app/app_windows.h"
-#include "backup/my_backup.h"
 #include "base/app_state.h"
 #include "base/texts.h"
 #include "registry/registry_removal.h"
@@ -77,23 +76,10 @@ void UninstallResultsWindow::setAll(bool marked) {
 }
 
 void UninstallResultsWindow::removeMarked() {
-  AppWindows& w = appWindows();
   int unmarked = 0;
   for (const auto& line : found_.lines) unmarked += line.selected ? 0 : 1;
-  RemovalParts parts{w.report, w.deleting, w.backupProgress, [this] { hide(); }};
-  const RegistryRemovalOutcome outcome = removeRegistryItems(
-      removalItems(found_), unmarked, w.results.removalSettings(), kRegistryExportFile, parts);
-  w.deleting.stop();
-  w.backupProgress.closeWindow();
-  if (outcome.end != RegistryRemovalEnd::done) {
-    w.message.showMessage(outcome.end == RegistryRemovalEnd::exportFailed ? tr(5307) : tr(5308),
-                          kRegistryExportFile);
-    show();
-    return;
-  }
-  clearFindings();
-  w.registryResult.showAfterRemoval();
-  if (outcome.counts.unremovable) w.report.showReport();
+  if (appWindows().registryResult.removeFrom(*this, removalItems(found_), unmarked))
+    clearFindings();
 }
 
 }  // namespace scrubwell::ui

@@ -33,9 +33,9 @@ TEST(RegistryCleaner, ScanRemoveAndRestoreFromTheBackupWindow) {
   const std::string exe = installProgram() + "Scrubwell.exe";
   ASSERT_TRUE(languageChosenWithSettings("[Markierte Laufwerke]\r\nLw1=D\r\nAnzahl=1\r\n"));
   const std::string str = "C:\\zz\\gone\\e2e.exe";
-  ASSERT_TRUE(setRegRaw(HKEY_LOCAL_MACHINE, kAppKey, L"", REG_SZ,
-                        std::string(reinterpret_cast<const char*>(w(str.c_str()).c_str()),
-                                    (str.size() + 1) * 2)));
+  ASSERT_TRUE(setRegRaw(
+      HKEY_LOCAL_MACHINE, kAppKey, L"", REG_SZ,
+      std::string(reinterpret_cast<const char*>(w(str.c_str()).c_str()), (str.size() + 1) * 2)));
   ASSERT_TRUE(setRegRaw(HKEY_LOCAL_MACHINE, kAppKey, L"Bin", REG_BINARY, std::string(40, '\x5a')));
   ASSERT_TRUE(setRegRaw(HKEY_LOCAL_MACHINE, kAppKey, L"Multi", REG_MULTI_SZ,
                         std::string("a\0\0\0b\0\0\0\0\0", 10)));
@@ -91,8 +91,8 @@ TEST(RegistryCleaner, CommandLinePreviewListsAndAutoRemovesIntoAPoint) {
 
   Finished preview = runToEnd(exe, "/preview /scans:registry", outputs.path());
   ASSERT_EQ(preview.exitCode, 0) << preview.err;
-  const std::string line = "shareddll\tHKEY_LOCAL_MACHINE\\" + dlls +
-                           "\tC:\\zz\\cli\\gone.dll\tC:\\zz\\cli\\gone.dll";
+  const std::string line =
+      "shareddll\tHKEY_LOCAL_MACHINE\\" + dlls + "\tC:\\zz\\cli\\gone.dll\tC:\\zz\\cli\\gone.dll";
   const auto lines = linesOf(preview.out);
   EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << preview.out;
   EXPECT_TRUE(regValueExists(HKEY_LOCAL_MACHINE, dlls, "C:\\zz\\cli\\gone.dll"));

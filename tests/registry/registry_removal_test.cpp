@@ -34,7 +34,9 @@ struct Removal : test::RegistryRemovalSandbox {
             {"b", {{HKEY_LOCAL_MACHINE, kKey + "\\b", "", true, true}}},
             {"value", {{HKEY_LOCAL_MACHINE, kKey + "\\values", "go", false, true}}}};
   }
-  RegistryRemovalOutcome run() { return removeRegistryItems(items(), 0, settings, exportPath, parts); }
+  RegistryRemovalOutcome run() {
+    return removeRegistryItems(items(), 0, settings, exportPath, parts);
+  }
   bool untouched() {
     return test::regKeyExists(HKEY_LOCAL_MACHINE, kKey + "\\a") &&
            test::regKeyExists(HKEY_LOCAL_MACHINE, kKey + "\\b") &&
@@ -83,9 +85,11 @@ TEST(RegistryRemoval, EntriesTheRegistryEditorCouldNotGiveBackExactlyStay) {
   // A value name without an ANSI spelling, and a multi-string of an odd number of bytes (the
   // import would give back whole characters ended by a NUL).
   setRegRaw(HKEY_LOCAL_MACHINE, kKey + "\\b", L"\x0416", REG_SZ, wideBytes(L"x"));
-  setRegRaw(HKEY_LOCAL_MACHINE, kKey + "\\a\\deep", L"cut", REG_MULTI_SZ, std::string("a\0b\0\0\0x", 7));
+  setRegRaw(HKEY_LOCAL_MACHINE, kKey + "\\a\\deep", L"cut", REG_MULTI_SZ,
+            std::string("a\0b\0\0\0x", 7));
   ASSERT_NE(test::dumpRegistryTree(HKEY_LOCAL_MACHINE, kKey + "\\a\\deep").find("type=7 size=7 "),
-            std::string::npos) << test::dumpRegistryTree(HKEY_LOCAL_MACHINE, kKey + "\\a");
+            std::string::npos)
+      << test::dumpRegistryTree(HKEY_LOCAL_MACHINE, kKey + "\\a");
   const auto outcome = r.run();
   ASSERT_EQ(outcome.end, RegistryRemovalEnd::done);
   EXPECT_FALSE(test::regValueExists(HKEY_LOCAL_MACHINE, kKey + "\\values", "go"));

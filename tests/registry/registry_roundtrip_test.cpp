@@ -45,8 +45,8 @@ std::vector<Planted> plantFindings() {
               wideBytes(L"C:\\windows\\system32\\kernel32.dll"));
   setRegRaw(HKEY_LOCAL_MACHINE, kFontsKey, kFontName, REG_SZ, wideBytes(L"zzmissing.ttf"));
   setRegRaw(HKEY_LOCAL_MACHINE, kSharedDllsKey, kDllName, REG_DWORD, std::string("\3\0\0\0", 4));
-  setRegRaw(HKEY_LOCAL_MACHINE, kSharedDllsKey, L"C:\\windows\\system32\\kernel32.dll",
-            REG_DWORD, std::string("\7\0\0\0", 4));
+  setRegRaw(HKEY_LOCAL_MACHINE, kSharedDllsKey, L"C:\\windows\\system32\\kernel32.dll", REG_DWORD,
+            std::string("\7\0\0\0", 4));
 
   // Two extensions share one class whose program is missing.
   for (const char* ext : {".zzq", ".zzr"}) {
@@ -102,8 +102,7 @@ TEST(RegistryRoundTrip, RemovedFindingsComeBackByteForByteFromTheirPoint) {
   auto items = removalItems(findings);
   for (auto& item : removalItems(uninstall)) items.push_back(item);
   ASSERT_EQ(items.size(), 6u);
-  const auto outcome =
-      removeRegistryItems(items, 0, box.settings, kRegistryExportFile, box.parts);
+  const auto outcome = removeRegistryItems(items, 0, box.settings, kRegistryExportFile, box.parts);
   ASSERT_EQ(outcome.end, RegistryRemovalEnd::done);
   EXPECT_EQ(outcome.counts.removed, 6);
   EXPECT_FALSE(test::fileExists(kRegistryExportFile)) << "the export lives on in the point only";
@@ -122,8 +121,7 @@ TEST(RegistryRoundTrip, RemovedFindingsComeBackByteForByteFromTheirPoint) {
   EXPECT_EQ(restoreFromPoint(point, {"c:\\registrybackup_1.reg"}, box.windows.backup),
             RegistryImport::imported);
   const auto after = dumps(planted);
-  for (size_t i = 0; i < planted.size(); ++i)
-    EXPECT_EQ(after[i], before[i]) << planted[i].path;
+  for (size_t i = 0; i < planted.size(); ++i) EXPECT_EQ(after[i], before[i]) << planted[i].path;
   EXPECT_FALSE(test::fileExists(kRegistryExportFile));
 }
 
@@ -152,8 +150,8 @@ TEST(RegistryRoundTrip, SeededRandomKeyThroughExportDeleteAndRegedit) {
   test::RegistryRemovalSandbox box;
   const std::string key = "Software\\ZzRandom";
   std::mt19937 rng(20261209);
-  const DWORD types[] = {REG_NONE, REG_SZ, REG_EXPAND_SZ, REG_BINARY, REG_DWORD, REG_MULTI_SZ,
-                         REG_QWORD, 0x4242};
+  const DWORD types[] = {REG_NONE,  REG_SZ,       REG_EXPAND_SZ, REG_BINARY,
+                         REG_DWORD, REG_MULTI_SZ, REG_QWORD,     0x4242};
   for (int i = 0; i < 60; ++i) {
     std::wstring name;
     const int length = 1 + static_cast<int>(rng() % 20);

@@ -68,7 +68,8 @@ TEST(UninstallVerdict, CommandsOfThePart) {
       << "arguments without a folder: valid";
 
   files = {"C:\\WINDOWS\\uninst.exe"};
-  EXPECT_TRUE(uninstallEntryInvalid(withDir, file, folder)) << "the program is there, the folder not";
+  EXPECT_TRUE(uninstallEntryInvalid(withDir, file, folder))
+      << "the program is there, the folder not";
   folders.insert("C:\\Program Files\\App");
   EXPECT_FALSE(uninstallEntryInvalid(withDir, file, folder));
   files.clear();
@@ -77,7 +78,10 @@ TEST(UninstallVerdict, CommandsOfThePart) {
 
 RegistryFinding finding(int n) {
   return {{FindingKind::sharedDll, "C:\\dll" + std::to_string(n) + ".dll", ""},
-          "short " + std::to_string(n), "long " + std::to_string(n), true, ""};
+          "short " + std::to_string(n),
+          "long " + std::to_string(n),
+          true,
+          ""};
 }
 
 TEST(RegistryFindings, TheThousandAndFirstIsDroppedAndLinesStayWithTheirRecords) {
@@ -97,8 +101,8 @@ TEST(RegistryFindings, TheThousandAndFirstIsDroppedAndLinesStayWithTheirRecords)
 
 TEST(RegistryFindings, PreviewLineHasFourTabSeparatedFields) {
   RegistryFinding f{{FindingKind::font, "Arial (TrueType)", kFontsKey}, "", "", true, "arial.ttf"};
-  EXPECT_EQ(previewLine(f),
-            std::string("font\tHKEY_LOCAL_MACHINE\\") + kFontsKey + "\tArial (TrueType)\tarial.ttf");
+  EXPECT_EQ(previewLine(f), std::string("font\tHKEY_LOCAL_MACHINE\\") + kFontsKey +
+                                "\tArial (TrueType)\tarial.ttf");
   f.record = {FindingKind::fileType, ".vw", ""};
   f.target = "C:\\Tools\\viewer.exe";
   EXPECT_EQ(previewLine(f), "filetype\tHKEY_CLASSES_ROOT\\.vw\t\tC:\\Tools\\viewer.exe");

@@ -60,7 +60,8 @@ TEST(RegistryScan, FontCountRuleAtFourFiveAndSixValues) {
     test::writeFile(r.dir / "Fonts\\here.ttf", "x");
     for (int i = 0; i < count - 1; ++i) r.font(kFontsKey, i, "here.ttf");
     r.font(kFontsKey, 99, "gone.ttf");
-    for (int i = 0; i < 6; ++i) r.font(kFontsFallbackKey, i, i == 0 ? "fallback-gone.ttf" : "here.ttf");
+    for (int i = 0; i < 6; ++i)
+      r.font(kFontsFallbackKey, i, i == 0 ? "fallback-gone.ttf" : "here.ttf");
     const auto found = r.entries(FindingKind::font);
     if (count == 4)
       EXPECT_EQ(found, std::vector<std::string>{"Font 0"}) << "fewer than 5: the fallback key";
@@ -106,7 +107,8 @@ TEST(RegistryScan, NamesWithoutAnAnsiSpellingAreNotFindings) {
 TEST(RegistryScan, TheThousandAndFirstFindingIsDropped) {
   ScratchRoots r;
   for (int i = 0; i < 1001; ++i)
-    test::setRegDword(HKEY_LOCAL_MACHINE, kSharedDllsKey, "C:\\gone\\" + std::to_string(i) + ".dll", 1);
+    test::setRegDword(HKEY_LOCAL_MACHINE, kSharedDllsKey, "C:\\gone\\" + std::to_string(i) + ".dll",
+                      1);
   RegistryFindings findings;
   ScanProblems problems;
   fullRegistryCheck(findings, problems);
@@ -122,7 +124,8 @@ TEST(RegistryScan, MissingSourcesAreNoProblemAndCreateNothing) {
   uninstallCheck(uninstall, problems);
   EXPECT_TRUE(findings.empty());
   EXPECT_FALSE(problems.any());
-  EXPECT_FALSE(test::regKeyExists(HKEY_LOCAL_MACHINE, kAppPathsKey)) << "read-only: nothing created";
+  EXPECT_FALSE(test::regKeyExists(HKEY_LOCAL_MACHINE, kAppPathsKey))
+      << "read-only: nothing created";
   EXPECT_FALSE(test::regKeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
 }
 
@@ -165,8 +168,10 @@ TEST(RegistryScan, APathOnADriveWithoutAMediumIsNoFinding) {
   ASSERT_TRUE(RemoveDirectoryA(medium.c_str()) || !test::folderExists(medium));
   ASSERT_EQ(GetDriveTypeA("R:\\"), static_cast<UINT>(DRIVE_CDROM));
   ScratchRoots r;
-  test::setRegString(HKEY_LOCAL_MACHINE, std::string(kAppPathsKey) + "\\cd.exe", "", "R:\\setup\\cd.exe");
-  test::setRegString(HKEY_LOCAL_MACHINE, std::string(kAppPathsKey) + "\\gone.exe", "", r.dir / "gone.exe");
+  test::setRegString(HKEY_LOCAL_MACHINE, std::string(kAppPathsKey) + "\\cd.exe", "",
+                     "R:\\setup\\cd.exe");
+  test::setRegString(HKEY_LOCAL_MACHINE, std::string(kAppPathsKey) + "\\gone.exe", "",
+                     r.dir / "gone.exe");
   EXPECT_EQ(r.entries(FindingKind::appPath), std::vector<std::string>{"gone.exe"});
 }
 

@@ -98,7 +98,8 @@ void digestKey(HKEY key, Digest& d, std::vector<wchar_t>& name, std::vector<BYTE
   for (DWORD i = 0;; ++i) {
     DWORD nameLength = static_cast<DWORD>(name.size()), size = static_cast<DWORD>(data.size()),
           type = 0;
-    const LONG rc = RegEnumValueW(key, i, name.data(), &nameLength, nullptr, &type, data.data(), &size);
+    const LONG rc =
+        RegEnumValueW(key, i, name.data(), &nameLength, nullptr, &type, data.data(), &size);
     if (rc == ERROR_MORE_DATA) {
       name.resize(name.size() * 2);
       data.resize(data.size() * 2);
@@ -157,9 +158,9 @@ bool setRegRaw(HKEY root, const std::string& path, const std::wstring& name, DWO
   if (RegCreateKeyExW(root, wide(path).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
                       nullptr) != ERROR_SUCCESS)
     return false;
-  const LONG rc = RegSetValueExW(key, name.empty() ? nullptr : name.c_str(), 0, type,
-                                 reinterpret_cast<const BYTE*>(bytes.data()),
-                                 static_cast<DWORD>(bytes.size()));
+  const LONG rc =
+      RegSetValueExW(key, name.empty() ? nullptr : name.c_str(), 0, type,
+                     reinterpret_cast<const BYTE*>(bytes.data()), static_cast<DWORD>(bytes.size()));
   RegCloseKey(key);
   return rc == ERROR_SUCCESS;
 }

@@ -19,8 +19,9 @@ struct Program : test::TestProgram {
   test::RegistryOverride lm{HKEY_LOCAL_MACHINE}, cr{HKEY_CLASSES_ROOT}, cu{HKEY_CURRENT_USER};
   test::ScratchFolder backup{'D', "backup"};
   Program()
-      : TestProgram("[206]\r\nShared DLL:\r\n[207]\r\nThe DLL\r\n[208]\r\nis gone.\r\n"
-                    "[250]\r\nregistry clean-up\r\n") {
+      : TestProgram(
+            "[206]\r\nShared DLL:\r\n[207]\r\nThe DLL\r\n[208]\r\nis gone.\r\n"
+            "[250]\r\nregistry clean-up\r\n") {
     appState().backupFolder = backup.path();
   }
 };
