@@ -16,7 +16,8 @@ namespace {
 // Report texts: the entry label, its suffixes and the summary labels.
 constexpr int kEntryText = 5300, kExportedText = 5301, kRemovedText = 5302, kNotExportedText = 5303,
               kRemovedCountText = 5304, kNotRemovedCountText = 5305, kUnmarkedCountText = 5306,
-              kExportFileFailedText = 5307, kPointFailedText = 5308;
+              kExportFileFailedText = 5307, kPointFailedText = 5308, kNotFoundText = 5263,
+              kNotRemovedText = 160;
 
 std::string keyLabel(HKEY root, const std::string& path) { return regRootName(root) + "\\" + path; }
 
@@ -89,7 +90,7 @@ RegistryRemovalOutcome removeRegistryItems(const std::vector<RegistryRemovalItem
 
   // 1. Export every item; an item is deleted only when each of its targets was written (or is
   //    not there any more).
-  std::vector<char> exported(items.size(), 0);
+  std::vector<char> exported(items.size(), 0), found(items.size(), 0);
   bool anythingWritten = false;
   RegistryExportFile file([&pump] { pump(); });
   bool fileOk = file.create(exportPath);
@@ -100,9 +101,10 @@ RegistryRemovalOutcome removeRegistryItems(const std::vector<RegistryRemovalItem
         const ExportResult r = t.wholeKey ? file.exportTree(t.root, t.path)
                                           : file.exportValue(t.root, t.path, t.value);
         ok = ok && r != ExportResult::failed;
-        anythingWritten = anythingWritten || r == ExportResult::written;
+        found[i] = found[i] || r == ExportResult::written;
       }
       exported[i] = ok;
+      anythingWritten = anythingWritten || found[i];
       pump();
     }
     fileOk = file.close();
@@ -133,9 +135,13 @@ RegistryRemovalOutcome removeRegistryItems(const std::vector<RegistryRemovalItem
     }
   }
 
-  // 3. Delete what was exported.
+  // 3. Delete what was exported. An entry that is gone already is said so and not counted.
   for (size_t i = 0; i < items.size(); ++i) {
     const RegistryRemovalItem& item = items[i];
+    if (exported[i] && !found[i]) {
+      parts.report.appendLine(reportLine(tr(kEntryText), item.label, tr(kNotFoundText)));
+      continue;
+    }
     parts.deletion.step(item.label);
     bool removed = exported[i] != 0;
     if (removed)
@@ -146,7 +152,7 @@ RegistryRemovalOutcome removeRegistryItems(const std::vector<RegistryRemovalItem
         removed = removed && gone;
       }
     const int suffix = !exported[i]            ? kNotExportedText
-                       : !removed              ? 160
+                       : !removed              ? kNotRemovedText
                        : settings.backupOption ? kExportedText
                                                : kRemovedText;
     countItem(removed, 0, reportLine(tr(kEntryText), item.label, tr(suffix)), outcome.counts,
