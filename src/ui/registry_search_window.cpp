@@ -1,6 +1,8 @@
 // The registry search window and the hand-over of the checks' findings.
 #include "ui/registry_search_window.h"
 
+#include <commctrl.h>
+
 #include "app/app_windows.h"
 #include "base/app_state.h"
 #include "base/texts.h"
@@ -22,6 +24,11 @@ RegistrySearchWindow::RegistrySearchWindow()
 void RegistrySearchWindow::applyTexts() {
   setCaption(tr(5311));
   text_.setText(tr(5312));
+}
+
+void RegistrySearchWindow::onCreated() {
+  // The bar moves by itself while the check pumps messages.
+  SendDlgItemMessageA(hwnd(), IDC_RGS_PROGRESS, PBM_SETMARQUEE, TRUE, 60);
 }
 
 void RegistrySearchWindow::startCheck(bool full) {

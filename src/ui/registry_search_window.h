@@ -18,6 +18,9 @@ class RegistrySearchWindow : public Window {
 
   Timer startTimer{2000};
 
+ protected:
+  void onCreated() override;
+
  private:
   void runCheck();
   Label text_;
