@@ -9,6 +9,7 @@
 #include "base/settings_file.h"
 #include "base/settings_values.h"
 #include "base/texts.h"
+#include "options/pattern_list_edit.h"
 #include "platform/text_upper.h"
 #include "scan/folder_gate.h"
 #include "scan/own_folder_list.h"
@@ -184,8 +185,7 @@ void loadSettings(SettingsControls& c) {
   }
 
   std::vector<std::string> masks = c.masks->items();
-  removeDangerousMasks(masks);
-  removeDangerousEntries(exceptions);
+  removeDangerousPatterns(masks, exceptions);
   if (!exceptions.empty() && isBlankEntry(exceptions.back())) exceptions.pop_back();
   if (masks != c.masks->items()) c.masks->setItems(std::move(masks));
   if (exceptions != c.exceptions->items()) c.exceptions->setItems(std::move(exceptions));

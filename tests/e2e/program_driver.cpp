@@ -50,7 +50,8 @@ std::string installProgram() {
   const std::string from = buildFolder() + "src\\app\\";
   bool ok = CopyFileA((from + "Scrubwell.exe").c_str(), (to + "Scrubwell.exe").c_str(), FALSE);
   for (const char* f :
-       {"Scrubwell.t00", "Scrubwell.t01", "klick.wav", "schhht.wav", "start.wav", "finished.wav"})
+       {"Scrubwell.t00", "Scrubwell.t01", "klick.wav", "schhht.wav", "start.wav", "finished.wav",
+        "Scrubwell.bg0.jpg", "Scrubwell.bg1.jpg", "Scrubwell.bg2.jpg", "Scrubwell.bg3.jpg"})
     CopyFileA((from + f).c_str(), (to + f).c_str(), FALSE);
   if (!ok)
     fprintf(stderr, "installProgram: cannot copy %sScrubwell.exe to %s (error %lu)\n", from.c_str(),
