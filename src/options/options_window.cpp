@@ -152,6 +152,14 @@ void OptionsWindow::applyTexts() {
   back.setText(tr(44));
 }
 
+// However the lists were filled before, the window never shows a dangerous entry.
+void OptionsWindow::onCreated() {
+  std::vector<std::string> maskEntries = masks.items(), exceptionEntries = exceptions.items();
+  removeDangerousPatterns(maskEntries, exceptionEntries);
+  if (maskEntries != masks.items()) masks.setItems(std::move(maskEntries));
+  if (exceptionEntries != exceptions.items()) exceptions.setItems(std::move(exceptionEntries));
+}
+
 // The backup buttons are offered only while the backup folder holds files (any file, hidden
 // and system files too), and the frame around the backup option grows to hold them.
 void OptionsWindow::onShown() {

@@ -33,6 +33,7 @@ class OptionsWindow : public Window {
   int backupFrameHeight() const { return backupFrameHeight_; }
 
  protected:
+  void onCreated() override;
   void onShown() override;
 
  private:

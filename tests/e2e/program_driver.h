@@ -13,7 +13,7 @@ namespace scrubwell::test {
 std::string buildFolder();
 
 // "C:\Program Files\Scrubwell\" with Scrubwell.exe, Checker.exe, the language files, the sounds
-// and the background pictures copied from the build tree. Returns the folder (empty on failure).
+// the background pictures and the search icons copied from the build tree. Returns the folder (empty on failure).
 std::string installProgram();
 
 // The per-user data folder the program uses in this prefix.
