@@ -4,7 +4,7 @@
 #include "app/app_windows.h"
 #include "app/startup.h"
 #include "base/settings_file.h"
-#include "options/look_choice.h"
+#include "ui/look_choice.h"
 
 namespace scrubwell {
 

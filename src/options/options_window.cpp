@@ -8,7 +8,7 @@
 #include "base/app_state.h"
 #include "base/file_ops.h"
 #include "base/texts.h"
-#include "options/look_choice.h"
+#include "ui/look_choice.h"
 #include "options_window_res.h"
 #include "platform/text_upper.h"
 #include "scan/junk_masks.h"

@@ -10,7 +10,7 @@
 #include "app/startup.h"
 #include "base/settings_file.h"
 #include "options/jpeg_test_picture.h"
-#include "options/look_choice.h"
+#include "ui/look_choice.h"
 #include "support/app_sandbox.h"
 #include "support/scratch.h"
 #include "ui/framework/look.h"

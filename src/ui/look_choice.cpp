@@ -1,5 +1,5 @@
 // Choosing the background picture by its index.
-#include "options/look_choice.h"
+#include "ui/look_choice.h"
 
 #include <string>
 
