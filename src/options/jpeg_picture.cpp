@@ -58,6 +58,14 @@ PictureResult decode(jpeg_decompress_struct& info, Failure& failure, const std::
     return PictureResult::tooLarge;
   }
   info.out_color_space = JCS_RGB;
+  if (limits.fitWidth > 0 && limits.fitHeight > 0) {
+    unsigned denominator = 1;
+    while (denominator < 8 && ((info.image_width + denominator - 1) / denominator > limits.fitWidth ||
+                               (info.image_height + denominator - 1) / denominator > limits.fitHeight))
+      denominator *= 2;
+    info.scale_num = 1;
+    info.scale_denom = denominator;
+  }
   jpeg_start_decompress(&info);
   if (info.output_components != 3) return PictureResult::corrupt;
   const std::size_t rowBytes = std::size_t(info.output_width) * 3;

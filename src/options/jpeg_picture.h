@@ -15,6 +15,9 @@ struct PictureLimits {
   unsigned maxSide = 16384;               // pixels, either side
   std::uint64_t maxPixels = 16u << 20;    // 16 million pixels: 48 MiB of RGB rows
   int maxScans = 256;                     // progressive scans: a few are normal, thousands an attack
+  // When set, a larger picture is decoded at 1/2, 1/4 or 1/8 of its size (libjpeg scales while
+  // it decodes, which is much faster than decoding it whole) to fit within this box if it can.
+  unsigned fitWidth = 0, fitHeight = 0;
 };
 
 struct RgbPicture {

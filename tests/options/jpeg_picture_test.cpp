@@ -87,5 +87,21 @@ TEST(JpegPicture, PicturesBeyondTheLimitsAreRefusedFromTheirHeader) {
   EXPECT_EQ(decode(jpeg, picture), PictureResult::ok);
 }
 
+TEST(JpegPicture, ALargePictureIsDecodedSmallerToFitTheBox) {
+  RgbPicture picture;
+  PictureLimits limits;
+  limits.fitWidth = 20, limits.fitHeight = 20;
+  ASSERT_EQ(decode(test::makeJpeg(64, 48), picture, limits), PictureResult::ok);
+  EXPECT_EQ(picture.width, 16u);  // a quarter: half would still be 32 x 24
+  EXPECT_EQ(picture.height, 12u);
+  EXPECT_NEAR(int(picture.rgb[(15) * 3]), 255, 24) << "still the whole picture, right edge red";
+  limits.fitWidth = 1, limits.fitHeight = 1;
+  ASSERT_EQ(decode(test::makeJpeg(64, 48), picture, limits), PictureResult::ok);
+  EXPECT_EQ(picture.width, 8u) << "an eighth is the smallest";
+  limits.fitWidth = 64, limits.fitHeight = 48;
+  ASSERT_EQ(decode(test::makeJpeg(64, 48), picture, limits), PictureResult::ok);
+  EXPECT_EQ(picture.width, 64u) << "a picture that fits keeps its size";
+}
+
 }  // namespace
 }  // namespace scrubwell

@@ -23,12 +23,19 @@ Look& look() {
   return l;
 }
 
-// A 32-bit top-down DIB section of the picture; `shade` scales every channel (256 = as is).
-HBITMAP makeBitmap(const RgbPicture& p, int shade) {
+// A picture larger than this is decoded smaller: windows are not larger than a screen, and the
+// picture tiles where they are.
+constexpr unsigned kFitWidth = 1600, kFitHeight = 1200;
+// The tool bands lie along the top edge of their windows, within these rows of the picture.
+constexpr unsigned kBandRows = 32;
+
+// A 32-bit top-down DIB section of the picture's first `rows` rows; `shade` scales every
+// channel (256 = as is).
+HBITMAP makeBitmap(const RgbPicture& p, unsigned rows, int shade) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = static_cast<LONG>(p.width);
-  info.bmiHeader.biHeight = -static_cast<LONG>(p.height);
+  info.bmiHeader.biHeight = -static_cast<LONG>(rows);
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
@@ -36,7 +43,7 @@ HBITMAP makeBitmap(const RgbPicture& p, int shade) {
   HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   if (!bitmap) return nullptr;
   auto* out = static_cast<std::uint8_t*>(bits);
-  const std::size_t pixels = std::size_t(p.width) * p.height;
+  const std::size_t pixels = std::size_t(p.width) * rows;
   for (std::size_t i = 0; i < pixels; ++i) {
     out[i * 4 + 0] = static_cast<std::uint8_t>(p.rgb[i * 3 + 2] * shade / 256);
     out[i * 4 + 1] = static_cast<std::uint8_t>(p.rgb[i * 3 + 1] * shade / 256);
@@ -64,7 +71,9 @@ void repaintWindows() {
 }  // namespace
 
 bool setBackgroundPicture(const std::string& path) {
-  const PictureLimits limits;
+  PictureLimits limits;
+  limits.fitWidth = kFitWidth;
+  limits.fitHeight = kFitHeight;
   std::string bytes;
   if (!readFileBytes(path, bytes, limits.maxFileBytes + 1)) return false;
   RgbPicture picture;
@@ -72,8 +81,8 @@ bool setBackgroundPicture(const std::string& path) {
                  limits) != PictureResult::ok)
     return false;
   Look made;
-  made.picture = makeBitmap(picture, 256);
-  made.band = makeBitmap(picture, 110);  // the tool bands: the same picture, darker
+  made.picture = makeBitmap(picture, picture.height, 256);
+  made.band = makeBitmap(picture, std::min(picture.height, kBandRows), 110);  // darker
   made.pictureBrush = made.picture ? CreatePatternBrush(made.picture) : nullptr;
   made.bandBrush = made.band ? CreatePatternBrush(made.band) : nullptr;
   if (!made.pictureBrush || !made.bandBrush) {
