@@ -50,7 +50,8 @@ std::string installProgram() {
   const std::string from = buildFolder() + "src\\app\\";
   bool ok = CopyFileA((from + "Scrubwell.exe").c_str(), (to + "Scrubwell.exe").c_str(), FALSE);
   for (const char* f :
-       {"Scrubwell.t00", "Scrubwell.t01", "klick.wav", "schhht.wav", "start.wav", "finished.wav"})
+       {"Scrubwell.t00", "Scrubwell.t01", "klick.wav", "schhht.wav", "start.wav", "finished.wav",
+        "KvFindMinidump.dll"})
     CopyFileA((from + f).c_str(), (to + f).c_str(), FALSE);
   for (const char* pattern : {"Scrubwell.bg*.jpg", "Scrubwell.sk*.ani"}) {
     WIN32_FIND_DATAA found;
