@@ -12,7 +12,7 @@ std::string bytes(size_t n) {
   return b;
 }
 
-TEST(RegExportFormat, KeyAndStringLinesOfThePartsExample) {
+TEST(RegExportFormat, KeyAndStringLinesOfAnApplicationPath) {
   EXPECT_EQ(regKeyLines("HKEY_LOCAL_MACHINE",
                         "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\x.exe\\"),
             "\r\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\App "

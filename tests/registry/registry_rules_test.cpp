@@ -25,7 +25,7 @@ TEST(IsExempt, AnyCaseAnywhere) {
   EXPECT_FALSE(isExempt("C:\\Office\\word.exe"));
 }
 
-TEST(FileTypeProgramPath, CommandsAsThePartDescribesThem) {
+TEST(FileTypeProgramPath, QuotedUnquotedAndRefusedCommands) {
   EXPECT_EQ(fileTypeProgramPath("\"C:\\Tools\\viewer.exe\" \"%1\""), "C:\\Tools\\viewer.exe");
   EXPECT_EQ(fileTypeProgramPath("C:\\Tools\\viewer.exe /open %1"), "C:\\Tools\\viewer.exe");
   EXPECT_EQ(fileTypeProgramPath("%SystemRoot%\\notepad.exe %1"), "") << "not a drive path";
@@ -51,7 +51,7 @@ TEST(FileTypeCommandInvalid, AlternativesAndGuards) {
   EXPECT_FALSE(fileTypeCommandInvalid(".vw", cmd, "C:\\%X%\\a.exe", exists));
 }
 
-TEST(UninstallVerdict, CommandsOfThePart) {
+TEST(UninstallVerdict, CommandsWithAndWithoutArguments) {
   std::set<std::string> files, folders;
   auto file = [&files](const std::string& p) { return files.count(p) > 0; };
   auto folder = [&folders](const std::string& p) { return folders.count(p) > 0; };
