@@ -16,11 +16,15 @@
 #include "ui/language_window.h"
 #include "ui/main_window.h"
 #include "ui/message_window.h"
+#include "ui/registry_check_window.h"
+#include "ui/registry_result_window.h"
+#include "ui/registry_search_window.h"
 #include "ui/results_window.h"
 #include "ui/search_progress_window.h"
 #include "ui/splash_window.h"
 #include "ui/status_report_window.h"
 #include "ui/temporary_folder_window.h"
+#include "ui/uninstall_results_window.h"
 
 namespace scrubwell {
 
@@ -46,6 +50,10 @@ struct AppWindows {
   ui::UpdateUninstallWindow updateUninstall;
   ui::UpdateUninstallSelectionWindow updateUninstallSelection;
   ui::WindowsToolsWindow windowsTools;
+  ui::RegistrySearchWindow registrySearch;
+  ui::RegistryCheckWindow registryCheck;
+  ui::UninstallResultsWindow uninstallResults;
+  ui::RegistryResultWindow registryResult;
 
   AppWindows();
   ~AppWindows();

@@ -19,6 +19,9 @@
 #include "base/texts.h"
 #include "platform/handles.h"
 #include "platform/seams.h"
+#include "backup/my_backup.h"
+#include "registry/registry_removal.h"
+#include "registry/registry_scan.h"
 #include "scan/cancel_flag.h"
 #include "scan/drives.h"
 #include "scan/removal.h"
@@ -186,6 +189,38 @@ int removeMarked(AppWindows& w, const AutomationRequest& request, Output& out) {
   return kExitDone;
 }
 
+// The registry check of /scans:registry: /preview lists its findings, /auto exports them into a
+// registry point and removes them as the registry window's "remove" does.
+int runRegistry(const AutomationRequest& request, const RemovalSettings& windowSettings,
+                Output& out) {
+  RegistryFindings findings;
+  ScanProblems problems;
+  fullRegistryCheck(findings, problems);
+  for (const std::string& source : problems.unreadable)
+    printError(tr(5309) + " " + source);
+  if (findings.empty()) return kExitNothingFound;
+  if (request.action != AutomationAction::autoClean) {
+    for (const RegistryFinding& f : findings.lines()) out.line(previewLine(f));
+    return kExitDone;
+  }
+  RemovalSettings settings = windowSettings;
+  settings.askBeforeRemoving = false;
+  CollectedReport report;
+  SilentDeletion deletion;
+  SilentBackup backup;
+  RemovalParts parts{report, deletion, backup, nullptr};
+  const RegistryRemovalOutcome outcome =
+      removeRegistryItems(removalItems(findings), 0, settings, kRegistryExportFile, parts);
+  for (const auto& line : report.lines) out.line(line);
+  if (outcome.end != RegistryRemovalEnd::done) {
+    printError(outcome.end == RegistryRemovalEnd::exportFailed
+                   ? "the registry export could not be written; nothing was removed"
+                   : "the backup point could not be written; nothing was removed");
+    return kExitStoppedByError;
+  }
+  return kExitDone;
+}
+
 int run(const AutomationRequest& request, Output& out) {
   UnattendedPrompts unattended;
   PromptsInstalled installed(&unattended);
@@ -202,14 +237,29 @@ int run(const AutomationRequest& request, Output& out) {
   loadSettingsNow();
   if (!request.drives.empty()) chooseDrives(w.results, request.drives);
 
-  for (CleanupId scan : request.scans)
+  bool registry = false;
+  for (CleanupId scan : request.scans) {
+    if (scan == CleanupId::registry) {
+      registry = true;
+      continue;
+    }
     w.results.session().scan(scan, w.results.driveScanInputs(), cancelFlag(), nullptr);
+  }
+  int code = kExitNothingFound;
   ResultList& list = w.results.results();
-  if (list.empty()) return kExitNothingFound;
-  if (request.action == AutomationAction::autoClean) return removeMarked(w, request, out);
-  for (size_t i = 0; i < list.size(); ++i)
-    out.line(list.isRowMarked(i) ? list.path(i) : kUnmarkedPrefix + list.path(i));
-  return kExitDone;
+  if (!list.empty()) {
+    if (request.action == AutomationAction::autoClean) {
+      code = removeMarked(w, request, out);
+      if (code != kExitDone) return code;
+    } else {
+      for (size_t i = 0; i < list.size(); ++i)
+        out.line(list.isRowMarked(i) ? list.path(i) : kUnmarkedPrefix + list.path(i));
+      code = kExitDone;
+    }
+  }
+  if (!registry) return code;
+  const int registryCode = runRegistry(request, w.results.removalSettings(), out);
+  return registryCode == kExitNothingFound ? code : registryCode;
 }
 
 }  // namespace

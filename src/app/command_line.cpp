@@ -134,7 +134,9 @@ std::string automationUsage() {
       "  /scans:LIST    the scans to run, comma-separated; known now: ";
   const std::string tail =
       " (junk is the default;\r\n"
-      "                 temp walks the temporary folders and ignores /drives:)\r\n"
+      "                 temp walks the temporary folders and ignores /drives:;\r\n"
+      "                 registry checks the registry: one line per invalid entry, tab-separated:\r\n"
+      "                 kind, key, value name, missing target)\r\n"
       "  /drives:C,D    the drives to walk for this run only (the saved choice is kept)\r\n"
       "  /out:FILE      writes the output to FILE instead of standard output\r\n"
       "  /report:FILE   /auto only: also saves the status report as \"save report\" does\r\n"

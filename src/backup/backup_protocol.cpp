@@ -48,13 +48,21 @@ BackupOutcome backUpBeforeDeleting(const BackupRequest& request, bool backupOpti
   }
   if (missing) {
     progress.closeWindow();
-    return BackupOutcome::folderMissing;
+    return request.wholeOrNothing ? BackupOutcome::incomplete : BackupOutcome::folderMissing;
+  }
+  if (request.wholeOrNothing && (backup.storeList().size() != request.files.size() ||
+                                 !request.folderTrees.empty())) {
+    progress.closeWindow();
+    return BackupOutcome::incomplete;
   }
 
   backup.SetProgressControls(&progress, true);
   const std::string name = NextPointName(backupFolder);
   const bool nameWasFree = !fileExists(name);  // after the wrap to 1 an old point may stand there
-  const bool written = backup.CreatePoint(name);
+  const bool written =
+      request.titleNote.empty()
+          ? backup.CreatePoint(name)
+          : backup.CreatePoint(name, pointTitle() + " (" + request.titleNote + ")");
   progress.closeWindow();
   if (backup.storeList().empty()) return BackupOutcome::nothingToStore;
   if (written) return BackupOutcome::written;

@@ -21,16 +21,24 @@ enum class BackupOutcome {
                      // removed: delete nothing
   folderNotCreated,  // the backup folder could not be created (the system's error was shown):
                      // delete nothing
+  incomplete,        // a request that must be stored whole could not be: no point, delete nothing
 };
 
 // True for the outcomes after which the clean-up deletes.
 inline bool mayDelete(BackupOutcome o) {
-  return o != BackupOutcome::pointFailed && o != BackupOutcome::folderNotCreated;
+  return o != BackupOutcome::pointFailed && o != BackupOutcome::folderNotCreated &&
+         o != BackupOutcome::incomplete;
 }
 
 struct BackupRequest {
   std::vector<std::string> files;        // files about to be deleted
   std::vector<std::string> folderTrees;  // folders (ending with "\") about to be emptied
+  // Said in brackets after the point's date and time (the registry clean-up's point); empty for
+  // a plain point.
+  std::string titleNote;
+  // Every file must go into the point, or nothing may be deleted: for a registry export, which is
+  // the only way back for what the removal deletes.
+  bool wholeOrNothing = false;
 };
 
 // With the backup option on: adds the request to a new point, shows the backup progress window,

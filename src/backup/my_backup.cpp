@@ -102,6 +102,10 @@ bool MyBackup::CreatePoint(const std::string& archiveName) {
   return writePoint(archiveName, pointTitle());
 }
 
+bool MyBackup::CreatePoint(const std::string& archiveName, const std::string& title) {
+  return writePoint(archiveName, title);
+}
+
 bool MyBackup::CreateRegistryPoint(const std::string& archiveName) {
   AddFile(kRegistryExportFile);
   return writePoint(archiveName, pointTitle() + " (" + tr(250) + ")");
@@ -115,6 +119,7 @@ bool MyBackup::RestorePoint(const std::string& archiveName) {
   archive_.RestoreMode = rmAll;
   archive_.RestoreFullPath = true;
   staged_.clear();
+  restored_.clear();
   bool restored = false;
   try {
     restored = archive_.Restore(archiveName, "");
@@ -133,6 +138,7 @@ bool MyBackup::finishStagedFiles() {
       if (old != INVALID_FILE_ATTRIBUTES) SetFileAttributesA(f.target.c_str(), FILE_ATTRIBUTE_NORMAL);
       replaced = MoveFileExA(f.staging.c_str(), f.target.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
       if (old != INVALID_FILE_ATTRIBUTES) SetFileAttributesA(f.target.c_str(), old);
+      if (replaced) restored_.push_back(f.target);
       if (!replaced) allReplaced = false;
     }
     if (!replaced) DeleteFileA(f.staging.c_str());

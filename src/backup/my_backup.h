@@ -31,6 +31,8 @@ class MyBackup {
   // Writes the point; false (and nothing written) when nothing was added, or when the archive
   // failed (it has shown its error message then).
   bool CreatePoint(const std::string& archiveName);
+  // The same with the point titled `title`.
+  bool CreatePoint(const std::string& archiveName, const std::string& title);
   // The same for the registry export "C:\Registrybackup_1.reg" (added here when it exists),
   // titled with the date, the time and text 250 in brackets.
   bool CreateRegistryPoint(const std::string& archiveName);
@@ -43,6 +45,8 @@ class MyBackup {
   bool RestorePoint(const std::string& archiveName);
 
   const std::vector<std::string>& storeList() const { return storeList_; }
+  // The targets the last RestorePoint put back whole (as stored, lower case).
+  const std::vector<std::string>& restoredFiles() const { return restored_; }
   TBackupFile& archive() { return archive_; }
 
  private:
@@ -61,6 +65,7 @@ class MyBackup {
   bool showProgress_ = false;
   std::vector<std::string> storeList_;
   std::vector<std::string> restoreList_;
+  std::vector<std::string> restored_;
   std::vector<StagedFile> staged_;
   PumpSlice pump_;  // adding thousands of files keeps the windows alive without a pump per file
 };

@@ -6,36 +6,35 @@
 #include "backup/file_stream.h"
 #include "backup/my_backup.h"
 #include "base/recycle.h"
-#include "platform/message_pump.h"
 #include "platform/seams.h"
+#include "platform/text_upper.h"
 
 namespace scrubwell {
 
-void restoreFromPoint(const std::string& pointPath, const std::vector<std::string>& paths,
-                      BackupProgress& progress) {
+RegistryImport restoreFromPoint(const std::string& pointPath,
+                                const std::vector<std::string>& paths, BackupProgress& progress) {
   MyBackup backup;
   backup.SetProgressControls(&progress, true);
   for (const std::string& path : paths) backup.AddRestoreFile(path);
   // Archive errors have been shown by the archive; the registry import still follows.
   backup.RestorePoint(pointPath);
   progress.setPercent(85);
-  importRegistryExport(progress);
+  for (const std::string& file : backup.restoredFiles())
+    if (equalsIgnoringCase(file, kRegistryExportFile)) return importRegistryExport(progress);
+  progress.setPercent(100);
+  return RegistryImport::none;
 }
 
-void importRegistryExport(BackupProgress& progress) {
-  if (fileAttributes(kRegistryExportFile) == INVALID_FILE_ATTRIBUTES) return;
-  launcher().open("regedit", std::string("/s ") + kRegistryExportFile, "", SW_SHOWNORMAL);
-  // regedit runs on its own; these pauses give it time to read the file before it is recycled.
-  waitPumping(1000);
-  const struct {
-    int percent;
-    DWORD pause;
-  } steps[] = {{90, 1000}, {95, 1000}, {96, 2000}, {100, 1000}};
-  for (const auto& step : steps) {
-    progress.setPercent(step.percent);
-    waitPumping(step.pause);
-  }
+RegistryImport importRegistryExport(BackupProgress& progress) {
+  if (fileAttributes(kRegistryExportFile) == INVALID_FILE_ATTRIBUTES) return RegistryImport::none;
+  progress.setPercent(90);
+  // regedit reports an import it could not do through its exit code; the wait pumps messages.
+  const int code =
+      launcher().runAndWait(std::string("regedit /s ") + kRegistryExportFile, 10 * 60 * 1000);
+  progress.setPercent(100);
+  if (code != 0) return RegistryImport::failed;
   sendToRecycleBin(kRegistryExportFile);
+  return RegistryImport::imported;
 }
 
 }  // namespace scrubwell

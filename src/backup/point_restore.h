@@ -8,14 +8,20 @@
 
 namespace scrubwell {
 
-// Restores the files of `paths` (stored paths, any case) from the point, setting the progress
-// from 0 to 85, then imports "C:\Registrybackup_1.reg" when it exists (progress to 100) and sends
-// it to the recycle bin. The progress window itself is shown and closed by the caller.
-void restoreFromPoint(const std::string& pointPath, const std::vector<std::string>& paths,
-                      BackupProgress& progress);
+enum class RegistryImport {
+  none,      // the restore brought no registry export back
+  imported,  // regedit imported it and ended without an error; the export was recycled
+  failed,    // regedit could not be started or reported an error; the export is kept
+};
 
-// Starts regedit silently on the registry export, waits for it with the progress moving from
-// 90 to 100, and recycles the export. Nothing happens when the export does not exist.
-void importRegistryExport(BackupProgress& progress);
+// Restores the files of `paths` (stored paths, any case) from the point, setting the progress
+// from 0 to 85. When "C:\Registrybackup_1.reg" was among the files this restore put back, it is
+// imported (progress to 100); a file that merely lies at that path is never imported.
+RegistryImport restoreFromPoint(const std::string& pointPath,
+                                const std::vector<std::string>& paths, BackupProgress& progress);
+
+// Runs "regedit /s" on the registry export and waits for it to end, pumping messages; the export
+// is recycled once imported and kept when the import did not run or failed.
+RegistryImport importRegistryExport(BackupProgress& progress);
 
 }  // namespace scrubwell

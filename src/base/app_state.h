@@ -15,6 +15,11 @@ struct AppState {
   bool restartPending = false;
   // Data folder + "BACKUP\", computed when the results window is created.
   std::string backupFolder;
+  // The registry check mode: set for the full check, clear for the uninstall-entry check.
+  bool registryCheckFull = true;
+  // Set by a caller that waits for an interactive registry clean (the multi-clean run); the
+  // registry windows clear it when the user leaves them.
+  unsigned char registryCleanBusy = 0;
 };
 
 AppState& appState();

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/handles.h"
+#include "platform/message_pump.h"
 
 namespace scrubwell {
 namespace {
@@ -108,7 +109,21 @@ class SystemLauncher final : public Launcher {
                         &pi))
       return -1;
     KernelHandle process(pi.hProcess), thread(pi.hThread);
-    if (WaitForSingleObject(pi.hProcess, timeoutMs) != WAIT_OBJECT_0) return -1;
+    // The window stays alive while the program runs: messages are dispatched as they come.
+    const DWORD start = GetTickCount();
+    for (;;) {
+      const DWORD elapsed = GetTickCount() - start;
+      if (timeoutMs != INFINITE && elapsed >= timeoutMs) return -1;
+      const DWORD left = timeoutMs == INFINITE ? INFINITE : timeoutMs - elapsed;
+      HANDLE process = pi.hProcess;
+      // Once the program is ending, its quit message stays queued: wait on the process alone.
+      const DWORD r = quitRequested()
+                          ? WaitForSingleObject(process, left)
+                          : MsgWaitForMultipleObjects(1, &process, FALSE, left, QS_ALLINPUT);
+      if (r == WAIT_OBJECT_0) break;
+      if (r != WAIT_OBJECT_0 + 1) return -1;
+      pumpMessages();
+    }
     DWORD code = 0;
     GetExitCodeProcess(pi.hProcess, &code);
     return static_cast<int>(code);

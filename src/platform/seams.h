@@ -43,7 +43,8 @@ class Launcher {
   // ShellExecuteA with the verb "Open"; true when the shell accepted it.
   virtual bool open(const std::string& file, const std::string& parameters,
                     const std::string& directory, int show) = 0;
-  // Starts a command line and waits for it up to `timeoutMs`; returns the exit code or -1.
+  // Starts a command line and waits for it up to `timeoutMs`, dispatching this thread's messages
+  // meanwhile; returns the exit code, or -1 when it could not start or did not end in time.
   virtual int runAndWait(const std::string& commandLine, DWORD timeoutMs) = 0;
 };
 

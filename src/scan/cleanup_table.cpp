@@ -18,7 +18,7 @@ constexpr std::array<Cleanup, DoneMarks::kCount> kCleanups = {{
     {brokenShortcuts, DoneMark::brokenShortcuts, 2, 0, 2, "links", 5116, 5183, kDrive},
     {zeroByteFiles, DoneMark::zeroByteFiles, 1, 1, 3, "zero", 5111, 5184, kDrive},
     {temporaryFolder, DoneMark::temporaryFolder, 1, 3, 4, "temp", 5113, 5185, kWindow},
-    {registry, DoneMark::registry, 2, 1, 5, "", 5117, 5186, kWindow},
+    {registry, DoneMark::registry, 2, 1, 5, "registry", 5117, 5186, kWindow},
     {duplicateFiles, DoneMark::duplicateFiles, 1, 2, 10, "dlls", 5112, 5191, kDrive},
     {recentDocuments, DoneMark::recentDocuments, 2, 2, 7, "", 5118, 5188, kDirect},
     {uninstallEntries, DoneMark::uninstallEntries, 2, 3, 8, "", 5119, 5189, kWindow},

@@ -4,6 +4,7 @@
 #include "app/app_windows.h"
 #include "app/startup.h"
 #include "backup/auto_removal.h"
+#include "backup/my_backup.h"
 #include "backup/point_restore.h"
 #include "backup/point_text.h"
 #include "backup_window_res.h"
@@ -140,10 +141,14 @@ void BackupWindow::restoreMarked() {
   AppWindows& w = appWindows();
   w.backupProgress.showWindow();
   hide();
-  restoreFromPoint(selectedPoint(), chosen, w.backupProgress);
+  const RegistryImport import = restoreFromPoint(selectedPoint(), chosen, w.backupProgress);
   w.backupProgress.closeWindow();
   show();
-  w.message.showMessage(tr(188));
+  // The files are back either way; a registry import that did not run is said so.
+  if (import == RegistryImport::failed)
+    w.message.showMessage(tr(188), tr(5310) + " " + kRegistryExportFile);
+  else
+    w.message.showMessage(tr(188));
 }
 
 void BackupWindow::removeSelectedPoint() {

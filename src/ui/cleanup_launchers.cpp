@@ -85,6 +85,12 @@ void runMinidumpCleanup() {
   w.results.setDoneMark(DoneMark::minidumps);
 }
 
+void openRegistryCheck(bool full) {
+  playClick();
+  appWindows().registrySearch.startCheck(full);
+  appWindows().results.setDoneMark(full ? DoneMark::registry : DoneMark::uninstallEntries);
+}
+
 struct Launcher {
   CleanupId id;
   CleanupLauncher launch;
@@ -98,6 +104,8 @@ constexpr Launcher kLaunchers[] = {
     {CleanupId::windowsTools, openWindowsToolsWindow},
     {CleanupId::ownFolders, runOwnFolderCleanup},
     {CleanupId::minidumps, runMinidumpCleanup},
+    {CleanupId::registry, [] { openRegistryCheck(true); }},
+    {CleanupId::uninstallEntries, [] { openRegistryCheck(false); }},
 };
 
 }  // namespace

@@ -49,6 +49,8 @@ TEST(CommandLine, DriveListTakesLettersAndRootsOnce) {
             (std::vector<char>{'C', 'D', 'E'}));
   EXPECT_EQ(parse({"/preview", "/scans:junk,Junk"}).scans,
             std::vector<CleanupId>{CleanupId::junkSearch});
+  EXPECT_EQ(parse({"/auto", "/scans:Registry,junk"}).scans,
+            (std::vector<CleanupId>{CleanupId::registry, CleanupId::junkSearch}));
 }
 
 TEST(CommandLine, BadCommandLinesSayWhy) {
@@ -60,7 +62,7 @@ TEST(CommandLine, BadCommandLinesSayWhy) {
       {{"/preview", "/fast"}, "/fast"},
       {{"/preview", "/scans:"}, "scans"},
       {{"/preview", "/scans:junk,"}, "scans"},
-      {{"/preview", "/scans:registry"}, "registry"},  // a clean-up that cannot run unattended yet
+      {{"/preview", "/scans:uninstall"}, "uninstall"},  // a clean-up that cannot run unattended yet
       {{"/preview", "/scans:multi"}, "multi"},
       {{"/preview", "/drives:"}, "drives"},
       {{"/preview", "/drives:CD"}, "CD"},

@@ -240,7 +240,7 @@ TEST(Automation, BadCommandLinesExitTwoAndChangeNothing) {
   ASSERT_TRUE(writeFile(dir / "setup.tmp", "junk"));
   ScratchFolder outputs('D', "bad-out");
   for (const std::string& arguments :
-       std::vector<std::string>{"/auto /fast", "/auto /scans:", "/auto /scans:registry",
+       std::vector<std::string>{"/auto /fast", "/auto /scans:", "/auto /scans:uninstall",
                                 "/auto /drives:Q", "/auto /out:" + dir / "missing\\out.txt"}) {
     Finished f = runToEnd(exe, arguments, outputs.path());
     EXPECT_EQ(f.exitCode, 2) << arguments;
