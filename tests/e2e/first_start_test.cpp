@@ -1,7 +1,7 @@
 // The whole program under Wine: a first start asks for the language, confirming restarts the
 // program in that language, and a second start goes straight to the main window, which (like the
 // results window) takes a click the moment it appears. The options window shows the background
-// picture, and a language chosen there survives the restart.
+// picture, and a language chosen there survives the restart. "help" opens the compiled guide.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -149,4 +149,24 @@ TEST(Options, TheWindowShowsTheBackgroundAndALanguageChosenThereSurvivesTheResta
   EXPECT_EQ(readFile(data + "Scrubwell.chm"), "Deutsche Hilfe");
   EXPECT_EQ(readFile(folder + "Scrubwell.c00"), "English help") << "the installed help stays";
   EXPECT_EQ(readFile(folder + "Scrubwell.c01"), "Deutsche Hilfe");
+}
+
+// The shipped guide opens in Wine's own HTML Help viewer from the "help" button.
+TEST(Help, TheHelpButtonOpensTheCompiledGuideInTheSystemsViewer) {
+  const std::string folder = installProgram();
+  ASSERT_FALSE(folder.empty());
+  ASSERT_TRUE(languageChosenWithSettings("[Language]\r\nselected=0\r\n"));
+  RunningProgram p(folder + "Scrubwell.exe");
+  HWND main = p.waitForWindow(IDC_MAIN_SIDE1);
+  ASSERT_NE(main, nullptr);
+  clickButton(main, IDC_MAIN_SIDE1 + 4);
+  clickButton(main, IDC_MAIN_HELP);
+  HWND viewer = nullptr;
+  for (int i = 0; i < 200 && !viewer; ++i, Sleep(100))
+    viewer = FindWindowA("HH Parent", "Scrubwell - keeps your PC clean");
+  ASSERT_NE(viewer, nullptr) << "the viewer shows the guide's title";
+  saveScreenshot(viewer, "help-viewer");
+  PostMessageA(viewer, WM_CLOSE, 0, 0);
+  PostMessageA(main, WM_CLOSE, 0, 0);
+  EXPECT_EQ(p.waitForExit(), 0);
 }

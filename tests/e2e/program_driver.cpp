@@ -51,7 +51,7 @@ std::string installProgram() {
   bool ok = CopyFileA((from + "Scrubwell.exe").c_str(), (to + "Scrubwell.exe").c_str(), FALSE);
   for (const char* f :
        {"Scrubwell.t00", "Scrubwell.t01", "klick.wav", "schhht.wav", "start.wav", "finished.wav",
-        "KvFindMinidump.dll"})
+        "KvFindMinidump.dll", "Scrubwell.c00", "Scrubwell.c01", "Scrubwell.d00", "Scrubwell.d01"})
     CopyFileA((from + f).c_str(), (to + f).c_str(), FALSE);
   for (const char* pattern : {"Scrubwell.bg*.jpg", "Scrubwell.sk*.ani"}) {
     WIN32_FIND_DATAA found;

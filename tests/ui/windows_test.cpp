@@ -13,6 +13,8 @@
 #include "base/texts.h"
 #include "platform/text_upper.h"
 #include "support/fake_seams.h"
+#include "main_window_res.h"
+#include "support/app_sandbox.h"
 #include "support/scratch.h"
 
 using namespace scrubwell;
@@ -172,4 +174,21 @@ TEST(AppWindows, TheOwnFolderListTakesEachFolderOnceAndNeverARoot) {
   own.deleteAll.click();
   own.deleteSelected.click();
   EXPECT_EQ(own.folders.count(), 0);
+}
+
+// "help" and "documentation" open the data folder's copies of the guide, which the language
+// files put there, not the installed ones beside the program.
+TEST(AppWindows, HelpAndDocumentationOpenTheDataFoldersCopies) {
+  test::ScopedSeams seams;
+  test::AppSandbox box;
+  ASSERT_TRUE(test::writeFile(box.data() + "Scrubwell.chm", "help"));
+  ASSERT_TRUE(test::writeFile(box.data() + "Scrubwell.doc", "documentation"));
+  AppWindows w;
+  w.main.create();
+  for (int button : {IDC_MAIN_HELP, IDC_MAIN_DOCS})
+    SendMessageA(w.main.hwnd(), WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(w.main.hwnd(), button)));
+  ASSERT_EQ(seams.launcher.launches().size(), 2u);
+  EXPECT_TRUE(equalsIgnoringCase(seams.launcher.launches()[0].file, box.data() + "Scrubwell.chm"));
+  EXPECT_TRUE(equalsIgnoringCase(seams.launcher.launches()[1].file, box.data() + "Scrubwell.doc"));
 }
