@@ -12,17 +12,6 @@
 #include "platform/seams.h"
 
 namespace scrubwell {
-namespace {
-
-struct InternetHandleTraits {
-  using Handle = HINTERNET;
-  static Handle invalid() { return nullptr; }
-  static void close(Handle h) { InternetCloseHandle(h); }
-};
-using InternetHandle = UniqueResource<InternetHandleTraits>;
-
-}  // namespace
-
 bool openDocument(const std::string& path, const std::string& parameters) {
   return fileExists(path) && openAddress(path, parameters);
 }

@@ -55,12 +55,15 @@ std::string installProgram() {
   if (!ok)
     fprintf(stderr, "installProgram: cannot copy %sScrubwell.exe to %s (error %lu)\n", from.c_str(),
             to.c_str(), GetLastError());
-  // The backup checker beside the program, as the installation puts it.
-  const std::string checker = buildFolder() + "src\\checker\\Checker.exe";
-  if (!CopyFileA(checker.c_str(), (to + "Checker.exe").c_str(), FALSE)) {
-    fprintf(stderr, "installProgram: cannot copy %s to %s (error %lu)\n", checker.c_str(),
-            to.c_str(), GetLastError());
-    ok = false;
+  // The backup checker and the updater beside the program, as the installation puts them.
+  for (const char* companion : {"src\\checker\\Checker.exe", "src\\updater\\UPDATER.EXE"}) {
+    const std::string built = buildFolder() + companion;
+    const std::string name = built.substr(built.find_last_of('\\') + 1);
+    if (!CopyFileA(built.c_str(), (to + name).c_str(), FALSE)) {
+      fprintf(stderr, "installProgram: cannot copy %s to %s (error %lu)\n", built.c_str(),
+              to.c_str(), GetLastError());
+      ok = false;
+    }
   }
   return ok ? to : std::string();
 }

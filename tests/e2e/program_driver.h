@@ -12,7 +12,7 @@ namespace scrubwell::test {
 // The build tree this test program belongs to, e.g. Z:\...\build\windows\ (with its backslash).
 std::string buildFolder();
 
-// "C:\Program Files\Scrubwell\" with Scrubwell.exe, Checker.exe, the language files and the sounds
+// "C:\Program Files\Scrubwell\" with Scrubwell.exe, Checker.exe, UPDATER.EXE, the language files and the sounds
 // copied from the build tree. Returns the folder (empty on failure).
 std::string installProgram();
 

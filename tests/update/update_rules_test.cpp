@@ -96,6 +96,14 @@ TEST(DownloadRules, ExecutablesNeedAnMzAndPeHeader) {
     EXPECT_FALSE(isExecutableName(name)) << name;
 }
 
+TEST(DownloadRules, WebAddressesOnly) {
+  for (const char* ok : {"http://x", "https://example.invalid/de", "HTTPS://A/"})
+    EXPECT_TRUE(isWebAddress(ok)) << ok;
+  for (const char* bad : {"", "http://", "file:///C:/Windows/notepad.exe", "C:\\evil.exe",
+                          "javascript:alert(1)", " http://x", "ftp://x", "\\\\server\\x"})
+    EXPECT_FALSE(isWebAddress(bad)) << bad;
+}
+
 TEST(UpdateCategories, FixedOrderOncePerCategory) {
   EXPECT_EQ(categoryTextNumbers({"exceptions", "main", "MAIN", "doc"}),
             (std::vector<int>{324, 323, 326}));
