@@ -20,6 +20,7 @@
 #include "ui/splash_window.h"
 #include "ui/status_report_window.h"
 #include "ui/temporary_folder_window.h"
+#include "update/update_window.h"
 
 namespace scrubwell {
 
@@ -44,6 +45,7 @@ struct AppWindows {
   ui::UpdateUninstallWindow updateUninstall;
   ui::UpdateUninstallSelectionWindow updateUninstallSelection;
   ui::WindowsToolsWindow windowsTools;
+  ui::UpdateWindow update;
 
   AppWindows();
   ~AppWindows();
