@@ -19,7 +19,8 @@ std::string installProgram();
 // The per-user data folder the program uses in this prefix.
 std::string programDataFolder();
 // Makes the next start a later one: the language marker and this settings file (INI text) in
-// the data folder. Returns false when they could not be written.
+// the data folder. Settings without an [Updatescan] section get "autoscan=0", so the automatic
+// update check stays out of tests about other things. Returns false when they could not be written.
 bool languageChosenWithSettings(const std::string& ini);
 
 class RunningProgram {
