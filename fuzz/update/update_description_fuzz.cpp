@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "update/safe_file_name.h"
+#include "base/safe_file_name.h"
 #include "update/update_description.h"
 #include "update/version_compare.h"
 

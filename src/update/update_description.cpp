@@ -3,7 +3,7 @@
 
 #include "base/settings_values.h"
 #include "platform/text_upper.h"
-#include "update/safe_file_name.h"
+#include "base/safe_file_name.h"
 
 namespace scrubwell {
 namespace {

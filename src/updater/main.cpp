@@ -4,8 +4,8 @@
 #include <windows.h>
 
 #include "base/file_ops.h"
+#include "base/update_script.h"
 #include "updater/updater_apply.h"
-#include "updater/updater_plan.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ const char* argumentsOf(const char* commandLine) {
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-  auto script = scrubwell::updaterScriptArgument(argumentsOf(GetCommandLineA()));
+  auto script = scrubwell::updateScriptArgument(argumentsOf(GetCommandLineA()));
   if (!script || !scrubwell::fileExists(*script)) return 2;
   return scrubwell::runUpdater(*script);
 }

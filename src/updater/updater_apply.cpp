@@ -50,7 +50,7 @@ void startProgram(const std::string& program) {
 
 }  // namespace
 
-bool applyPlan(const UpdaterPlan& plan, const ApplyOptions& options) {
+bool applyPlan(const UpdateScriptPlan& plan, const ApplyOptions& options) {
   bool allWell = plan.refused.empty();
   for (const auto& pair : plan.refused) log("refused " + pair.source + " -> " + pair.destination);
   const DWORD start = GetTickCount();
@@ -78,7 +78,7 @@ bool applyPlan(const UpdaterPlan& plan, const ApplyOptions& options) {
 
 int runUpdater(const std::string& scriptPath, const ApplyOptions& options) {
   const std::string dataFolder = scriptPath.substr(0, scriptPath.find_last_of('\\') + 1);
-  const UpdaterPlan plan = planUpdate(readLines(scriptPath, 1024 * 1024), dataFolder);
+  const UpdateScriptPlan plan = planUpdateScript(readLines(scriptPath, 1024 * 1024), dataFolder);
   const bool allWell = applyPlan(plan, options);
   if (allWell) DeleteFileA(scriptPath.c_str());
   if (!plan.program.empty()) startProgram(plan.program);

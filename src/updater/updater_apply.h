@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "updater/updater_plan.h"
+#include "base/update_script.h"
 
 namespace scrubwell {
 
@@ -17,7 +17,7 @@ struct ApplyOptions {
 
 // Applies the accepted pairs of `plan`. True when every accepted pair was applied and nothing was
 // refused; then the sources are deleted. Pairs whose source is missing count as failed.
-bool applyPlan(const UpdaterPlan& plan, const ApplyOptions& options = {});
+bool applyPlan(const UpdateScriptPlan& plan, const ApplyOptions& options = {});
 
 // The whole updater run for the script at `scriptPath`: plan, apply, delete the script when all
 // went well, start the program of line 1 again (in every case, when it exists). Returns the exit

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "update/download_rules.h"
-#include "update/safe_file_name.h"
+#include "base/safe_file_name.h"
 #include "update/update_categories.h"
 #include "update/version_compare.h"
 

@@ -1,7 +1,8 @@
-// The update script's text, and what UPDATER.EXE accepts of a command line and of a script.
+// The update script's text, and what is accepted of a command line naming a script and of the
+// script's pairs (UPDATER.EXE and the program started with "/update" apply only those).
 #include <gtest/gtest.h>
 
-#include "updater/updater_plan.h"
+#include "base/update_script.h"
 
 using namespace scrubwell;
 
@@ -29,19 +30,19 @@ TEST(UpdateScriptText, WritesProgramThenPairsAndReadsBack) {
   EXPECT_EQ(updateScriptText(kProgram, {}), kProgram + "\r\n");
 }
 
-TEST(UpdaterPlan, CommandLineIsOneScriptPath) {
-  EXPECT_EQ(updaterScriptArgument("\"" + kData + "updatescript.dat\""), kData + "updatescript.dat");
-  EXPECT_EQ(updaterScriptArgument("  C:\\d\\UPDATESCRIPT.DAT "), "C:\\d\\UPDATESCRIPT.DAT");
+TEST(UpdateScriptPlan, CommandLineIsOneScriptPath) {
+  EXPECT_EQ(updateScriptArgument("\"" + kData + "updatescript.dat\""), kData + "updatescript.dat");
+  EXPECT_EQ(updateScriptArgument("  C:\\d\\UPDATESCRIPT.DAT "), "C:\\d\\UPDATESCRIPT.DAT");
   for (const char* bad : {"", "\"\"", "\"C:\\d\\updatescript.dat",
                           "C:\\d\\updatescript.dat C:\\e\\updatescript.dat",
                           "\"C:\\d\\updatescript.dat\" /x", "updatescript.dat",
                           "\"C:\\d\\other.dat\"", "\"C:\\d\\..\\updatescript.dat\"",
                           "/update", "\"C:\\my dir\\updatescript.dat\" \"x\""})
-    EXPECT_FALSE(updaterScriptArgument(bad)) << bad;
-  EXPECT_EQ(updaterScriptArgument("\"C:\\my dir\\updatescript.dat\""), "C:\\my dir\\updatescript.dat");
+    EXPECT_FALSE(updateScriptArgument(bad)) << bad;
+  EXPECT_EQ(updateScriptArgument("\"C:\\my dir\\updatescript.dat\""), "C:\\my dir\\updatescript.dat");
 }
 
-TEST(UpdaterPlan, OnlyTheProgramAndFilesOfTheDataFolder) {
+TEST(UpdateScriptPlan, OnlyTheProgramAndFilesOfTheDataFolder) {
   std::vector<std::string> lines{kProgram,
                                  "C:\\temp\\Scrubwell.exe", "c:\\program files\\scrubwell\\SCRUBWELL.EXE",
                                  "C:\\temp\\a.t01", kData + "a.t01",
@@ -52,13 +53,13 @@ TEST(UpdaterPlan, OnlyTheProgramAndFilesOfTheDataFolder) {
                                  kData + "same.txt", kData + "same.txt",
                                  "relative.txt", kData + "f.txt",
                                  "C:\\temp\\last-without-destination"};
-  UpdaterPlan plan = planUpdate(lines, kData);
+  UpdateScriptPlan plan = planUpdateScript(lines, kData);
   EXPECT_EQ(plan.program, kProgram);
   ASSERT_EQ(plan.accepted.size(), 2u);
   EXPECT_EQ(plan.accepted[0].source, "C:\\temp\\Scrubwell.exe");
   EXPECT_EQ(plan.accepted[1].destination, kData + "a.t01");
   EXPECT_EQ(plan.refused.size(), 7u);
-  EXPECT_TRUE(planUpdate({}, kData).accepted.empty());
+  EXPECT_TRUE(planUpdateScript({}, kData).accepted.empty());
   // A first line that is no full path makes no pair the program's.
-  EXPECT_TRUE(planUpdate({"Scrubwell.exe", "C:\\t\\x", "Scrubwell.exe"}, kData).accepted.empty());
+  EXPECT_TRUE(planUpdateScript({"Scrubwell.exe", "C:\\t\\x", "Scrubwell.exe"}, kData).accepted.empty());
 }

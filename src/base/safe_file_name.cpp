@@ -1,5 +1,5 @@
 // The safe-file-name test for names that come from a download.
-#include "update/safe_file_name.h"
+#include "base/safe_file_name.h"
 
 #include <array>
 
