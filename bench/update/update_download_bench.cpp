@@ -35,7 +35,8 @@ bool bareRead(const std::string& url, size_t expected) {
   std::vector<char> buf(64 * 1024);
   size_t total = 0;
   DWORD got = 0;
-  while (InternetReadFile(request.get(), buf.data(), static_cast<DWORD>(buf.size()), &got) && got > 0)
+  while (InternetReadFile(request.get(), buf.data(), static_cast<DWORD>(buf.size()), &got) &&
+         got > 0)
     total += got;
   return total == expected;
 }
@@ -71,7 +72,9 @@ int main() {
     }
     const double b = median(bare), e = median(engine);
     std::printf("%-10s %12.1f %12.1f %8.2f\n",
-                (size >= (1u << 20) ? std::to_string(size >> 20) + " MiB" : std::to_string(size >> 10) + " KiB").c_str(),
+                (size >= (1u << 20) ? std::to_string(size >> 20) + " MiB"
+                                    : std::to_string(size >> 10) + " KiB")
+                    .c_str(),
                 b, e, b / e);
   }
   return 0;

@@ -18,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const UpdateScriptPlan plan = planUpdateScript(splitLines(text), kData);
   for (const auto& pair : plan.accepted) {
     const std::string& d = pair.destination;
-    const bool inData = d.size() > kData.size() && equalsIgnoringCase(d.substr(0, kData.size()), kData) &&
+    const bool inData = d.size() > kData.size() &&
+                        equalsIgnoringCase(d.substr(0, kData.size()), kData) &&
                         isSafeFileName(std::string_view(d).substr(kData.size()));
     if (!inData && !equalsIgnoringCase(d, plan.program)) __builtin_trap();
     // A name may begin with dots ("..notes.txt"); a path segment ".." never passes.

@@ -13,8 +13,8 @@ bool isDeviceName(std::string_view name) {
   // dot counts, without trailing blanks.
   std::string_view stem = name.substr(0, name.find('.'));
   while (!stem.empty() && stem.back() == ' ') stem.remove_suffix(1);
-  static constexpr std::array<std::string_view, 6> fixed{"CON", "PRN", "AUX", "NUL", "CONIN$",
-                                                         "CONOUT$"};
+  static constexpr std::array<std::string_view, 6> fixed{"CON", "PRN",    "AUX",
+                                                         "NUL", "CONIN$", "CONOUT$"};
   if (isOneOfIgnoringCase(stem, fixed)) return true;
   if (stem.size() == 4 && stem[3] >= '1' && stem[3] <= '9') {
     std::string_view head = stem.substr(0, 3);
@@ -33,7 +33,15 @@ bool isSafeFileName(std::string_view name) {
     unsigned char u = static_cast<unsigned char>(c);
     if (u < 32 || u == 127) return false;
     switch (c) {
-      case '\\': case '/': case ':': case '*': case '?': case '"': case '<': case '>': case '|':
+      case '\\':
+      case '/':
+      case ':':
+      case '*':
+      case '?':
+      case '"':
+      case '<':
+      case '>':
+      case '|':
         return false;
       default:
         break;

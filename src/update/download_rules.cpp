@@ -36,13 +36,15 @@ bool looksLikeExecutable(std::string_view head) {
   if (head.size() < 0x40 || head[0] != 'M' || head[1] != 'Z') return false;
   uint32_t offset = 0;
   for (int i = 3; i >= 0; --i) offset = (offset << 8) | static_cast<unsigned char>(head[0x3C + i]);
-  if (offset < 0x40 || offset > kExecutableHeaderBytes - 4 || offset + 4 > head.size()) return false;
+  if (offset < 0x40 || offset > kExecutableHeaderBytes - 4 || offset + 4 > head.size())
+    return false;
   return head.substr(offset, 4) == std::string_view("PE\0\0", 4);
 }
 
 bool isWebAddress(std::string_view address) {
   for (std::string_view scheme : {std::string_view("http://"), std::string_view("https://")})
-    if (address.size() > scheme.size() && equalsIgnoringCase(address.substr(0, scheme.size()), scheme))
+    if (address.size() > scheme.size() &&
+        equalsIgnoringCase(address.substr(0, scheme.size()), scheme))
       return true;
   return false;
 }

@@ -32,9 +32,10 @@ bool writeWholeFile(const std::string& path, const std::string& content) {
   FileHandle out(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                              FILE_ATTRIBUTE_NORMAL, nullptr));
   DWORD written = 0;
-  bool ok = out && WriteFile(out.get(), content.data(), static_cast<DWORD>(content.size()), &written,
-                             nullptr) &&
-            written == content.size() && FlushFileBuffers(out.get());
+  bool ok =
+      out &&
+      WriteFile(out.get(), content.data(), static_cast<DWORD>(content.size()), &written, nullptr) &&
+      written == content.size() && FlushFileBuffers(out.get());
   out.reset();
   if (!ok) DeleteFileA(path.c_str());
   return ok;

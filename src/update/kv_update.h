@@ -16,18 +16,18 @@ namespace scrubwell {
 enum class UpdateStatus { NoUpdate = 1, Prepared = 2, Error = 3, Reinstall = 4 };
 
 struct UpdateSetup {
-  bool german = false;        // picks reinstallFileFullGer over reinstallFileFullEngl
-  std::string dataFolder;     // ends with "\"
-  std::string tempFolder;     // ends with "\"; empty when there is none (an error, never a root)
-  std::string programFile;    // full path of the running program
-  std::string currentVersion; // "8.75"
+  bool german = false;         // picks reinstallFileFullGer over reinstallFileFullEngl
+  std::string dataFolder;      // ends with "\"
+  std::string tempFolder;      // ends with "\"; empty when there is none (an error, never a root)
+  std::string programFile;     // full path of the running program
+  std::string currentVersion;  // "8.75"
   // (address, local file) → result; the window passes downloadWhole with its status line.
   std::function<DownloadResult(const std::string&, const std::string&)> download;
   // The names to update for the downloaded description's search exceptions ({"update.ini"} when
   // it brings masks the program does not have yet, else nothing).
   std::function<std::vector<std::string>(const UpdateDescription&)> newExceptions;
-  std::function<bool()> confirm;    // false stops before the script; absent means yes
-  std::function<bool()> cancelled;  // true stops at the next step and leaves no script
+  std::function<bool()> confirm;                // false stops before the script; absent means yes
+  std::function<bool()> cancelled;              // true stops at the next step and leaves no script
   std::function<void(const std::string&)> log;  // what was skipped and why
 };
 

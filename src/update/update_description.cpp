@@ -15,7 +15,8 @@ std::string_view trimmed(std::string_view s) {
 }
 
 std::string_view withoutQuotes(std::string_view s) {
-  if (s.size() >= 2 && ((s.front() == '"' && s.back() == '"') || (s.front() == '\'' && s.back() == '\'')))
+  if (s.size() >= 2 &&
+      ((s.front() == '"' && s.back() == '"') || (s.front() == '\'' && s.back() == '\'')))
     s = s.substr(1, s.size() - 2);
   return s;
 }
@@ -61,7 +62,8 @@ IniText::IniText(std::string_view text) {
     if (line.empty() || line.front() == ';') continue;
     if (line.front() == '[') {
       size_t close = line.find(']');
-      std::string_view name = trimmed(line.substr(1, close == std::string_view::npos ? line.size() - 1 : close - 1));
+      std::string_view name =
+          trimmed(line.substr(1, close == std::string_view::npos ? line.size() - 1 : close - 1));
       current = &sections_[toUpper(name)];
       continue;
     }

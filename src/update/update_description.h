@@ -22,7 +22,8 @@ class IniText {
   explicit IniText(std::string_view text);
   // The value of a key; nothing when the section or the key is missing.
   std::optional<std::string> value(std::string_view section, std::string_view key) const;
-  std::string value(std::string_view section, std::string_view key, std::string_view fallback) const;
+  std::string value(std::string_view section, std::string_view key,
+                    std::string_view fallback) const;
   // Every key of a section (upper-cased) with its value; empty when the section is missing.
   const std::map<std::string, std::string>& section(std::string_view name) const;
 
@@ -31,8 +32,8 @@ class IniText {
 };
 
 struct UpdateDescription {
-  std::string updateUrl;        // [updateinfo] updateurl, empty when missing
-  std::string subversion;       // [updateinfo] subverion
+  std::string updateUrl;                            // [updateinfo] updateurl, empty when missing
+  std::string subversion;                           // [updateinfo] subverion
   std::optional<std::string> reinstallIfOlderThan;  // [updateinfo] reinstallIfOlderThen
   std::optional<std::string> reinstallGer, reinstallEngl;  // reinstallFileFullGer / ...Engl
   std::vector<std::string> files;     // [files] file1..fileN that pass isSafeFileName, no repeats
@@ -45,7 +46,7 @@ struct UpdateDescription {
   // [types] value of a file name; "other" when missing or empty.
   std::string category(std::string_view name) const;
 
-  std::map<std::string, int> versions;          // upper-cased names
+  std::map<std::string, int> versions;            // upper-cased names
   std::map<std::string, std::string> categories;  // upper-cased names
 };
 

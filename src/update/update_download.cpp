@@ -46,10 +46,9 @@ DownloadResult downloadWhole(const std::string& address, const std::string& file
 
   InternetHandle session(InternetOpenA("", INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
   if (!session) return DownloadResult::Failed;
-  InternetHandle request(InternetOpenUrlA(session.get(), address.c_str(), nullptr, 0,
-                                          INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE |
-                                              INTERNET_FLAG_PRAGMA_NOCACHE,
-                                          0));
+  InternetHandle request(InternetOpenUrlA(
+      session.get(), address.c_str(), nullptr, 0,
+      INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_PRAGMA_NOCACHE, 0));
   if (!request) return DownloadResult::Failed;
   // Only an HTTP 200 is the file; anything else (an error page, a redirect's body) is not.
   const std::string statusText = queryText(request.get(), HTTP_QUERY_STATUS_CODE);

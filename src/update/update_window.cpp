@@ -21,7 +21,9 @@
 namespace scrubwell::ui {
 namespace {
 
-void log(const std::string& line) { OutputDebugStringA(("Scrubwell: update: " + line + "\n").c_str()); }
+void log(const std::string& line) {
+  OutputDebugStringA(("Scrubwell: update: " + line + "\n").c_str());
+}
 
 // The downloaded description's search exceptions that the program does not have yet make the
 // description itself an update ("update.ini").
@@ -121,7 +123,8 @@ void UpdateWindow::runCheck() {
   setup.cancelled = [this] { return cancelRequested_ || quitRequested(); };
   setup.download = [this, cancelled = setup.cancelled](const std::string& address,
                                                        const std::string& file) {
-    return downloadWhole(address, file, {[this](const std::string& t) { setStatus(t); }, cancelled});
+    return downloadWhole(address, file,
+                         {[this](const std::string& t) { setStatus(t); }, cancelled});
   };
   setup.newExceptions = newExceptions;
   setup.log = log;

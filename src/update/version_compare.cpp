@@ -8,7 +8,8 @@ namespace scrubwell {
 namespace {
 
 struct Decimal {
-  std::string whole, fraction;  // digits only; whole without leading zeros, fraction without trailing
+  std::string whole,
+      fraction;  // digits only; whole without leading zeros, fraction without trailing
 };
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }

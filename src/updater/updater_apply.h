@@ -11,8 +11,8 @@
 namespace scrubwell {
 
 struct ApplyOptions {
-  DWORD waitMs = 30000;   // how long in all a destination may stay in use before it is given up
-  DWORD retryMs = 200;    // pause between two attempts
+  DWORD waitMs = 30000;  // how long in all a destination may stay in use before it is given up
+  DWORD retryMs = 200;   // pause between two attempts
 };
 
 // Applies the accepted pairs of `plan`. True when every accepted pair was applied and nothing was

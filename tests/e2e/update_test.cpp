@@ -35,8 +35,9 @@ TEST(Update, CheckNowInstallsTheNewerFileThroughTheUpdater) {
   server.serve("/Scrubwell.t01", kNewGerman);
   const std::string data = programDataFolder();
   ASSERT_TRUE(languageChosenWithSettings("[Language]\r\nselected=0\r\n"));
-  ASSERT_TRUE(writeFile(data + "update.ini", "[updateinfo]\r\nupdateurl=" + server.baseUrl() +
-                                                 "\r\n[versions]\r\nScrubwell.t01=1\r\nScrubwell.t00=1\r\n"));
+  ASSERT_TRUE(writeFile(data + "update.ini",
+                        "[updateinfo]\r\nupdateurl=" + server.baseUrl() +
+                            "\r\n[versions]\r\nScrubwell.t01=1\r\nScrubwell.t00=1\r\n"));
   RunningProgram p(folder + "Scrubwell.exe");
   HWND main = p.waitForWindow(IDC_MAIN_CHECKUPDATES);
   ASSERT_TRUE(main);
@@ -45,7 +46,8 @@ TEST(Update, CheckNowInstallsTheNewerFileThroughTheUpdater) {
   ASSERT_TRUE(update);
   clickButton(update, IDC_UPD_INTRO_GOON);
   ASSERT_TRUE(waitForVisible(update, IDC_UPD_DETAILS_GOON));
-  EXPECT_EQ(SendDlgItemMessageA(update, IDC_UPD_CATEGORIES, LB_GETCOUNT, 0, 0), 2) << "one category";
+  EXPECT_EQ(SendDlgItemMessageA(update, IDC_UPD_CATEGORIES, LB_GETCOUNT, 0, 0), 2)
+      << "one category";
   EXPECT_EQ(server.requests(), (std::vector<std::string>{"/update.ini", "/Scrubwell.t01"}));
   clickButton(update, IDC_UPD_DETAILS_GOON);
   EXPECT_EQ(p.waitForExit(), 0) << "the program ends for the updater";

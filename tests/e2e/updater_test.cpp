@@ -31,7 +31,9 @@ int exitCodeOf(const scrubwell::KernelHandle& p, DWORD timeoutMs = 40000) {
   return static_cast<int>(code);
 }
 
-bool stillRunning(const scrubwell::KernelHandle& p) { return WaitForSingleObject(p.get(), 0) == WAIT_TIMEOUT; }
+bool stillRunning(const scrubwell::KernelHandle& p) {
+  return WaitForSingleObject(p.get(), 0) == WAIT_TIMEOUT;
+}
 
 // Waits until `path` exists (the stand-in writes it after the updater has ended).
 bool waitForFile(const std::string& path) {
@@ -77,7 +79,8 @@ TEST_F(Updater, AppliesEverythingAndStartsTheProgramAgain) {
   EXPECT_EQ(exitCodeOf(start(updater(), "\"" + scriptPath + "\"")), 0);
   EXPECT_EQ(readFile(program), standin + "NEW");
   EXPECT_EQ(readFile(data + "a.txt"), "new a");
-  EXPECT_FALSE(fileExists(temp + "a.txt") || fileExists(temp + "Scrubwell.exe")) << "sources deleted";
+  EXPECT_FALSE(fileExists(temp + "a.txt") || fileExists(temp + "Scrubwell.exe"))
+      << "sources deleted";
   EXPECT_FALSE(fileExists(scriptPath)) << "script deleted";
   ASSERT_TRUE(waitForFile(programFolder + "started.txt"));
   EXPECT_NE(readFile(programFolder + "started.txt").find("Scrubwell.exe"), std::string::npos);
@@ -87,8 +90,8 @@ TEST_F(Updater, WaitsForAHeldDestinationAndSkipsOneOutside) {
   ASSERT_TRUE(writeFile(temp + "a.txt", "new a"));
   ASSERT_TRUE(writeFile(temp + "keep.txt", "replaced"));
   writeScript({program, temp + "keep.txt", outside + "keep.txt", temp + "a.txt", data + "a.txt"});
-  scrubwell::FileHandle held(CreateFileA((data + "a.txt").c_str(), GENERIC_READ, 0, nullptr,
-                                         OPEN_EXISTING, 0, nullptr));
+  scrubwell::FileHandle held(
+      CreateFileA((data + "a.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
   ASSERT_TRUE(held);
   auto p = start(updater(), "\"" + scriptPath + "\"");
   ASSERT_TRUE(p);

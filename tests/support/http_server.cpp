@@ -18,10 +18,14 @@ bool sendAll(SOCKET s, const char* data, size_t size) {
 
 const char* reason(int status) {
   switch (status) {
-    case 200: return "OK";
-    case 404: return "Not Found";
-    case 500: return "Internal Server Error";
-    default: return "Status";
+    case 200:
+      return "OK";
+    case 404:
+      return "Not Found";
+    case 500:
+      return "Internal Server Error";
+    default:
+      return "Status";
   }
 }
 
@@ -80,7 +84,8 @@ void LoopbackHttpServer::run(DWORD lifetimeMs) {
     if (client == INVALID_SOCKET) continue;
     // A client that stops talking must not hold the server (and the test's end) for long.
     DWORD timeout = 2000;
-    setsockopt(client, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<const char*>(&timeout), sizeof timeout);
+    setsockopt(client, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<const char*>(&timeout),
+               sizeof timeout);
     answer(client);
   }
 }
@@ -107,7 +112,8 @@ void LoopbackHttpServer::answer(uintptr_t handle) {
     if (it != replies_.end()) reply = it->second;
   }
   if (reply.delayMs) Sleep(reply.delayMs);
-  std::string head = "HTTP/1.1 " + std::to_string(reply.status) + " " + reason(reply.status) + "\r\n";
+  std::string head =
+      "HTTP/1.1 " + std::to_string(reply.status) + " " + reason(reply.status) + "\r\n";
   if (reply.announceLength)
     head += "Content-Length: " +
             std::to_string(reply.announcedLength >= 0 ? reply.announcedLength

@@ -20,11 +20,11 @@ struct HttpReply {
       : status(status), body(std::move(body)), headers(std::move(headers)) {}
   int status = 200;
   std::string body;
-  std::vector<std::string> headers;  // extra header lines, e.g. "Content-Type: text/html"
-  bool announceLength = true;        // send Content-Length
-  int64_t announcedLength = -1;      // the Content-Length sent; -1: the body's size
+  std::vector<std::string> headers;     // extra header lines, e.g. "Content-Type: text/html"
+  bool announceLength = true;           // send Content-Length
+  int64_t announcedLength = -1;         // the Content-Length sent; -1: the body's size
   size_t cutAfter = std::string::npos;  // close the connection after this many body bytes
-  DWORD delayMs = 0;                 // wait before answering
+  DWORD delayMs = 0;                    // wait before answering
 };
 
 class LoopbackHttpServer {
@@ -36,7 +36,9 @@ class LoopbackHttpServer {
 
   // Serves `reply` for `path` (starting with "/"); paths not set answer 404.
   void serve(const std::string& path, HttpReply reply);
-  void serve(const std::string& path, const std::string& body) { serve(path, HttpReply{200, body}); }
+  void serve(const std::string& path, const std::string& body) {
+    serve(path, HttpReply{200, body});
+  }
   // "http://127.0.0.1:PORT/"
   std::string baseUrl() const;
   // The paths requested so far, in order.

@@ -29,7 +29,8 @@ TEST_F(UpdateEngine, FetchesOnlyNewerFilesAndWritesTheExactScript) {
   KvUpdate engine(setup());
   EXPECT_EQ(engine.run(), UpdateStatus::Prepared);
   // Equal (same.txt) and older (help.doc) versions are not fetched; a name missing locally is.
-  EXPECT_EQ(fetched(), (std::vector<std::string>{"/update.ini", "/Scrubwell.exe", "/Scrubwell.t01"}));
+  EXPECT_EQ(fetched(),
+            (std::vector<std::string>{"/update.ini", "/Scrubwell.exe", "/Scrubwell.t01"}));
   EXPECT_EQ(engine.updatedNames(), (std::vector<std::string>{"Scrubwell.exe", "Scrubwell.t01"}));
   EXPECT_EQ(engine.categories(), (std::vector<std::string>{"main", "lang"}));
   const std::string program = programFolder + "Scrubwell.exe";
@@ -55,7 +56,8 @@ TEST_F(UpdateEngine, UnsafeNamesAreNeitherFetchedNorDeleted) {
   ASSERT_TRUE(writeFile(data + "old.txt", "old"));
   publish({"..\\sentinel.txt", "C:\\boot.ini", "nul", "ok.txt"},
           "[versions]\r\nok.txt=1\r\n..\\sentinel.txt=9\r\n"
-          "[remove]\r\nnumber=3\r\nfile1=..\\sentinel.txt\r\nfile2=" + sentinel + "\r\nfile3=old.txt\r\n");
+          "[remove]\r\nnumber=3\r\nfile1=..\\sentinel.txt\r\nfile2=" +
+              sentinel + "\r\nfile3=old.txt\r\n");
   server.serve("/ok.txt", "fine");
   KvUpdate engine(setup());
   EXPECT_EQ(engine.run(), UpdateStatus::Prepared);
@@ -88,9 +90,10 @@ TEST_F(UpdateEngine, VersionThresholdWithEitherSeparator) {
     const char* threshold;
     UpdateStatus expected;
   };
-  for (const Case& c : {Case{"8,80", UpdateStatus::Reinstall}, Case{"8.8", UpdateStatus::Reinstall},
-                        Case{"8.75", UpdateStatus::NoUpdate}, Case{"8,7", UpdateStatus::NoUpdate},
-                        Case{"eight", UpdateStatus::NoUpdate}, Case{"error_check", UpdateStatus::NoUpdate}}) {
+  for (const Case& c :
+       {Case{"8,80", UpdateStatus::Reinstall}, Case{"8.8", UpdateStatus::Reinstall},
+        Case{"8.75", UpdateStatus::NoUpdate}, Case{"8,7", UpdateStatus::NoUpdate},
+        Case{"eight", UpdateStatus::NoUpdate}, Case{"error_check", UpdateStatus::NoUpdate}}) {
     publish({}, "[updateinfo]\r\nreinstallFileFullEngl=https://example.invalid/en\r\n",
             std::string("reinstallIfOlderThen=") + c.threshold + "\r\n");
     KvUpdate engine(setup());
@@ -117,7 +120,8 @@ TEST_F(UpdateEngine, BrokenDownloadsNeverReplaceAFile) {
   server.serve("/good.txt", "good");
   KvUpdate engine(setup());
   EXPECT_EQ(engine.run(), UpdateStatus::Prepared);
-  for (const char* name : {"cut.dat", "cut.dat.part", "UPDATER.EXE", "UPDATER.EXE.part", "gone.txt"})
+  for (const char* name :
+       {"cut.dat", "cut.dat.part", "UPDATER.EXE", "UPDATER.EXE.part", "gone.txt"})
     EXPECT_FALSE(fileExists(temp + name)) << name;
   EXPECT_EQ(readFile(data + "UPDATER.EXE"), programBytes(200, 'o'));
   // A listed file failed, so the new description is not installed: only good.txt is in the script.
@@ -139,16 +143,19 @@ TEST_F(UpdateEngine, NewUpdaterIsPutInPlaceAtOnceAndDescriptionKeepsTheLocation)
   EXPECT_EQ(readFile(data + "updatescript.dat").find("UPDATER"), std::string::npos);
   // The published description names no location: the installed copy keeps the local one.
   char url[256] = {};
-  GetPrivateProfileStringA("updateinfo", "updateurl", "", url, sizeof url, (temp + "update.ini").c_str());
+  GetPrivateProfileStringA("updateinfo", "updateurl", "", url, sizeof url,
+                           (temp + "update.ini").c_str());
   EXPECT_EQ(url, server.baseUrl());
 }
 
 TEST_F(UpdateEngine, NewSearchExceptionsAloneArePrepared) {
   localDescription("");
-  publish({}, "[types]\r\nupdate.ini=exceptions\r\n[Suchausnahmen]\r\nAnzahl=1\r\nMaske1=*.keep\r\n");
+  publish({},
+          "[types]\r\nupdate.ini=exceptions\r\n[Suchausnahmen]\r\nAnzahl=1\r\nMaske1=*.keep\r\n");
   UpdateSetup s = setup();
   s.newExceptions = [](const UpdateDescription& d) {
-    return d.exceptionMasks.empty() ? std::vector<std::string>{} : std::vector<std::string>{"update.ini"};
+    return d.exceptionMasks.empty() ? std::vector<std::string>{}
+                                    : std::vector<std::string>{"update.ini"};
   };
   KvUpdate engine(s);
   EXPECT_EQ(engine.run(), UpdateStatus::Prepared);
@@ -181,9 +188,11 @@ TEST_F(UpdateEngine, CancelAndUnwritableScriptLeaveNoScript) {
 TEST_F(UpdateEngine, HandOverOnlyToAnExistingUpdater) {
   ScopedSeams seams;
   ASSERT_TRUE(writeFile(data + "updatescript.dat", "x\r\n"));
-  EXPECT_EQ(handOverToUpdater(data + "updatescript.dat", data, programFolder), HandOver::UpdaterMissing);
+  EXPECT_EQ(handOverToUpdater(data + "updatescript.dat", data, programFolder),
+            HandOver::UpdaterMissing);
   ASSERT_TRUE(writeFile(programFolder + "UPDATER.EXE", "<html>not a program</html>"));
-  EXPECT_EQ(handOverToUpdater(data + "updatescript.dat", data, programFolder), HandOver::UpdaterMissing);
+  EXPECT_EQ(handOverToUpdater(data + "updatescript.dat", data, programFolder),
+            HandOver::UpdaterMissing);
   EXPECT_TRUE(seams.launcher.launches().empty());
 
   ASSERT_TRUE(writeFile(programFolder + "UPDATER.EXE", programBytes()));

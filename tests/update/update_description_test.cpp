@@ -58,7 +58,8 @@ TEST(UpdateDescription, ReadsTheKeysAsStored) {
   EXPECT_EQ(d.category("Scrubwell.exe"), "main");
   EXPECT_EQ(d.category("Scrubwell.t01"), "other");
   EXPECT_EQ(d.removals, (std::vector<std::string>{"old.txt"}));
-  EXPECT_EQ(d.rejected, (std::vector<std::string>{"..\\..\\boot.ini", "C:\\Windows\\win.ini", "nul"}));
+  EXPECT_EQ(d.rejected,
+            (std::vector<std::string>{"..\\..\\boot.ini", "C:\\Windows\\win.ini", "nul"}));
   EXPECT_EQ(d.exceptionMasks, (std::vector<std::string>{"*.keep"}));
 }
 
@@ -70,14 +71,15 @@ TEST(UpdateDescription, MissingKeysAndDamagedText) {
   // An HTML error page, a key before any section, a section without "]", LF and CR line ends.
   UpdateDescription html = parseUpdateDescription("<html><body>404 Not Found</body></html>");
   EXPECT_FALSE(html.reinstallIfOlderThan.has_value());
-  UpdateDescription odd =
-      parseUpdateDescription("updateurl=x\n[updateinfo\nupdateurl=y\r[files]\rnumber=1\rfile1=a.txt");
+  UpdateDescription odd = parseUpdateDescription(
+      "updateurl=x\n[updateinfo\nupdateurl=y\r[files]\rnumber=1\rfile1=a.txt");
   EXPECT_EQ(odd.updateUrl, "y");
   EXPECT_EQ(odd.files, (std::vector<std::string>{"a.txt"}));
 
   // Counts that are negative, not numbers or out of range.
   for (const char* count : {"-3", "many", "99999999999", "2147483647"}) {
-    UpdateDescription d = parseUpdateDescription(std::string("[files]\nnumber=") + count + "\nfile1=a\n");
+    UpdateDescription d =
+        parseUpdateDescription(std::string("[files]\nnumber=") + count + "\nfile1=a\n");
     EXPECT_LE(d.files.size(), 1u) << count;
   }
 }
@@ -95,6 +97,7 @@ TEST(UpdateDescription, TruncatedAndOversized) {
   EXPECT_FALSE(parseUpdateDescription(big).reinstallIfOlderThan.has_value());
   // A list of more entries than allowed stops at the bound.
   std::string many = "[files]\nnumber=5000\n";
-  for (int i = 1; i <= 1500; ++i) many += "file" + std::to_string(i) + "=f" + std::to_string(i) + "\n";
+  for (int i = 1; i <= 1500; ++i)
+    many += "file" + std::to_string(i) + "=f" + std::to_string(i) + "\n";
   EXPECT_EQ(parseUpdateDescription(many).files.size(), static_cast<size_t>(kMaxUpdateListEntries));
 }

@@ -40,8 +40,8 @@ class UpdateFixture : public ::testing::Test {
   // The published description: threshold 8.10, `files` listed in order, then `rest`.
   void publish(const std::vector<std::string>& files, const std::string& rest,
                const std::string& threshold = "reinstallIfOlderThen=8.10\r\n") {
-    std::string text = "[updateinfo]\r\n" + threshold + "[files]\r\nnumber=" +
-                       std::to_string(files.size()) + "\r\n";
+    std::string text = "[updateinfo]\r\n" + threshold +
+                       "[files]\r\nnumber=" + std::to_string(files.size()) + "\r\n";
     for (size_t i = 0; i < files.size(); ++i)
       text += "file" + std::to_string(i + 1) + "=" + files[i] + "\r\n";
     server.serve("/update.ini", text + rest);

@@ -15,10 +15,12 @@ TEST(SafeFileName, AcceptsPlainNamesOnly) {
   for (const char* ok : {"Scrubwell.exe", "UPDATER.EXE", "Scrubwell.t01", "a", "cond.txt",
                          "my file.txt", ".hidden", "com0.txt", "lpt10"})
     EXPECT_TRUE(isSafeFileName(ok)) << ok;
-  for (const char* bad :
-       {"", ".", "..", "..\\Scrubwell.exe", "sub\\a.txt", "sub/a.txt", "C:a.txt", "a.txt.",
-        "a.txt ", " a.txt", "a*.txt", "a?.txt", "a\"b", "a<b", "a>b", "a|b", "CON", "con.txt",
-        "Nul", "aux .ini", "COM1", "lpt9.log", "CONOUT$", "\\\\server\\share"})
+  for (const char* bad : {"",           ".",         "..",      "..\\Scrubwell.exe",
+                          "sub\\a.txt", "sub/a.txt", "C:a.txt", "a.txt.",
+                          "a.txt ",     " a.txt",    "a*.txt",  "a?.txt",
+                          "a\"b",       "a<b",       "a>b",     "a|b",
+                          "CON",        "con.txt",   "Nul",     "aux .ini",
+                          "COM1",       "lpt9.log",  "CONOUT$", "\\\\server\\share"})
     EXPECT_FALSE(isSafeFileName(bad)) << bad;
   EXPECT_FALSE(isSafeFileName(std::string("a\tb")));
   EXPECT_FALSE(isSafeFileName(std::string("a\0b", 3)));
@@ -32,18 +34,23 @@ TEST(VersionCompare, DecimalsWithEitherSeparator) {
     const char *a, *b;
     int expected;
   };
-  for (const Case& c : std::initializer_list<Case>{{"8.75", "8.8", -1},   {"8,75", "8.8", -1},
-                                                   {"8.8", "8.75", 1},    {"8.80", "8,8", 0},
-                                                   {"8.75", "8.75", 0},   {"9", "8.99", 1},
-                                                   {"10.0", "9.9", 1},    {"08.5", "8.50", 0},
-                                                   {" 8.75 ", "8.750", 0}, {"8.", "8", 0},
+  for (const Case& c : std::initializer_list<Case>{{"8.75", "8.8", -1},
+                                                   {"8,75", "8.8", -1},
+                                                   {"8.8", "8.75", 1},
+                                                   {"8.80", "8,8", 0},
+                                                   {"8.75", "8.75", 0},
+                                                   {"9", "8.99", 1},
+                                                   {"10.0", "9.9", 1},
+                                                   {"08.5", "8.50", 0},
+                                                   {" 8.75 ", "8.750", 0},
+                                                   {"8.", "8", 0},
                                                    {"0.1", "0.09", 1}}) {
     auto r = compareVersionTexts(c.a, c.b);
     ASSERT_TRUE(r.has_value()) << c.a << " " << c.b;
     EXPECT_EQ(*r, c.expected) << c.a << " vs " << c.b;
   }
-  for (const char* bad : {"", "error_check", "8.7.5", "8,7,5", ".75", "-1", "8.75a", "1e3",
-                          "8 .75", "0x10"})
+  for (const char* bad :
+       {"", "error_check", "8.7.5", "8,7,5", ".75", "-1", "8.75a", "1e3", "8 .75", "0x10"})
     EXPECT_FALSE(compareVersionTexts(bad, "8.75").has_value()) << bad;
   EXPECT_FALSE(compareVersionTexts(std::string(41, '9'), "8.75").has_value());
   EXPECT_EQ(compareVersionTexts(std::string(40, '9'), "8.75"), 1);

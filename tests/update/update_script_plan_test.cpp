@@ -33,25 +33,33 @@ TEST(UpdateScriptText, WritesProgramThenPairsAndReadsBack) {
 TEST(UpdateScriptPlan, CommandLineIsOneScriptPath) {
   EXPECT_EQ(updateScriptArgument("\"" + kData + "updatescript.dat\""), kData + "updatescript.dat");
   EXPECT_EQ(updateScriptArgument("  C:\\d\\UPDATESCRIPT.DAT "), "C:\\d\\UPDATESCRIPT.DAT");
-  for (const char* bad : {"", "\"\"", "\"C:\\d\\updatescript.dat",
-                          "C:\\d\\updatescript.dat C:\\e\\updatescript.dat",
-                          "\"C:\\d\\updatescript.dat\" /x", "updatescript.dat",
-                          "\"C:\\d\\other.dat\"", "\"C:\\d\\..\\updatescript.dat\"",
-                          "/update", "\"C:\\my dir\\updatescript.dat\" \"x\""})
+  for (const char* bad :
+       {"", "\"\"", "\"C:\\d\\updatescript.dat", "C:\\d\\updatescript.dat C:\\e\\updatescript.dat",
+        "\"C:\\d\\updatescript.dat\" /x", "updatescript.dat", "\"C:\\d\\other.dat\"",
+        "\"C:\\d\\..\\updatescript.dat\"", "/update", "\"C:\\my dir\\updatescript.dat\" \"x\""})
     EXPECT_FALSE(updateScriptArgument(bad)) << bad;
-  EXPECT_EQ(updateScriptArgument("\"C:\\my dir\\updatescript.dat\""), "C:\\my dir\\updatescript.dat");
+  EXPECT_EQ(updateScriptArgument("\"C:\\my dir\\updatescript.dat\""),
+            "C:\\my dir\\updatescript.dat");
 }
 
 TEST(UpdateScriptPlan, OnlyTheProgramAndFilesOfTheDataFolder) {
   std::vector<std::string> lines{kProgram,
-                                 "C:\\temp\\Scrubwell.exe", "c:\\program files\\scrubwell\\SCRUBWELL.EXE",
-                                 "C:\\temp\\a.t01", kData + "a.t01",
-                                 "C:\\temp\\b", "C:\\Windows\\system32\\evil.dll",
-                                 "C:\\temp\\c", kData + "sub\\c.txt",
-                                 "C:\\temp\\d", kData + "..\\d.txt",
-                                 "C:\\temp\\e", kData + "con",
-                                 kData + "same.txt", kData + "same.txt",
-                                 "relative.txt", kData + "f.txt",
+                                 "C:\\temp\\Scrubwell.exe",
+                                 "c:\\program files\\scrubwell\\SCRUBWELL.EXE",
+                                 "C:\\temp\\a.t01",
+                                 kData + "a.t01",
+                                 "C:\\temp\\b",
+                                 "C:\\Windows\\system32\\evil.dll",
+                                 "C:\\temp\\c",
+                                 kData + "sub\\c.txt",
+                                 "C:\\temp\\d",
+                                 kData + "..\\d.txt",
+                                 "C:\\temp\\e",
+                                 kData + "con",
+                                 kData + "same.txt",
+                                 kData + "same.txt",
+                                 "relative.txt",
+                                 kData + "f.txt",
                                  "C:\\temp\\last-without-destination"};
   UpdateScriptPlan plan = planUpdateScript(lines, kData);
   EXPECT_EQ(plan.program, kProgram);
@@ -61,5 +69,6 @@ TEST(UpdateScriptPlan, OnlyTheProgramAndFilesOfTheDataFolder) {
   EXPECT_EQ(plan.refused.size(), 7u);
   EXPECT_TRUE(planUpdateScript({}, kData).accepted.empty());
   // A first line that is no full path makes no pair the program's.
-  EXPECT_TRUE(planUpdateScript({"Scrubwell.exe", "C:\\t\\x", "Scrubwell.exe"}, kData).accepted.empty());
+  EXPECT_TRUE(
+      planUpdateScript({"Scrubwell.exe", "C:\\t\\x", "Scrubwell.exe"}, kData).accepted.empty());
 }

@@ -74,9 +74,10 @@ TEST_F(UpdateWindowTest, UpToDateShowsTheTextAndTodaysDate) {
 }
 
 TEST_F(UpdateWindowTest, PreparedUpdateHandsOverOnlyToAnUpdater) {
-  publish("[files]\r\nnumber=2\r\nfile1=Scrubwell.t01\r\nfile2=Scrubwell.t00\r\n"
-          "[versions]\r\nScrubwell.t01=2\r\nScrubwell.t00=1\r\n"
-          "[types]\r\nScrubwell.t01=lang\r\nScrubwell.t00=lang\r\n");
+  publish(
+      "[files]\r\nnumber=2\r\nfile1=Scrubwell.t01\r\nfile2=Scrubwell.t00\r\n"
+      "[versions]\r\nScrubwell.t01=2\r\nScrubwell.t00=1\r\n"
+      "[types]\r\nScrubwell.t01=lang\r\nScrubwell.t00=lang\r\n");
   server.serve("/Scrubwell.t01", "[0]\r\nDeutsch\r\n");
   server.serve("/Scrubwell.t00", "[0]\r\nENGLISH\r\n");
   auto& u = program.w.update;
@@ -107,8 +108,9 @@ TEST_F(UpdateWindowTest, PreparedUpdateHandsOverOnlyToAnUpdater) {
 
 TEST_F(UpdateWindowTest, ClosingDuringTheCheckCancelsIt) {
   publish("[files]\r\nnumber=1\r\nfile1=Scrubwell.t01\r\n[versions]\r\nScrubwell.t01=2\r\n");
-  HttpReply slow(200, "[updateinfo]\r\nreinstallIfOlderThen=8.10\r\n[files]\r\nnumber=1\r\n"
-                      "file1=Scrubwell.t01\r\n[versions]\r\nScrubwell.t01=2\r\n");
+  HttpReply slow(200,
+                 "[updateinfo]\r\nreinstallIfOlderThen=8.10\r\n[files]\r\nnumber=1\r\n"
+                 "file1=Scrubwell.t01\r\n[versions]\r\nScrubwell.t01=2\r\n");
   slow.delayMs = 800;
   server.serve("/update.ini", slow);
   auto& u = program.w.update;
@@ -133,8 +135,9 @@ TEST_F(UpdateWindowTest, ClosingDuringTheCheckCancelsIt) {
 TEST_F(UpdateWindowTest, ReinstallPageOpensOnlyForWebAddresses) {
   auto& u = program.w.update;
   auto reinstallWith = [&](const std::string& page) {
-    server.serve("/update.ini", "[updateinfo]\r\nreinstallIfOlderThen=9,0\r\nreinstallFileFullEngl=" +
-                                    page + "\r\n");
+    server.serve(
+        "/update.ini",
+        "[updateinfo]\r\nreinstallIfOlderThen=9,0\r\nreinstallFileFullEngl=" + page + "\r\n");
     openWith([&] {
       u.introGoOn.click();
       EXPECT_EQ(u.result.text(), "too old");
@@ -156,7 +159,8 @@ TEST_F(UpdateWindowTest, ReinstallPageOpensOnlyForWebAddresses) {
 }
 
 TEST_F(UpdateWindowTest, AutomaticCheckOpensTheWindowAfterFourteenDays) {
-  program.seams.clock.setLocal(2026, 3, 20, 8, 0);  // in the morning: 13 days and 8 hours round to 13
+  program.seams.clock.setLocal(2026, 3, 20, 8,
+                               0);  // in the morning: 13 days and 8 hours round to 13
   auto shownDaysAgo = [](int days) {
     SYSTEMTIME t = localTime(2026, 3, 20 - days);
     char buf[64] = {};
@@ -168,12 +172,14 @@ TEST_F(UpdateWindowTest, AutomaticCheckOpensTheWindowAfterFourteenDays) {
     bool box;
     int opened;
   };
-  for (const Case& c : {Case{14, true, 1}, Case{13, true, 0}, Case{14, false, 0}, Case{19, true, 1}}) {
+  for (const Case& c :
+       {Case{14, true, 1}, Case{13, true, 0}, Case{14, false, 0}, Case{19, true, 1}}) {
     const int before = program.seams.prompts.countOf("modal");
     program.w.main.lastUpdate.setText(shownDaysAgo(c.days));
     program.w.main.autoUpdate.setChecked(c.box);
     updateTimerTick();  // the window is asked for by name; unanswered, it closes at once
-    EXPECT_EQ(program.seams.prompts.countOf("modal") - before, c.opened) << c.days << " days, box " << c.box;
+    EXPECT_EQ(program.seams.prompts.countOf("modal") - before, c.opened)
+        << c.days << " days, box " << c.box;
   }
   EXPECT_EQ(program.seams.prompts.asked().back().text, "update");
   EXPECT_TRUE(program.w.update.intro.visible()) << "the check waits for the user";
