@@ -35,7 +35,8 @@ struct UpdateScriptPlan {
 // A pair is accepted when its source is a full path other than the destination and its
 // destination is the program file of line 1 or `dataFolder` + a name passing isSafeFileName.
 // Refused pairs are left alone: neither their destination is written nor their source deleted.
-UpdateScriptPlan planUpdateScript(const std::vector<std::string>& lines, const std::string& dataFolder);
+UpdateScriptPlan planUpdateScript(const std::vector<std::string>& lines,
+                                  const std::string& dataFolder);
 
 // The text of a script: the program's full path on line 1, then each pair's source and
 // destination, every line ending in CR LF. Nothing when a path is empty or holds a line break or

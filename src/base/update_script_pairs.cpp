@@ -59,16 +59,18 @@ std::optional<std::string> updateScriptArgument(std::string_view args) {
   return std::string(path);
 }
 
-UpdateScriptPlan planUpdateScript(const std::vector<std::string>& lines, const std::string& dataFolder) {
+UpdateScriptPlan planUpdateScript(const std::vector<std::string>& lines,
+                                  const std::string& dataFolder) {
   UpdateScriptPlan plan;
   if (lines.empty()) return plan;
   plan.program = lines[0];
   const bool programUsable = isFullPath(plan.program) && !hasDotSegment(plan.program);
   for (auto& pair : updateScriptPairs(lines)) {
     const std::string& d = pair.destination;
-    bool inData = d.size() > dataFolder.size() &&
-                  equalsIgnoringCase(std::string_view(d).substr(0, dataFolder.size()), dataFolder) &&
-                  isSafeFileName(std::string_view(d).substr(dataFolder.size()));
+    bool inData =
+        d.size() > dataFolder.size() &&
+        equalsIgnoringCase(std::string_view(d).substr(0, dataFolder.size()), dataFolder) &&
+        isSafeFileName(std::string_view(d).substr(dataFolder.size()));
     bool isProgram = programUsable && equalsIgnoringCase(d, plan.program);
     bool sourceOk = isFullPath(pair.source) && !hasDotSegment(pair.source) &&
                     !equalsIgnoringCase(pair.source, d);

@@ -29,8 +29,8 @@ TEST(UpdateScript, CopiesExistingSourcesDeletesSourcesAndTheScript) {
   ASSERT_TRUE(test::writeFile(dir / "new1.exe", "version 2"));
   ASSERT_TRUE(test::writeFile(program, "version 1"));
   ASSERT_TRUE(test::writeFile(dir / "new3.dll", "dll 2"));
-  writeScript(box, {program, dir / "new1.exe", program,                       //
-                    dir / "missing.txt", box.data() + "untouched.txt",        //
+  writeScript(box, {program, dir / "new1.exe", program,                 //
+                    dir / "missing.txt", box.data() + "untouched.txt",  //
                     dir / "new3.dll", box.data() + "lib.dll"});
   ASSERT_TRUE(test::writeFile(box.data() + "untouched.txt", "keep"));
 
@@ -51,8 +51,8 @@ TEST(UpdateScript, OnlyTheProgramAndTheDataFolderAreWritten) {
   ASSERT_TRUE(test::writeFile(dir / "elsewhere.txt", "keep"));
   ASSERT_TRUE(test::writeFile(box.data() + "same.dat", "data"));
   ASSERT_TRUE(test::writeFile(dir / "orphan.new", "O"));
-  writeScript(box, {dir / "Scrubwell.exe", dir / "a.new", dir / "elsewhere.txt",     //
-                    dir / "a.new", box.data() + "sub\\a.txt",                       //
+  writeScript(box, {dir / "Scrubwell.exe", dir / "a.new", dir / "elsewhere.txt",  //
+                    dir / "a.new", box.data() + "sub\\a.txt",                     //
                     box.data() + "SAME.DAT", box.data() + "same.dat", dir / "orphan.new"});
   EXPECT_TRUE(applyUpdateScript("Scrubwell"));
   EXPECT_EQ(test::readFile(dir / "elsewhere.txt"), "keep");
