@@ -7,6 +7,7 @@
 #include "base/update_script.h"
 #include "platform/handles.h"
 #include "platform/message_pump.h"
+#include "platform/path_text.h"
 #include "platform/text_upper.h"
 #include "update/download_rules.h"
 #include "update/version_compare.h"
@@ -24,8 +25,6 @@ UpdateDescription readDescription(const std::string& path) {
   if (!readFileBytes(path, text, kMaxUpdateDescriptionBytes)) return {};
   return parseUpdateDescription(text);
 }
-
-std::string fileNameOf(const std::string& path) { return path.substr(path.find_last_of('\\') + 1); }
 
 // Writes `content` to `path` completely or not at all (a partly written file is deleted).
 bool writeWholeFile(const std::string& path, const std::string& content) {

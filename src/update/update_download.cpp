@@ -9,14 +9,13 @@
 #include "base/texts.h"
 #include "platform/handles.h"
 #include "platform/message_pump.h"
+#include "platform/path_text.h"
 #include "update/download_rules.h"
 
 namespace scrubwell {
 namespace {
 
 constexpr DWORD kReadPiece = 64 * 1024;
-
-std::string fileNameOf(const std::string& path) { return path.substr(path.find_last_of('\\') + 1); }
 
 // A numeric answer of HttpQueryInfoA as text; empty when the header is missing.
 std::string queryText(HINTERNET request, DWORD what) {

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "base/file_ops.h"
+#include "platform/path_text.h"
 #include "platform/seams.h"
 #include "update/download_rules.h"
 
@@ -25,7 +26,7 @@ HandOver handOverToUpdater(const std::string& scriptPath, const std::string& dat
   if (!fileExists(scriptPath)) return HandOver::NoScript;
   const std::string updater = locateUpdater(dataFolder, programFolder);
   if (updater.empty()) return HandOver::UpdaterMissing;
-  const std::string folder = updater.substr(0, updater.find_last_of('\\') + 1);
+  const std::string folder = folderOf(updater);
   if (!launcher().open(updater, "\"" + scriptPath + "\"", folder, SW_SHOWNORMAL))
     return HandOver::StartFailed;
   return HandOver::Started;

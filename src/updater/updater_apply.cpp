@@ -3,6 +3,7 @@
 
 #include "base/file_ops.h"
 #include "platform/handles.h"
+#include "platform/path_text.h"
 
 namespace scrubwell {
 namespace {
@@ -35,7 +36,7 @@ void startProgram(const std::string& program) {
     return;
   }
   std::string commandLine = "\"" + program + "\"";
-  const std::string folder = program.substr(0, program.find_last_of('\\') + 1);
+  const std::string folder = folderOf(program);
   STARTUPINFOA si{};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};
@@ -77,7 +78,7 @@ bool applyPlan(const UpdateScriptPlan& plan, const ApplyOptions& options) {
 }
 
 int runUpdater(const std::string& scriptPath, const ApplyOptions& options) {
-  const std::string dataFolder = scriptPath.substr(0, scriptPath.find_last_of('\\') + 1);
+  const std::string dataFolder = folderOf(scriptPath);
   const UpdateScriptPlan plan = planUpdateScript(readLines(scriptPath, 1024 * 1024), dataFolder);
   const bool allWell = applyPlan(plan, options);
   if (allWell) DeleteFileA(scriptPath.c_str());
