@@ -94,7 +94,7 @@ DownloadResult downloadWhole(const std::string& address, const std::string& file
       (isExecutableName(name) && !looksLikeExecutable(head)))
     return discard(DownloadResult::Failed);
   out.reset();
-  if (!MoveFileExA(part.c_str(), file.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+  if (!MoveFileExA(part.c_str(), file.c_str(), MOVEFILE_REPLACE_EXISTING))
     return discard(DownloadResult::Failed);
   show(tr(313) + ": " + name + ".");
   return DownloadResult::Done;
