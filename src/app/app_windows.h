@@ -6,6 +6,7 @@
 #include "multiclean/update_uninstall_selection_window.h"
 #include "multiclean/update_uninstall_window.h"
 #include "multiclean/windows_tools_window.h"
+#include "options/mask_entry_window.h"
 #include "options/options_window.h"
 #include "ui/backup_dialogs.h"
 #include "ui/backup_progress_window.h"
@@ -29,6 +30,7 @@ struct AppWindows {
   ui::TForm1 results;
   ui::SplashWindow splash;
   ui::OptionsWindow options;
+  ui::MaskEntryWindow maskEntry;
   ui::BackupWindow backup;
   ui::RemoveAllPointsWindow removeAllPoints;
   ui::BackupNoticeWindow backupNotice;

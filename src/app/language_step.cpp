@@ -77,13 +77,31 @@ int preselectedLanguageEntry(const std::vector<std::string>& entries, unsigned u
   return 0;
 }
 
+namespace {
+
+// A language choice ends in a restart, which saves nothing: the settings file is written before
+// the language number goes into it, whole when there is none yet (or the number would be lost),
+// and with the session's changes when they are saved automatically.
+void storeLanguageNumber(int number, const SettingsControls* controls, bool saveChanges) {
+  if (controls && (saveChanges || !settingsFile().exists())) saveSettings(*controls);
+  writeLanguageNumber(number);
+}
+
+}  // namespace
+
 void confirmLanguage(const std::vector<std::string>& entries, int entry,
                      const SettingsControls* controls) {
   if (entry < 1 || entry >= static_cast<int>(entries.size())) return;
   createMarkerFile(markerFile());
   translation().applyLanguage(entries[static_cast<size_t>(entry)]);
-  if (controls && !settingsFile().exists()) saveSettings(*controls);
-  writeLanguageNumber(entry - 1);
+  storeLanguageNumber(entry - 1, controls, false);
+}
+
+void switchToLanguage(const std::vector<std::string>& names, int index,
+                      const SettingsControls& controls, bool saveChanges) {
+  if (index < 0 || index >= static_cast<int>(names.size())) return;
+  translation().applyLanguage(names[static_cast<size_t>(index)]);
+  storeLanguageNumber(index, &controls, saveChanges);
 }
 
 }  // namespace scrubwell

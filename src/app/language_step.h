@@ -37,4 +37,11 @@ int preselectedLanguageEntry(const std::vector<std::string>& entries, unsigned u
 void confirmLanguage(const std::vector<std::string>& entries, int entry,
                      const SettingsControls* controls);
 
+// The user chose language `index` of `names` (the language names in number order) in the options
+// window: the settings are written first (the whole file when there is none, the session's
+// changes when `saveChanges`), then the data folder's help and documentation copies are replaced
+// by the language's and its number is stored. The caller restarts the program.
+void switchToLanguage(const std::vector<std::string>& names, int index,
+                      const SettingsControls& controls, bool saveChanges);
+
 }  // namespace scrubwell

@@ -9,6 +9,7 @@
 #include "base/settings_file.h"
 #include "base/settings_values.h"
 #include "base/texts.h"
+#include "options/pattern_list_edit.h"
 #include "platform/text_upper.h"
 #include "scan/folder_gate.h"
 #include "scan/own_folder_list.h"
@@ -167,19 +168,24 @@ void loadSettings(SettingsControls& c) {
   loadDates(ini, exists, c);
   c.autoUpdate->setChecked(!exists || ini.readBool("Updatescan", "autoscan", true));
 
+  // The exceptions of "update.ini" join the list once. Without a settings file the list still
+  // holds those of the previous load, so they are taken out before the new ones are added.
+  std::vector<std::string> exceptions = c.exceptions->items();
+  if (!exists) std::erase_if(exceptions, isDownloaded);
   downloaded().clear();
   const IniFile update(locateFile(kProductName, "update.ini"));
   if (update.exists()) {
-    downloaded() = readList(update, "Suchausnahmen", "Maske");
-    std::vector<std::string> all = c.exceptions->items();
-    all.insert(all.end(), downloaded().begin(), downloaded().end());
-    c.exceptions->setItems(std::move(all));
+    for (auto& entry : readList(update, "Suchausnahmen", "Maske")) {
+      if (isDownloaded(entry)) continue;
+      downloaded().push_back(entry);
+      if (std::none_of(exceptions.begin(), exceptions.end(),
+                       [&](const std::string& e) { return equalsIgnoringCase(e, entry); }))
+        exceptions.push_back(std::move(entry));
+    }
   }
 
   std::vector<std::string> masks = c.masks->items();
-  std::vector<std::string> exceptions = c.exceptions->items();
-  removeDangerousEntries(masks);
-  removeDangerousEntries(exceptions);
+  removeDangerousPatterns(masks, exceptions);
   if (!exceptions.empty() && isBlankEntry(exceptions.back())) exceptions.pop_back();
   if (masks != c.masks->items()) c.masks->setItems(std::move(masks));
   if (exceptions != c.exceptions->items()) c.exceptions->setItems(std::move(exceptions));

@@ -4,6 +4,7 @@
 #include "app/app_windows.h"
 #include "app/startup.h"
 #include "base/settings_file.h"
+#include "ui/look_choice.h"
 
 namespace scrubwell {
 
@@ -30,9 +31,10 @@ SettingsControls settingsControls() {
   c.autoUpdate = &w.main.autoUpdate;
   c.lastUpdate = &w.main.lastUpdate;
   c.lastScan = &w.main.lastScan;
-  // The backgrounds and search icons are painted by the look options once they exist; the
-  // selection itself is what the settings keep.
-  c.applyLook = [](int, int) {};
+  c.applyLook = [](int background, int searchIcon) {
+    ui::showBackground(background);
+    ui::showSearchIcons(searchIcon);
+  };
   c.mirrorDrives = [] { appWindows().main.mirrorDrives(); };
   return c;
 }
@@ -42,6 +44,8 @@ void applyLookFromSettingsFile() {
   Look look = readLook(options.backgrounds.count(), options.searchIcons.count());
   options.backgrounds.setSelectedIndex(look.background);
   options.searchIcons.setSelectedIndex(look.searchIcon);
+  ui::showBackground(look.background);
+  ui::showSearchIcons(look.searchIcon);
 }
 
 void saveSettingsNow() { saveSettings(settingsControls()); }

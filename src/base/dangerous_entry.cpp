@@ -18,4 +18,20 @@ void removeDangerousEntries(std::vector<std::string>& entries) {
                 entries.end());
 }
 
+bool isDangerousMask(std::string_view mask) {
+  if (isDangerousEntry(mask) || mask.find_first_of("\\/:") != std::string_view::npos) return true;
+  std::string_view core = mask;
+  while (!core.empty() && core.front() == ' ') core.remove_prefix(1);
+  while (!core.empty() && (core.back() == ' ' || core.back() == '.')) core.remove_suffix(1);
+  if (core == "*.*") return true;
+  return core.find('*') != std::string_view::npos &&
+         core.find_first_not_of("*?") == std::string_view::npos;
+}
+
+void removeDangerousMasks(std::vector<std::string>& masks) {
+  masks.erase(std::remove_if(masks.begin(), masks.end(),
+                             [](const std::string& m) { return isDangerousMask(m); }),
+              masks.end());
+}
+
 }  // namespace scrubwell

@@ -40,15 +40,7 @@ int64_t updateUninstallFolderSize(const std::string& folder) {
 FolderTreesOutcome removeUpdateUninstallFolders(const std::vector<std::string>& folders,
                                                 const RemovalSettings& settings,
                                                 RemovalParts& parts) {
-  FolderTreesOutcome outcome;
-  if (folders.empty()) return outcome;
-  if (!removalConfirmed(settings)) {
-    outcome.run.end = RemovalEnd::declined;
-    return outcome;
-  }
-  std::vector<std::string> trees;
-  for (const std::string& folder : folders) trees.push_back(withTrailingBackslash(folder));
-  return removeFolderTrees(trees, FolderTreeAction::removeFolder, settings, parts);
+  return confirmAndRemoveFolderTrees(folders, FolderTreeAction::removeFolder, settings, parts);
 }
 
 }  // namespace scrubwell

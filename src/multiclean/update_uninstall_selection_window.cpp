@@ -5,6 +5,7 @@
 #include "base/texts.h"
 #include "multiclean/update_uninstall_folders.h"
 #include "multiclean/update_uninstall_row.h"
+#include "ui/cleanup_launchers.h"
 #include "ui/sounds.h"
 #include "update_uninstall_selection_window_res.h"
 
@@ -56,24 +57,7 @@ void UpdateUninstallSelectionWindow::removeTicked() {
     return;
   }
   RemovalParts parts{w.report, w.deleting, w.backupProgress, [&w] { w.results.hideWindow(); }};
-  const FolderTreesOutcome outcome =
-      removeUpdateUninstallFolders(ticked, w.results.removalSettings(), parts);
-  switch (outcome.run.end) {
-    case RemovalEnd::declined:
-      w.results.showWindow();
-      return;
-    case RemovalEnd::stoppedBeforeDeleting:
-      // Nothing was deleted: the backup's message has been shown.
-      w.deleting.stop();
-      w.backupProgress.closeWindow();
-      w.results.showWindow();
-      return;
-    case RemovalEnd::done:
-      break;
-  }
-  w.report.setSummary(outcome.run.counts);
-  w.report.showReport();
-  w.deleting.stop();
+  finishFolderTreeRemoval(removeUpdateUninstallFolders(ticked, w.results.removalSettings(), parts));
 }
 
 }  // namespace scrubwell::ui

@@ -1,6 +1,10 @@
-// The options window: the junk search's file masks, the search exceptions, the option boxes,
-// the look (background and search icon) and the language list.
+// The options window: the junk search's file masks and the search exceptions with their edit
+// buttons, the option boxes, the look (background and search icon), the language list and the
+// backup option with the backup buttons.
 #pragma once
+#include <array>
+
+#include "options/pattern_list_edit.h"
 #include "ui/framework/window.h"
 
 namespace scrubwell::ui {
@@ -11,7 +15,9 @@ class OptionsWindow : public Window {
   void applyTexts() override;
 
   ListBox masks, exceptions;
-  CheckBox askBeforeRemoving;    // "Box1"
+  Button maskChange, maskAdd, maskDelete;
+  Button exceptionChange, exceptionAdd, exceptionDelete;
+  CheckBox askBeforeRemoving;    // "Box1", hidden: only the settings file sets it
   CheckBox saveAutomatically;    // "Box3"
   CheckBox deactivateDangerous;  // "Box4"
   CheckBox immediateEffect;      // "Box5"
@@ -19,10 +25,27 @@ class OptionsWindow : public Window {
   CheckBox enhancedSounds;       // "Box7"
   CheckBox backupOption;         // twin of the backup window's box
   ComboBox backgrounds, searchIcons, languages;
+  Button deleteBackups, restoreBackups;  // shown only while the backup folder holds files
+  Button save, restore, back;
+
+  // The height in pixels of the frame around the backup option: 172 with the backup buttons
+  // shown, 136 without.
+  int backupFrameHeight() const { return backupFrameHeight_; }
+
+ protected:
+  void onCreated() override;
+  void onShown() override;
 
  private:
-  Label masksCaption_, exceptionsCaption_, backgroundCaption_, iconCaption_, languageCaption_;
-  Button save_, restore_, back_;
+  void edit(ListBox& list, PatternEdit edit);
+  void backgroundChosen();
+  void languageChosen();
+
+  Label band_, masksCaption_, exceptionsCaption_, optionsFrame_, backupFrame_;
+  Label backgroundCaption_, iconCaption_, languageCaption_;
+  std::array<Label, 6> explanation_;
+  int backupFrameHeight_ = 136;
+  int background_ = -1;  // the background whose picture is shown
 };
 
 }  // namespace scrubwell::ui

@@ -7,6 +7,7 @@
 #include "base/texts.h"
 #include "base/tree_removal.h"
 #include "base/tree_walk.h"
+#include "platform/path_text.h"
 #include "scan/folder_gate.h"
 #include "scan/report_text.h"
 
@@ -136,6 +137,21 @@ FolderTreesOutcome removeFolderTrees(const std::vector<std::string>& folders,
                                      FolderTreeAction action, const RemovalSettings& settings,
                                      RemovalParts& parts) {
   return removeFolderTrees(folders, action, settings, parts, protectedFolders());
+}
+
+FolderTreesOutcome confirmAndRemoveFolderTrees(const std::vector<std::string>& folders,
+                                               FolderTreeAction action,
+                                               const RemovalSettings& settings,
+                                               RemovalParts& parts) {
+  FolderTreesOutcome outcome;
+  if (folders.empty()) return outcome;
+  if (!removalConfirmed(settings)) {
+    outcome.run.end = RemovalEnd::declined;
+    return outcome;
+  }
+  std::vector<std::string> trees;
+  for (const std::string& folder : folders) trees.push_back(withTrailingBackslash(folder));
+  return removeFolderTrees(trees, action, settings, parts);
 }
 
 FolderTreesOutcome removeFolderTrees(const std::vector<std::string>& folders,

@@ -45,6 +45,14 @@ struct FolderTreesOutcome {
 FolderTreesOutcome removeFolderTrees(const std::vector<std::string>& folders,
                                      FolderTreeAction action, const RemovalSettings& settings,
                                      RemovalParts& parts);
+// A clean-up's removal of the folders the user chose, each given with or without its trailing
+// "\": with no folders nothing happens (no question, no report, no items); with the confirmation
+// option set the user is asked first, and any answer but Yes ends the run declined with nothing
+// written; then removeFolderTrees.
+FolderTreesOutcome confirmAndRemoveFolderTrees(const std::vector<std::string>& folders,
+                                               FolderTreeAction action,
+                                               const RemovalSettings& settings,
+                                               RemovalParts& parts);
 // The same with the protected folders given (tests use their own).
 FolderTreesOutcome removeFolderTrees(const std::vector<std::string>& folders,
                                      FolderTreeAction action, const RemovalSettings& settings,

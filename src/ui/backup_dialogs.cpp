@@ -20,6 +20,7 @@ RemoveAllPointsWindow::RemoveAllPointsWindow()
     bind(lines_[i]);
   }
   bind({&band_, &back_, &goOn_});
+  band_.setToolBand(true);
   goOn_.onClick = [this] {
     playClick();
     deleteAllPoints(appState().backupFolder);
@@ -48,6 +49,7 @@ BackupNoticeWindow::BackupNoticeWindow()
     bind(lines_[i]);
   }
   bind({&band_, &goOn_});
+  band_.setToolBand(true);
   goOn_.onClick = [this] { endModal(IDOK); };
 }
 

@@ -4,6 +4,7 @@
 #include "base/texts.h"
 #include "platform/message_pump.h"
 #include "report_windows_res.h"
+#include "resource_ids.h"
 
 namespace scrubwell::ui {
 
@@ -12,8 +13,10 @@ BackupProgressWindow::BackupProgressWindow()
       file(IDC_BPR_FILE),
       bar(IDC_BPR_BAR),
       wait_(IDC_BPR_WAIT),
-      icon1_(IDC_BPR_ICON1),
-      icon2_(IDC_BPR_ICON2) {
+      icon1_(IDC_BPR_ICON1, 0),
+      icon2_(IDC_BPR_ICON2, 1) {
+  icon1_.setImage(IDI_DONE_MARK);
+  icon2_.setImage(IDI_APP);
   bind({&file, &bar, &wait_, &icon1_, &icon2_});
   animation_.onTimer = [this] { animate(); };
 }

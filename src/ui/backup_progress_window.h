@@ -29,7 +29,7 @@ class BackupProgressWindow : public Window, public BackupProgress {
  private:
   void placeIcons();
   Label wait_;
-  Picture icon1_, icon2_;
+  AnimatedIcon icon1_, icon2_;
   Timer animation_{200, false};
   int left1_ = 8, left2_ = 360, moving_ = 0;
 };

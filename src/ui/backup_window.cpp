@@ -36,6 +36,7 @@ BackupWindow::BackupWindow()
   }
   bind({&backupOption, &autoRemove, &points, &files, &restore, &removePoint, &removeAll, &markAll,
         &unmarkAll, &band_, &pointsCaption_, &autoRemoveLabel_, &back_});
+  band_.setToolBand(true);
 
   backupOption.onChange = [this] {
     backupOptionToggled(*this, backupOption, appWindows().options.backupOption);

@@ -5,7 +5,11 @@
 
 #include "app/app_windows.h"
 #include "base/app_state.h"
+#include "base/texts.h"
+#include "multiclean/minidump_cleanup.h"
+#include "multiclean/own_folder_cleanup.h"
 #include "platform/message_pump.h"
+#include "platform/seams.h"
 #include "scan/prefetch_cleanup.h"
 #include "ui/sounds.h"
 
@@ -52,6 +56,35 @@ void openWindowsToolsWindow() {
   w.results.setDoneMark(DoneMark::windowsTools);
 }
 
+void runOwnFolderCleanup() {
+  AppWindows& w = appWindows();
+  playClick();
+  w.results.hideWindow();
+  const std::vector<std::string> folders = w.ownFolders.folders.items();
+  if (folders.empty()) {
+    w.message.showMessage(tr(92));
+    w.results.showWindow();
+    return;
+  }
+  RemovalParts parts{w.report, w.deleting, w.backupProgress, [&w] { w.results.hideWindow(); }};
+  finishFolderTreeRemoval(cleanOwnFolders(folders, w.results.removalSettings(), parts));
+  w.results.setDoneMark(DoneMark::ownFolders);
+}
+
+void runMinidumpCleanup() {
+  AppWindows& w = appWindows();
+  playClick();
+  w.deleting.start(100);
+  w.deleting.bar.setVisible(false);  // one folder: the animation alone shows the work going on
+  const MinidumpCleaning done =
+      cleanMinidumpFolder(minidumpLocatorPath(), w.results.removalSettings(), w.backupProgress);
+  w.deleting.stop();
+  w.deleting.bar.setVisible(true);
+  if (done.libraryMissing) prompts().messageBox(w.main.hwnd(), tr(332), tr(1), MB_OK | MB_ICONWARNING);
+  w.information.showEmptied(done.emptied.freedBytes, done.emptied.leftovers == 0);
+  w.results.setDoneMark(DoneMark::minidumps);
+}
+
 struct Launcher {
   CleanupId id;
   CleanupLauncher launch;
@@ -63,9 +96,31 @@ constexpr Launcher kLaunchers[] = {
     {CleanupId::recentDocuments, [] { appWindows().results.cleanRecentDocuments(); }},
     {CleanupId::updateUninstallFolders, openUpdateUninstallWindow},
     {CleanupId::windowsTools, openWindowsToolsWindow},
+    {CleanupId::ownFolders, runOwnFolderCleanup},
+    {CleanupId::minidumps, runMinidumpCleanup},
 };
 
 }  // namespace
+
+void finishFolderTreeRemoval(const FolderTreesOutcome& outcome) {
+  AppWindows& w = appWindows();
+  switch (outcome.run.end) {
+    case RemovalEnd::declined:
+      w.results.showWindow();
+      return;
+    case RemovalEnd::stoppedBeforeDeleting:
+      // Nothing was deleted: the backup's message has been shown.
+      w.deleting.stop();
+      w.backupProgress.closeWindow();
+      w.results.showWindow();
+      return;
+    case RemovalEnd::done:
+      break;
+  }
+  w.report.setSummary(outcome.run.counts);
+  w.report.showReport();
+  w.deleting.stop();
+}
 
 CleanupLauncher launcherOf(CleanupId id) {
   for (const Launcher& l : kLaunchers)

@@ -15,8 +15,10 @@ SearchProgressWindow::SearchProgressWindow()
       folder(IDC_SPR_FOLDER),
       cancel(IDC_SPR_CANCEL),
       caption_(IDC_SPR_CAPTION),
-      animation_(IDC_SPR_ANIMATION) {
-  bind({&folder, &cancel, &caption_, &animation_});
+      animation_(IDC_SPR_ANIMATION),
+      icon1_(IDC_SPR_ICON1, 0),
+      icon2_(IDC_SPR_ICON2, 1) {
+  bind({&folder, &cancel, &caption_, &animation_, &icon1_, &icon2_});
   cancel.onClick = [] {
     playClick();
     cancelFlag().set();

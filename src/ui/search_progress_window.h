@@ -1,5 +1,5 @@
 // The search progress window shown during a drive walk: the folder being searched, a running
-// animation and "cancel", which sets the process-wide cancel flag.
+// animation with the two search icons, and "cancel", which sets the process-wide cancel flag.
 #pragma once
 #include "scan/walk_progress.h"
 #include "ui/framework/window.h"
@@ -21,6 +21,7 @@ class SearchProgressWindow : public Window, public WalkProgress {
  private:
   Label caption_;
   Control animation_;
+  AnimatedIcon icon1_, icon2_;  // the chosen search-icon set
 };
 
 }  // namespace scrubwell::ui

@@ -214,8 +214,7 @@ TEST_F(Settings, DownloadedExceptionsAreShownButNeverSaved) {
   writeIni("[Suchausnahmen]\r\nAnzahl=2\r\nMaske1=Mine.txt\r\nMaske2=vendor.DAT\r\n");
   Controls c;
   load(c);
-  EXPECT_EQ(c.exceptions.items(),
-            (std::vector<std::string>{"Mine.txt", "vendor.DAT", "Vendor.dat"}));
+  EXPECT_EQ(c.exceptions.items(), (std::vector<std::string>{"Mine.txt", "vendor.DAT"}));
   EXPECT_EQ(downloadedExceptions(), (std::vector<std::string>{"Vendor.dat", "*.???"}));
   SettingsControls wired = c.wire();
   saveSettings(wired);
@@ -226,6 +225,25 @@ TEST_F(Settings, DownloadedExceptionsAreShownButNeverSaved) {
   Controls d;
   load(d);
   EXPECT_EQ(d.exceptions.items(), (std::vector<std::string>{"Mine.txt", "Vendor.dat"}));
+}
+
+TEST_F(Settings, LoadingAgainWithoutASettingsFileAddsTheDownloadedExceptionsOnce) {
+  ASSERT_TRUE(test::writeFile(box.data() + "update.ini",
+                              "[Suchausnahmen]\r\nAnzahl=2\r\nMaske1=Vendor.dat\r\nMaske2=C:\\Data\r\n"));
+  Controls c;
+  for (int press = 0; press < 3; ++press) load(c);
+  std::vector<std::string> expected = kExceptions;
+  expected.insert(expected.end(), {"Vendor.dat", "C:\\Data"});
+  EXPECT_EQ(c.exceptions.items(), expected);
+}
+
+TEST_F(Settings, MasksThatSelectEveryFileOrNameAPathAreDroppedAtLoad) {
+  writeIni("[Dateimasken]\r\nAnzahl=4\r\nMaske1=*\r\nMaske2=*.old\r\nMaske3=D:\\x\\*.tmp\r\n"
+           "Maske4= *.* \r\n[Suchausnahmen]\r\nAnzahl=1\r\nMaske1=C:\\Data\r\n");
+  Controls c;
+  load(c);
+  EXPECT_EQ(c.masks.items(), (std::vector<std::string>{"*.old"}));
+  EXPECT_EQ(c.exceptions.items(), (std::vector<std::string>{"C:\\Data"}));
 }
 
 TEST_F(Settings, GarbageNumbersAndHugeCountsEndDefined) {

@@ -80,6 +80,20 @@ TEST(DangerousEntry, MatchesEverythingPatternsOnly) {
   EXPECT_EQ(list, (std::vector<std::string>{"*.tmp", "a", "c"}));
 }
 
+TEST(DangerousEntry, TheMaskListAlsoRefusesMasksSelectingEveryFileAndPaths) {
+  for (const char* bad : {"*", "**", "*?", "?*", " * ", "*.", "*..", "*.*.", " *.* ", "*. .",
+                          "C:\\Data", "sub\\*.tmp", "a/b", "C:", "*.???"})
+    EXPECT_TRUE(isDangerousMask(bad)) << bad;
+  for (const char* fine : {"*.tmp", "?", "??", "???abc", "*.~??", "SwapFile.*", "*.*?", "a*"})
+    EXPECT_FALSE(isDangerousMask(fine)) << fine;
+  std::vector<std::string> masks{"*.tmp", "*", "C:\\Data", "*.bak", "*.*"};
+  removeDangerousMasks(masks);
+  EXPECT_EQ(masks, (std::vector<std::string>{"*.tmp", "*.bak"}));
+  std::vector<std::string> exceptions{"C:\\Data", "*", "*.*"};
+  removeDangerousEntries(exceptions);
+  EXPECT_EQ(exceptions, (std::vector<std::string>{"C:\\Data", "*"}));
+}
+
 TEST(TextLines, EveryKindOfLineEnd) {
   EXPECT_EQ(splitLines("a\r\nb\nc\rd"), (std::vector<std::string>{"a", "b", "c", "d"}));
   EXPECT_EQ(splitLines("a\r\n\r\n"), (std::vector<std::string>{"a", ""}));

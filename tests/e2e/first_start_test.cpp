@@ -1,6 +1,7 @@
 // The whole program under Wine: a first start asks for the language, confirming restarts the
 // program in that language, and a second start goes straight to the main window, which (like the
-// results window) takes a click the moment it appears.
+// results window) takes a click the moment it appears. The options window shows the background
+// picture, and a language chosen there survives the restart.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -11,6 +12,7 @@
 #include "e2e/program_driver.h"
 #include "language_window_res.h"
 #include "main_window_res.h"
+#include "options_window_res.h"
 #include "results_window_res.h"
 #include "support/scratch.h"
 
@@ -100,4 +102,51 @@ TEST(FirstStart, AClickTheMomentAWindowAppearsReachesItsHandler) {
   ASSERT_TRUE(rowTicked()) << "a found file comes ticked";
   clickAtOnce(results, IDC_RES_UNMARKALL);
   EXPECT_TRUE(eventually([&] { return !rowTicked(); })) << "\"unmark all\" reaches its handler";
+}
+
+// A language chosen in the options window without a settings file: the restarted program speaks
+// it, the settings file holds its number, and only the data folder's copy of the help changed.
+TEST(Options, TheWindowShowsTheBackgroundAndALanguageChosenThereSurvivesTheRestart) {
+  const std::string folder = installProgram();
+  ASSERT_FALSE(folder.empty());
+  ASSERT_TRUE(writeFile(folder + "Scrubwell.c00", "English help"));
+  ASSERT_TRUE(writeFile(folder + "Scrubwell.c01", "Deutsche Hilfe"));
+  const std::string data = programDataFolder();
+  ASSERT_TRUE(makeFolders(data));
+  ASSERT_TRUE(writeFile(data + "Scrubwell.cho", "0"));
+  DeleteFileA((data + "Scrubwell.ini").c_str());
+
+  RunningProgram p(folder + "Scrubwell.exe");
+  HWND main = p.waitForWindow(IDC_MAIN_SIDE1);
+  ASSERT_NE(main, nullptr);
+  clickButton(main, IDC_MAIN_SIDE1 + 4);
+  clickButton(main, IDC_MAIN_OPTIONS);
+  HWND options = p.waitForWindow(IDC_OPT_MASKS);
+  ASSERT_NE(options, nullptr);
+  settle();
+  HDC dc = GetDC(options);
+  const COLORREF c = GetPixel(dc, 2, 300);  // beside the backup frame: the background picture
+  ReleaseDC(options, dc);
+  EXPECT_GT(GetBValue(c), GetRValue(c) + 8) << std::hex << c << ": \"Endless Blue\" is bluish";
+  saveScreenshot(options, "options-window");
+
+  HWND languages = GetDlgItem(options, IDC_OPT_LANGUAGE);
+  ASSERT_EQ(SendMessageA(languages, CB_GETCOUNT, 0, 0), 2);
+  SendMessageA(languages, CB_SETCURSEL, 1, 0);  // "Deutsch"
+  SendMessageA(options, WM_COMMAND, MAKEWPARAM(IDC_OPT_LANGUAGE, CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(languages));
+  EXPECT_EQ(p.waitForExit(), 0) << "the program ends after starting itself again";
+  ASSERT_TRUE(p.followRestart(IDC_MAIN_SIDE1));
+  main = p.waitForWindow(IDC_MAIN_SIDE1);
+  ASSERT_NE(main, nullptr);
+  EXPECT_EQ(controlText(main, IDC_MAIN_SIDE1), "Willkommen");
+  PostMessageA(main, WM_CLOSE, 0, 0);
+  EXPECT_EQ(p.waitForExit(), 0);
+
+  EXPECT_NE(readFile(data + "Scrubwell.ini").find("selected=1"), std::string::npos);
+  EXPECT_NE(readFile(data + "Scrubwell.ini").find("[Dateimasken]"), std::string::npos)
+      << "the whole settings file was written before the restart";
+  EXPECT_EQ(readFile(data + "Scrubwell.chm"), "Deutsche Hilfe");
+  EXPECT_EQ(readFile(folder + "Scrubwell.c00"), "English help") << "the installed help stays";
+  EXPECT_EQ(readFile(folder + "Scrubwell.c01"), "Deutsche Hilfe");
 }

@@ -50,8 +50,18 @@ std::string installProgram() {
   const std::string from = buildFolder() + "src\\app\\";
   bool ok = CopyFileA((from + "Scrubwell.exe").c_str(), (to + "Scrubwell.exe").c_str(), FALSE);
   for (const char* f :
-       {"Scrubwell.t00", "Scrubwell.t01", "klick.wav", "schhht.wav", "start.wav", "finished.wav"})
+       {"Scrubwell.t00", "Scrubwell.t01", "klick.wav", "schhht.wav", "start.wav", "finished.wav",
+        "KvFindMinidump.dll"})
     CopyFileA((from + f).c_str(), (to + f).c_str(), FALSE);
+  for (const char* pattern : {"Scrubwell.bg*.jpg", "Scrubwell.sk*.ani"}) {
+    WIN32_FIND_DATAA found;
+    HANDLE h = FindFirstFileA((from + pattern).c_str(), &found);
+    if (h == INVALID_HANDLE_VALUE) continue;
+    do {
+      CopyFileA((from + found.cFileName).c_str(), (to + found.cFileName).c_str(), FALSE);
+    } while (FindNextFileA(h, &found));
+    FindClose(h);
+  }
   if (!ok)
     fprintf(stderr, "installProgram: cannot copy %sScrubwell.exe to %s (error %lu)\n", from.c_str(),
             to.c_str(), GetLastError());

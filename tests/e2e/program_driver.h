@@ -12,8 +12,9 @@ namespace scrubwell::test {
 // The build tree this test program belongs to, e.g. Z:\...\build\windows\ (with its backslash).
 std::string buildFolder();
 
-// "C:\Program Files\Scrubwell\" with Scrubwell.exe, Checker.exe, UPDATER.EXE, the language files and the sounds
-// copied from the build tree. Returns the folder (empty on failure).
+// "C:\Program Files\Scrubwell\" with Scrubwell.exe, Checker.exe, UPDATER.EXE, KvFindMinidump.dll,
+// the language files, the sounds, the background pictures and the search icons copied from the
+// build tree. Returns the folder (empty on failure).
 std::string installProgram();
 
 // The per-user data folder the program uses in this prefix.

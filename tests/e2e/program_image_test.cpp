@@ -49,6 +49,12 @@ TEST(ProgramImage, ShippedProgramsAreGuiProgramsThatImportSystemDllsOnly) {
     }
     machine = image->machine;
   }
+  // The minidump locator beside them: for the same machine, needing no run-time DLL either.
+  std::string error;
+  auto locator = readProgramImage(shipped("KvFindMinidump.dll"), &error);
+  ASSERT_TRUE(locator) << error;
+  EXPECT_EQ(locator->machine, machine);
+  EXPECT_EQ(nonSystemImports(*locator), std::vector<std::string>{});
 }
 
 // A program linked against the C++ run-time DLLs: the check above would fail on it.

@@ -1,6 +1,7 @@
 // The Windows leftovers in the real program under Wine: "superfluous folders" lists the planted
 // update-uninstall folders ticked and removes them into a backup point; "Windows-Tools" empties
-// the test run's own recycle bin. Both windows are kept as screenshots.
+// the test run's own recycle bin; "Own Folders" empties the listed folders and "Minidump" the
+// crash-control folder the shipped locator names. The windows are kept as screenshots.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -101,4 +102,47 @@ TEST(WindowsLeftovers, WindowsToolsEmptiesTheRecycleBin) {
   EXPECT_FALSE(fileExists(trash + "old letter.txt"));
   clickButton(message, IDC_MSG_OK);
   clickButton(tools, IDC_WTL_BACK);
+}
+
+TEST(WindowsLeftovers, OwnFoldersAndMinidumpEmptyTheirFoldersIntoPoints) {
+  const std::string exe = installProgram() + "Scrubwell.exe";
+  const std::string data = programDataFolder();
+  ScratchFolder d('D', "own");
+  ASSERT_TRUE(writePatternFile(d / "scratch\\draft.tmp", 3000, 3));
+  ASSERT_TRUE(writePatternFile(d / "dumps\\Mini120926-01.dmp", 5120, 4));
+  ASSERT_TRUE(languageChosenWithSettings(std::string(kSettings) + "[TempFolders]\r\nAnzahl=1\r\n" +
+                                         "TempFolder1=" + (d / "scratch") + "\r\n"));
+  HKEY key;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Control\\CrashControl",
+                            0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
+            ERROR_SUCCESS);
+  const std::string dumps = d / "dumps";
+  RegSetValueExA(key, "MinidumpDir", 0, REG_SZ, reinterpret_cast<const BYTE*>(dumps.c_str()),
+                 static_cast<DWORD>(dumps.size() + 1));
+  RegCloseKey(key);
+  const size_t pointsBefore = backupPoints(data).size();
+
+  RunningProgram p(exe);
+  HWND main = p.waitForWindow(IDC_MAIN_SIDE1);
+  ASSERT_NE(main, nullptr);
+  clickButton(main, IDC_MAIN_SIDE1 + 3);
+  clickButton(main, IDC_MAIN_MISC1 + 2);  // "Own Folders"
+  HWND report = p.waitForWindow(IDC_REP_SAVE);
+  ASSERT_NE(report, nullptr);
+  EXPECT_NE(controlText(report, IDC_REP_TEXT).find(d / "scratch\\"), std::string::npos);
+  saveScreenshot(report, "own-folders-report");
+  EXPECT_TRUE(folderExists(d / "scratch"));
+  EXPECT_FALSE(fileExists(d / "scratch\\draft.tmp"));
+  clickButton(report, IDC_REP_BACK);
+
+  clickButton(main, IDC_MAIN_SIDE1 + 3);
+  clickButton(main, IDC_MAIN_MISC1 + 4);  // "Minidump"
+  HWND information = p.waitForWindow(IDC_INF_BACK);
+  ASSERT_NE(information, nullptr);
+  EXPECT_EQ(controlText(information, IDC_INF_FREED), "Freed disk space: 5kb");
+  saveScreenshot(information, "minidump-information");
+  EXPECT_FALSE(fileExists(d / "dumps\\Mini120926-01.dmp"));
+  clickButton(information, IDC_INF_BACK);
+  EXPECT_EQ(backupPoints(data).size(), pointsBefore + 2) << "one point for each clean-up";
+  RegDeleteKeyA(HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Control\\CrashControl");
 }

@@ -5,6 +5,7 @@
 
 #include "base/text_lines.h"
 #include "ui/framework/feedback_sounds.h"
+#include "ui/framework/look.h"
 #include "ui/framework/window.h"
 
 namespace scrubwell::ui {
@@ -226,6 +227,43 @@ void Picture::syncToNative() {
   Control::syncToNative();
   HICON icon = image_ ? LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(image_)) : nullptr;
   SendMessageA(hwnd(), STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+}
+
+AnimatedIcon::AnimatedIcon(int id, int which) : Picture(id), which_(which) {
+  registerAnimatedIcon(this);
+}
+
+AnimatedIcon::~AnimatedIcon() { unregisterAnimatedIcon(this); }
+
+// The static control is drawn by its window from here on, so frames can be stepped.
+void AnimatedIcon::syncToNative() {
+  Control::syncToNative();
+  LONG_PTR style = GetWindowLongPtrA(hwnd(), GWL_STYLE);
+  if ((style & SS_TYPEMASK) != SS_OWNERDRAW)
+    SetWindowLongPtrA(hwnd(), GWL_STYLE, (style & ~LONG_PTR(SS_TYPEMASK)) | SS_OWNERDRAW);
+  InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+bool AnimatedIcon::draw(const DRAWITEMSTRUCT& item) {
+  const RECT& r = item.rcItem;
+  if (HBRUSH brush = backgroundBrush()) {
+    POINT origin{0, 0};
+    MapWindowPoints(item.hwndItem, GetParent(item.hwndItem), &origin, 1);
+    SetBrushOrgEx(item.hDC, -origin.x, -origin.y, nullptr);
+    FillRect(item.hDC, &r, brush);
+  } else {
+    FillRect(item.hDC, &r, GetSysColorBrush(COLOR_BTNFACE));
+  }
+  HICON animation = searchIcon(which_);
+  if (animation) {
+    UINT step = searchIconStep();
+    if (!DrawIconEx(item.hDC, r.left, r.top, animation, 0, 0, step, nullptr, DI_NORMAL))
+      DrawIconEx(item.hDC, r.left, r.top, animation, 0, 0, 0, nullptr, DI_NORMAL);
+  } else if (image()) {
+    DrawIconEx(item.hDC, r.left, r.top, LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(image())),
+               0, 0, 0, nullptr, DI_NORMAL);
+  }
+  return true;
 }
 
 void StatusBar::setPanels(std::vector<std::string> panels) {

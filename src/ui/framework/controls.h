@@ -42,6 +42,8 @@ class Control {
   virtual LRESULT handleNotify(NMHDR* nm) { return 0; }
   // The mouse pointer moved over the native control (the window forwards WM_SETCURSOR).
   virtual void pointerOver() {}
+  // Paints an owner-drawn control (WM_DRAWITEM); true when it did.
+  virtual bool draw(const DRAWITEMSTRUCT& item) { return false; }
 
  protected:
   // Pushes the whole state to the native control (after attach).
@@ -72,6 +74,12 @@ class Label : public Control {
   void handleCommand(int code) override;
   // Centres the text, or aligns it left; a created label is repainted.
   void setCentred(bool centred);
+  // A tool band: the strip along a window's top edge, drawn on the darker band picture.
+  bool toolBand() const { return toolBand_; }
+  void setToolBand(bool band) { toolBand_ = band; }
+
+ private:
+  bool toolBand_ = false;
 };
 
 class Button : public Control {
@@ -207,6 +215,23 @@ class Picture : public Control {
 
  private:
   int image_ = 0;
+};
+
+// One of the two animated search icons (0: the first, 1: the second) of a window that shows the
+// search running: it draws the chosen search-icon set's animation, frame by frame, and the
+// picture's own icon while no set is loaded.
+class AnimatedIcon : public Picture {
+ public:
+  explicit AnimatedIcon(int id = 0, int which = 0);
+  ~AnimatedIcon() override;
+  int which() const { return which_; }
+  bool draw(const DRAWITEMSTRUCT& item) override;
+
+ protected:
+  void syncToNative() override;
+
+ private:
+  int which_;
 };
 
 // The status bar: several panels, or one simple text.

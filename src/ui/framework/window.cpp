@@ -9,6 +9,7 @@
 #include "platform/text_upper.h"
 #include "ui/framework/feedback_sounds.h"
 #include "ui/framework/guarded.h"
+#include "ui/framework/look.h"
 
 namespace scrubwell::ui {
 namespace {
@@ -84,6 +85,7 @@ void Window::create() {
 
 void Window::show() {
   create();
+  onShown();
   visible_ = true;
   if (hwnd_) {
     ShowWindow(hwnd_, SW_SHOW);
@@ -177,6 +179,27 @@ INT_PTR CALLBACK Window::dialogProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
   return result;
 }
 
+// Labels, check boxes and frames show the background picture through them, aligned with the
+// window's own; a tool band shows the darker band picture under white text. Text fields (a
+// read-only one also asks here) keep their plain colours.
+HBRUSH Window::pictureBehind(HWND control, HDC dc) const {
+  HBRUSH brush = backgroundBrush();
+  if (!brush) return nullptr;
+  char cls[16] = {};
+  GetClassNameA(control, cls, sizeof cls);
+  if (!equalsIgnoringCase(cls, "Static") && !equalsIgnoringCase(cls, "Button")) return nullptr;
+  auto* label = dynamic_cast<Label*>(controlById(GetDlgCtrlID(control)));
+  if (label && label->toolBand()) {
+    brush = toolBandBrush();
+    SetTextColor(dc, RGB(255, 255, 255));
+  }
+  POINT origin{0, 0};
+  MapWindowPoints(control, hwnd_, &origin, 1);
+  SetBrushOrgEx(dc, -origin.x, -origin.y, nullptr);
+  SetBkMode(dc, TRANSPARENT);
+  return brush;
+}
+
 INT_PTR Window::handle(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_INITDIALOG: {
@@ -241,6 +264,22 @@ INT_PTR Window::handle(UINT msg, WPARAM wp, LPARAM lp) {
       }
       break;
     }
+    case WM_DRAWITEM: {
+      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
+      Control* c = controlById(static_cast<int>(item->CtlID));
+      if (c && c->draw(*item)) {
+        SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, TRUE);
+        return TRUE;
+      }
+      break;
+    }
+    case WM_CTLCOLORDLG:
+      if (HBRUSH brush = backgroundBrush()) return reinterpret_cast<INT_PTR>(brush);
+      break;
+    case WM_CTLCOLORSTATIC:
+      if (HBRUSH brush = pictureBehind(reinterpret_cast<HWND>(lp), reinterpret_cast<HDC>(wp)))
+        return reinterpret_cast<INT_PTR>(brush);
+      break;
     case WM_SIZE:
       if (wp != SIZE_MINIMIZED) {
         RECT r;

@@ -54,6 +54,8 @@ class Window {
   void bind(std::initializer_list<Control*> cs);
   // After the native window exists and every bound control is attached.
   virtual void onCreated() {}
+  // Each time the window is about to appear (after its native window exists).
+  virtual void onShown() {}
   // Commands not handled by a bound control (menu items, IDOK/IDCANCEL); true when handled.
   virtual bool onCommand(int id, int code) { return false; }
   // The close box or Alt+F4; the default hides the window (ends a modal run with IDCANCEL).
@@ -73,6 +75,7 @@ class Window {
 
   static INT_PTR CALLBACK dialogProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp);
   INT_PTR handle(UINT msg, WPARAM wp, LPARAM lp);
+  HBRUSH pictureBehind(HWND control, HDC dc) const;
   Control* controlById(int id) const;
 
   std::string name_;
