@@ -207,7 +207,7 @@ void UpdateWindow::reinstall() {
   appWindows().results.closeProgram(false);
 }
 
-void UpdateWindow::onClose() {
+void UpdateWindow::close() {
   if (checking_) {
     cancelRequested_ = true;  // the check ends at its next step and closes the window
     return;

@@ -20,6 +20,9 @@ class UpdateWindow : public Window {
   void open();
   bool checking() const { return checking_; }
   bool handOverPending() const { return engine_ != nullptr; }
+  // What the close box does: during a check it cancels the check; with an update prepared it
+  // hands the update over; otherwise it closes the window.
+  void close();
 
   Label intro, checkingText, status, result, details;
   Button introGoOn, back, resultGoOn, reinstallGoOn, detailsGoOn;
@@ -27,8 +30,7 @@ class UpdateWindow : public Window {
   ProgressBar animation;
 
  protected:
-  // Closing during a check cancels it; closing with an update prepared hands it over.
-  void onClose() override;
+  void onClose() override { close(); }
 
  private:
   enum class Panel { intro, progress, result, details };

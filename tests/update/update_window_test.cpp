@@ -113,13 +113,12 @@ TEST_F(UpdateWindowTest, ClosingDuringTheCheckCancelsIt) {
   slow.delayMs = 800;
   server.serve("/update.ini", slow);
   auto& u = program.w.update;
-  u.create();
   // The user closes the window once the check is under way (the description takes 800 ms).
   ui::Timer closer{50, false};
   closer.onTimer = [&] {
     if (!u.checking()) return;
     closer.setEnabled(false);
-    SendMessageA(u.hwnd(), WM_CLOSE, 0, 0);
+    u.close();
   };
   openWith([&] {
     closer.setEnabled(true);
