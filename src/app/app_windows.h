@@ -25,6 +25,7 @@
 #include "ui/status_report_window.h"
 #include "ui/temporary_folder_window.h"
 #include "ui/uninstall_results_window.h"
+#include "update/update_window.h"
 
 namespace scrubwell {
 
@@ -54,6 +55,7 @@ struct AppWindows {
   ui::RegistryCheckWindow registryCheck;
   ui::UninstallResultsWindow uninstallResults;
   ui::RegistryResultWindow registryResult;
+  ui::UpdateWindow update;
 
   AppWindows();
   ~AppWindows();

@@ -180,8 +180,9 @@ void secondStartupPhase() {
 
 void updateTimerTick() {
   AppWindows& w = appWindows();
+  // The window opens with its introduction; the check itself starts when the user goes on.
   if (daysSinceLastUpdateCheck(w.main.lastUpdate.text()) >= 14 && w.main.autoUpdate.checked())
-    log("an update check is due");
+    w.update.open();
 }
 
 void restartProgram() {

@@ -65,7 +65,7 @@ std::vector<std::string> listNames(const std::string& folder, const std::string&
 // out), in find order, without "." and "..". Pumps like listNames.
 std::vector<std::string> listSubfolders(const std::string& folder);
 
-// ---- Shell, registry, network ----
+// ---- Shell and registry ----
 
 // Opens a file with the shell (verb "Open", shown) when it exists; false when it does not or the
 // shell refused. Goes through the launcher seam.
@@ -77,9 +77,5 @@ bool openAddress(const std::string& address, const std::string& parameters = {})
 bool browseForFolder(HWND owner, const std::string& prompt, std::string& path);
 // Reads a string value; the key is created when missing. Empty on any failure.
 std::string readRegistryString(HKEY root, const std::string& key, const std::string& valueName);
-// Downloads `address` into `file` (created or truncated), pumping messages between reads.
-// Returns true; throws std::runtime_error when the address cannot be opened, the file cannot be
-// written or a read fails, and then deletes the partly written file.
-bool download(const std::string& address, const std::string& file);
 
 }  // namespace scrubwell

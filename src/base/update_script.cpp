@@ -5,19 +5,17 @@
 
 #include "base/data_folder.h"
 #include "base/file_ops.h"
-#include "platform/text_upper.h"
+#include "platform/path_text.h"
 
 namespace scrubwell {
 
 bool applyUpdateScript(const std::string& productName) {
   const std::string script = locateFile(productName, "updatescript.dat");
   if (!fileExists(script)) return false;
-  for (const auto& pair : updateScriptPairs(readLines(script))) {
-    // A pair naming the same file twice would copy it onto itself and then delete it.
-    if (equalsIgnoringCase(pair.source, pair.destination)) continue;
-    if (!pair.destination.empty() && fileExists(pair.source))
-      copyFileByStream(pair.source, pair.destination);
-    if (!pair.source.empty()) DeleteFileA(pair.source.c_str());
+  const std::string folder = folderOf(script);
+  for (const auto& pair : planUpdateScript(readLines(script), folder).accepted) {
+    if (fileExists(pair.source)) copyFileByStream(pair.source, pair.destination);
+    DeleteFileA(pair.source.c_str());
   }
   DeleteFileA(script.c_str());
   return true;

@@ -2,6 +2,7 @@
 #pragma once
 #include <windows.h>
 #include <objbase.h>
+#include <wininet.h>
 #include <utility>
 
 namespace scrubwell {
@@ -75,6 +76,12 @@ struct WindowTraits {
   static void close(Handle h) { DestroyWindow(h); }
 };
 
+struct InternetHandleTraits {  // a wininet session, connection or request
+  using Handle = HINTERNET;
+  static Handle invalid() { return nullptr; }
+  static void close(Handle h) { InternetCloseHandle(h); }
+};
+
 using FileHandle = UniqueResource<FileHandleTraits>;
 using KernelHandle = UniqueResource<KernelHandleTraits>;
 using FindHandle = UniqueResource<FindHandleTraits>;
@@ -82,6 +89,7 @@ using RegKey = UniqueResource<RegKeyTraits>;
 using Module = UniqueResource<ModuleTraits>;
 using GdiObject = UniqueResource<GdiObjectTraits>;
 using OwnedWindow = UniqueResource<WindowTraits>;
+using InternetHandle = UniqueResource<InternetHandleTraits>;
 
 // COM interface pointer that releases on destruction.
 template <class T>

@@ -9,4 +9,9 @@ namespace scrubwell {
 // root of the current drive. Where an empty path is meant as that root, the caller says so.
 std::string withTrailingBackslash(std::string path);
 
+// The part of `path` after its last backslash (all of it when it has none).
+std::string fileNameOf(const std::string& path);
+// The part of `path` up to and including its last backslash (empty when it has none).
+std::string folderOf(const std::string& path);
+
 }  // namespace scrubwell

@@ -166,7 +166,10 @@ MainWindow::MainWindow()
     playClick();
     appWindows().ownFolders.show();
   };
-  checkUpdates.setEnabled(false);
+  checkUpdates.onClick = [] {
+    playClick();
+    appWindows().update.open();
+  };
   showPage(0);
 }
 

@@ -65,12 +65,15 @@ std::string installProgram() {
   if (!ok)
     fprintf(stderr, "installProgram: cannot copy %sScrubwell.exe to %s (error %lu)\n", from.c_str(),
             to.c_str(), GetLastError());
-  // The backup checker beside the program, as the installation puts it.
-  const std::string checker = buildFolder() + "src\\checker\\Checker.exe";
-  if (!CopyFileA(checker.c_str(), (to + "Checker.exe").c_str(), FALSE)) {
-    fprintf(stderr, "installProgram: cannot copy %s to %s (error %lu)\n", checker.c_str(),
-            to.c_str(), GetLastError());
-    ok = false;
+  // The backup checker and the updater beside the program, as the installation puts them.
+  for (const char* companion : {"src\\checker\\Checker.exe", "src\\updater\\UPDATER.EXE"}) {
+    const std::string built = buildFolder() + companion;
+    const std::string name = built.substr(built.find_last_of('\\') + 1);
+    if (!CopyFileA(built.c_str(), (to + name).c_str(), FALSE)) {
+      fprintf(stderr, "installProgram: cannot copy %s to %s (error %lu)\n", built.c_str(),
+              to.c_str(), GetLastError());
+      ok = false;
+    }
   }
   return ok ? to : std::string();
 }
@@ -82,8 +85,11 @@ std::string programDataFolder() {
 }
 
 bool languageChosenWithSettings(const std::string& ini) {
+  // Unless the test speaks of it, no update window opens by itself in the middle of its clicks.
+  const bool mentionsUpdates = ini.find("[Updatescan]") != std::string::npos;
   return writeFile(programDataFolder() + "Scrubwell.cho", "0") &&
-         writeFile(programDataFolder() + "Scrubwell.ini", ini);
+         writeFile(programDataFolder() + "Scrubwell.ini",
+                   mentionsUpdates ? ini : ini + "\r\n[Updatescan]\r\nautoscan=0\r\n");
 }
 
 RunningProgram::RunningProgram(const std::string& exe, const std::string& arguments) {

@@ -12,15 +12,16 @@ namespace scrubwell::test {
 // The build tree this test program belongs to, e.g. Z:\...\build\windows\ (with its backslash).
 std::string buildFolder();
 
-// "C:\Program Files\Scrubwell\" with Scrubwell.exe, Checker.exe, KvFindMinidump.dll, the language,
-// help and documentation files, the sounds, the background pictures and the search icons copied
-// from the build tree. Returns the folder (empty on failure).
+// "C:\Program Files\Scrubwell\" with Scrubwell.exe, Checker.exe, UPDATER.EXE, KvFindMinidump.dll,
+// the language, help and documentation files, the sounds, the background pictures and the search
+// icons copied from the build tree. Returns the folder (empty on failure).
 std::string installProgram();
 
 // The per-user data folder the program uses in this prefix.
 std::string programDataFolder();
 // Makes the next start a later one: the language marker and this settings file (INI text) in
-// the data folder. Returns false when they could not be written.
+// the data folder. Settings without an [Updatescan] section get "autoscan=0", so the automatic
+// update check stays out of tests about other things. Returns false when they could not be written.
 bool languageChosenWithSettings(const std::string& ini);
 
 class RunningProgram {

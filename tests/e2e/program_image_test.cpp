@@ -26,12 +26,15 @@ std::string productBuild() {
 }
 
 std::string shipped(const char* name) {
-  return productBuild() + (std::strcmp(name, "Checker.exe") == 0 ? "src\\checker\\" : "src\\app\\") + name;
+  const char* folder = std::strcmp(name, "Checker.exe") == 0   ? "src\\checker\\"
+                       : std::strcmp(name, "UPDATER.EXE") == 0 ? "src\\updater\\"
+                                                               : "src\\app\\";
+  return productBuild() + folder + name;
 }
 
 TEST(ProgramImage, ShippedProgramsAreGuiProgramsThatImportSystemDllsOnly) {
   WORD machine = 0;
-  for (const char* name : {"Scrubwell.exe", "Checker.exe"}) {
+  for (const char* name : {"Scrubwell.exe", "Checker.exe", "UPDATER.EXE"}) {
     SCOPED_TRACE(shipped(name));
     std::string error;
     auto image = readProgramImage(shipped(name), &error);
@@ -40,7 +43,7 @@ TEST(ProgramImage, ShippedProgramsAreGuiProgramsThatImportSystemDllsOnly) {
     EXPECT_NE(std::find(image->importedDlls.begin(), image->importedDlls.end(), "KERNEL32.dll"),
               image->importedDlls.end());
     EXPECT_EQ(nonSystemImports(*image), std::vector<std::string>{});
-    // Both programs of one build are built for one machine.
+    // The programs of one build are built for one machine.
     if (machine) {
       EXPECT_EQ(image->machine, machine);
     }
