@@ -57,10 +57,14 @@ TEST(CommandLine, UpdateScriptIsAppliedOnlyForTheExactArgument) {
   std::string exe = installProgram() + "Scrubwell.exe";
   ScratchFolder dir('D');
   const std::string script = programDataFolder() + "updatescript.dat";
+  // A downloaded file goes to the data folder (the only place besides the program file an update
+  // may write).
+  const std::string target = programDataFolder() + "updated.txt";
+  DeleteFileA(target.c_str());
   auto writeScript = [&] {
     ASSERT_TRUE(writeFile(dir / "new.txt", "new content"));
-    ASSERT_TRUE(writeFile(script, "Scrubwell update\r\n" + (dir / "new.txt") + "\r\n" +
-                                      (dir / "target.txt") + "\r\n"));
+    ASSERT_TRUE(
+        writeFile(script, "Scrubwell update\r\n" + (dir / "new.txt") + "\r\n" + target + "\r\n"));
   };
   writeScript();
   {
@@ -68,12 +72,12 @@ TEST(CommandLine, UpdateScriptIsAppliedOnlyForTheExactArgument) {
     ASSERT_NE(p.waitForWindow(0), nullptr);
   }
   EXPECT_TRUE(fileExists(script)) << "/UPDATE in upper case applies nothing";
-  EXPECT_FALSE(fileExists(dir / "target.txt"));
+  EXPECT_FALSE(fileExists(target));
   {
     RunningProgram p(exe, "update");
     ASSERT_NE(p.waitForWindow(0), nullptr);
   }
   EXPECT_FALSE(fileExists(script)) << "the script is deleted after it was applied";
   EXPECT_FALSE(fileExists(dir / "new.txt")) << "each source is deleted";
-  EXPECT_EQ(readFile(dir / "target.txt"), "new content");
+  EXPECT_EQ(readFile(target), "new content");
 }
