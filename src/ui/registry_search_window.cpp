@@ -13,8 +13,11 @@
 namespace scrubwell::ui {
 
 RegistrySearchWindow::RegistrySearchWindow()
-    : Window("registrysearch", IDD_REGISTRYSEARCH), text_(IDC_RGS_TEXT) {
-  bind({&text_});
+    : Window("registrysearch", IDD_REGISTRYSEARCH),
+      text_(IDC_RGS_TEXT),
+      icon1_(IDC_RGS_ICON1, 0),
+      icon2_(IDC_RGS_ICON2, 1) {
+  bind({&text_, &icon1_, &icon2_});
   startTimer.onTimer = [this] {
     startTimer.setEnabled(false);  // fires once; the check never re-enters itself
     runCheck();

@@ -24,6 +24,7 @@ class RegistrySearchWindow : public Window {
  private:
   void runCheck();
   Label text_;
+  AnimatedIcon icon1_, icon2_;  // the chosen search-icon set
 };
 
 }  // namespace scrubwell::ui

@@ -10,6 +10,9 @@
 #include "app/startup.h"
 #include "base/settings_file.h"
 #include "options/jpeg_test_picture.h"
+#include "progress_windows_res.h"
+#include "registry_windows_res.h"
+#include "report_windows_res.h"
 #include "ui/look_choice.h"
 #include "support/app_sandbox.h"
 #include "support/scratch.h"
@@ -263,6 +266,25 @@ TEST(OptionsWindow, SearchIconSetsAnimateAndABrokenSetKeepsTheIcons) {
   p.w.options.searchIcons.onSelect();
   EXPECT_EQ(ui::searchIcon(0), first);
   EXPECT_EQ(ui::searchIcon(1), second);
+
+  // The set reaches the first icon of each window that shows a search running.
+  const std::pair<ui::Window*, int> windows[] = {{&p.w.searchProgress, IDC_SPR_ICON1},
+                                                 {&p.w.registrySearch, IDC_RGS_ICON1},
+                                                 {&p.w.backupProgress, IDC_BPR_ICON1}};
+  for (const auto& [window, icon] : windows) {
+    window->show();
+    HWND control = GetDlgItem(window->hwnd(), icon);
+    ASSERT_NE(control, nullptr) << window->name();
+    RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    HDC dc = GetDC(control);
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    int drawn = 0;
+    for (int y = 0; y < 32; ++y)
+      for (int x = 0; x < 32; ++x) drawn += GetPixel(dc, x, y) != face;
+    ReleaseDC(control, dc);
+    window->hide();
+    EXPECT_GT(drawn, 40) << window->name() << " shows the set's frame";
+  }
   EXPECT_EQ(p.seams.prompts.asked().size(), 0u);
 }
 
