@@ -134,7 +134,7 @@ endfunction()
 # binary whose test runs it for SCRUBWELL_FUZZ_SECONDS; in the other builds it is linked with a replay
 # driver that feeds it the seed files and SCRUBWELL_REPLAY_ROUNDS mutations of them (under the
 # sanitizers). tools/test sets both on every run (shorter with --quick).
-set(SCRUBWELL_FUZZ_SECONDS 20 CACHE STRING "How long each fuzz test runs")
+set(SCRUBWELL_FUZZ_SECONDS 10 CACHE STRING "How long each fuzz test runs")
 set(SCRUBWELL_REPLAY_ROUNDS 20000 CACHE STRING "How many mutations each replay test feeds")
 function(scrubwell_fuzz name file)
   cmake_parse_arguments(F "" "SEEDS" "" ${ARGN})
