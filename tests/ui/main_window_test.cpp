@@ -84,6 +84,18 @@ TEST(MainWindow, SideButtonsShowOnePageAndMarkItActive) {
   EXPECT_STREQ(band, " Clean the system") << "the tool band names the page";
 }
 
+TEST(MainWindow, ClickingTheAutomaticUpdateTextTogglesItsBox) {
+  test::TestProgram p("");
+  ui::MainWindow& main = p.w.main;
+  main.create();
+  ASSERT_TRUE(main.autoUpdate.checked());
+  HWND label = GetDlgItem(main.hwnd(), IDC_MAIN_AUTOUPDATE_LABEL);
+  SendMessageA(main.hwnd(), WM_COMMAND, MAKEWPARAM(IDC_MAIN_AUTOUPDATE_LABEL, STN_CLICKED),
+               reinterpret_cast<LPARAM>(label));
+  EXPECT_FALSE(main.autoUpdate.checked());
+  EXPECT_EQ(SendMessageA(main.autoUpdate.hwnd(), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+}
+
 TEST(MainWindow, DriveListAsksOnlyAboutTheEntryTheUserTicked) {
   test::TestProgram p("");
   WindowsFolderOn windowsD('D'), windowsE('E');
