@@ -47,9 +47,9 @@ TEST(MainWindowPages, EverySidePageInBothLanguages) {
         EXPECT_EQ(IsWindowVisible(GetDlgItem(main, kPageControl[other])) != FALSE, other == page);
         EXPECT_EQ(widthOf(main, IDC_MAIN_SIDE1 + other), other == page ? 188 : 150);
       }
-      EXPECT_FALSE(saveScreenshot(main, "main-window-page" + std::to_string(page + 1) + "-" +
-                                            language.name)
-                       .empty());
+      EXPECT_FALSE(
+          saveScreenshot(main, "main-window-page" + std::to_string(page + 1) + "-" + language.name)
+              .empty());
     }
     PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_EQ(program.waitForExit(), 0);

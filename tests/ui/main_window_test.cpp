@@ -162,7 +162,8 @@ TEST(MainWindow, MirroringCheckedDrivesWithWindowsFoldersAsksNothing) {
 
 TEST(MainWindow, HomePageAndFeedbackOpenOnlyWebAndMailAddresses) {
   {
-    test::TestProgram p("[3]\r\nhttps://www.korvantis.example/scrubwell/\r\n[4]\r\nfb@korvantis.example\r\n");
+    test::TestProgram p(
+        "[3]\r\nhttps://www.korvantis.example/scrubwell/\r\n[4]\r\nfb@korvantis.example\r\n");
     p.w.main.homepage.click();
     p.w.main.feedback.click();
     ASSERT_EQ(p.seams.launcher.launches().size(), 2u);
@@ -229,9 +230,12 @@ std::string overflowOf(HWND control) {
   const bool isButton = lstrcmpiA(cls, "Button") == 0;
   const LONG type = style & BS_TYPEMASK;
   int margin = 0;
-  if (isButton && type == BS_GROUPBOX) margin = 16;
-  else if (isButton && (type == BS_AUTOCHECKBOX || type == BS_CHECKBOX)) margin = 18;
-  else if (isButton) margin = 8;  // push and side buttons: edges and a little room
+  if (isButton && type == BS_GROUPBOX)
+    margin = 16;
+  else if (isButton && (type == BS_AUTOCHECKBOX || type == BS_CHECKBOX))
+    margin = 18;
+  else if (isButton)
+    margin = 8;  // push and side buttons: edges and a little room
   if (isButton) {
     need.right = 0;
     DrawTextA(dc, text, -1, &need, DT_CALCRECT | DT_SINGLELINE);

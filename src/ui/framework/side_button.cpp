@@ -23,7 +23,8 @@ void line(HDC dc, COLORREF colour, int x0, int y0, int x1, int y1) {
 
 }  // namespace
 
-const SideButtonStyle SideButton::kInactive = {0xEEEEEE, 0xFFFFFF, 0xD2D2D2, 0xFFFFFF, 0xEEEEEE, 150};
+const SideButtonStyle SideButton::kInactive = {0xEEEEEE, 0xFFFFFF, 0xD2D2D2,
+                                               0xFFFFFF, 0xEEEEEE, 150};
 const SideButtonStyle SideButton::kActive = {0xB3E7FF, 0xFFFFFF, 0x008ED2, 0x95DAFF, 0x005680, 188};
 
 void SideButton::setActive(bool active) {
