@@ -126,27 +126,6 @@ TEST(MainWindow, DriveListAsksOnlyAboutTheEntryTheUserTicked) {
   EXPECT_FALSE(engine.checked(0));
 }
 
-TEST(MainWindow, DriveBoxesAskForAnotherWindowsButNeverForTheRunningOnesDrive) {
-  test::TestProgram p("");
-  WindowsFolderOn windowsD('D');
-  ui::MainWindow& main = p.w.main;
-  p.w.results.offerDrives(offerOf({"C:\\", "D:\\", "E:\\"}));
-  // The running Windows lives on C:, which has a Windows folder: never asked, in any spelling.
-  ASSERT_TRUE(test::folderExists("C:\\Windows"));
-  main.driveChecks[0].setChecked(false);
-  main.driveLabels[0].setText("c:\\");
-  main.driveChecks[0].click();
-  EXPECT_EQ(p.seams.prompts.countOf("message"), 0);
-  EXPECT_TRUE(p.w.results.driveChecks[0].checked());
-
-  main.mirrorDrives();
-  p.seams.prompts.answerMessage(IDNO);
-  main.driveChecks[1].click();
-  EXPECT_EQ(p.seams.prompts.countOf("message"), 1);
-  EXPECT_FALSE(main.driveChecks[1].checked()) << "No leaves both boxes clear";
-  EXPECT_FALSE(p.w.results.driveChecks[1].checked());
-}
-
 TEST(MainWindow, MirroringCheckedDrivesWithWindowsFoldersAsksNothing) {
   test::TestProgram p("");
   WindowsFolderOn windowsD('D'), windowsE('E');
