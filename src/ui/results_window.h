@@ -74,7 +74,7 @@ class TForm1 : public Window {
   void emptyStartMenuFolders();
   // "go on" of the temp-folder window: the temp-folder scan into this window.
   void startTemporaryFolderScan();
-  // "Search f. G." of this window's own toolbar: the junk search.
+  // "Search for junk files" of this window's own toolbar: the junk search.
   void junkSearchLauncher() { startCleanup(CleanupId::junkSearch); }
   // What every drive scan walks and matches: the chosen drives, the masks, the exceptions.
   DriveScanInputs driveScanInputs() const;
