@@ -14,6 +14,7 @@
 #include "resource_ids.h"
 #include "scan/cleanup_table.h"
 #include "ui/sounds.h"
+#include "update/kv_update.h"
 
 namespace scrubwell::ui {
 namespace {
@@ -140,7 +141,8 @@ MainWindow::MainWindow()
   };
   info_.onClick = [this] {
     playClick();
-    prompts().messageBox(hwnd(), tr(1) + " " + kVersionText + "\n\n" + tr(5133), tr(5127),
+    const std::string version = versionWithSubversion(kVersionText, dataFolder(kProductName));
+    prompts().messageBox(hwnd(), tr(1) + " " + version + "\n\n" + tr(5133), tr(5127),
                          MB_OK | MB_ICONINFORMATION);
     playHover();
   };
