@@ -15,6 +15,7 @@
 #include "platform/text_upper.h"
 #include "resource_ids.h"
 #include "ui/sounds.h"
+#include "update/kv_update.h"
 
 namespace scrubwell::ui {
 namespace {
@@ -167,7 +168,8 @@ void MainWindow::wireButtons() {
   };
   info.onClick = [this] {
     playClick();
-    prompts().messageBox(hwnd(), tr(1) + " " + kVersionText + "\n\n" + tr(5133), tr(5127),
+    const std::string version = versionWithSubversion(kVersionText, dataFolder(kProductName));
+    prompts().messageBox(hwnd(), tr(1) + " " + version + "\n\n" + tr(5133), tr(5127),
                          MB_OK | MB_ICONINFORMATION);
     playHover();
   };

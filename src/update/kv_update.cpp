@@ -42,6 +42,18 @@ bool writeWholeFile(const std::string& path, const std::string& content) {
 
 }  // namespace
 
+std::string versionWithSubversion(const std::string& version, const std::string& dataFolder) {
+  constexpr size_t kMaxSubversion = 32;
+  std::string shown = version;
+  size_t taken = 0;
+  for (char c : readDescription(dataFolder + kDescriptionName).subversion) {
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) continue;
+    if (taken++ == kMaxSubversion) break;
+    shown += c;
+  }
+  return shown;
+}
+
 KvUpdate::KvUpdate(UpdateSetup setup) : setup_(std::move(setup)) {
   local_ = readDescription(setup_.dataFolder + kDescriptionName);
   baseAddress_ = local_.updateUrl;

@@ -113,17 +113,27 @@ TEST_F(UpdateWindowTest, ClosingDuringTheCheckCancelsIt) {
   slow.delayMs = 800;
   server.serve("/update.ini", slow);
   auto& u = program.w.update;
-  // The user closes the window once the check is under way (the description takes 800 ms).
+  // The user closes the window once the check is under way (the description takes 800 ms),
+  // after two ticks of the animation, which runs while the check does.
+  std::vector<int> pictures;
+  bool animating = false;
   ui::Timer closer{50, false};
   closer.onTimer = [&] {
     if (!u.checking()) return;
     closer.setEnabled(false);
+    animating = u.animationTimer.enabled();
+    for (int tick = 0; tick < 3; ++tick, u.animationTimer.fire())
+      pictures.push_back(u.animation.frame());
     u.close();
   };
   openWith([&] {
     closer.setEnabled(true);
     u.introGoOn.click();
   });
+  EXPECT_TRUE(animating);
+  EXPECT_EQ(pictures.size(), 3u);
+  EXPECT_NE(pictures[1], pictures[2]) << "each tick shows the next picture";
+  EXPECT_FALSE(u.animationTimer.enabled()) << "the animation stops with the window";
   EXPECT_FALSE(u.checking());
   EXPECT_FALSE(u.handOverPending());
   const auto requests = server.requests();
