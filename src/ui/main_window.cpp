@@ -42,6 +42,18 @@ int pageOfMark(int n) {
   return -1;
 }
 
+// The width of `text` in the control's own font, in pixels.
+int textWidthIn(HWND control, const std::string& text) {
+  HDC dc = GetDC(control);
+  HGDIOBJ old =
+      SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
+  SIZE size{0, 0};
+  GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  return size.cx;
+}
+
 // Opens a web or mail address from the language file; any other text opens nothing.
 void openLanguageAddress(const std::string& address) {
   if (isWebOrMailAddress(address)) openAddress(address);
@@ -273,7 +285,30 @@ void MainWindow::refreshMarks() {
   lastScan.setText(todayAsShortDate());
 }
 
+void MainWindow::showLastUpdateCheck(const std::string& date) {
+  lastUpdate.setText(date);
+  placeCheckUpdatesBesideDate();
+}
+
+// The date label is as wide as its text, and the button follows it on its row, whatever the
+// length of the date in the user's format.
+void MainWindow::placeCheckUpdatesBesideDate() {
+  HWND label = lastUpdate.hwnd(), button = checkUpdates.hwnd();
+  if (!label || !button) return;
+  RECT date, b;
+  GetWindowRect(label, &date);
+  MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&date), 2);
+  GetWindowRect(button, &b);
+  const int width = textWidthIn(label, lastUpdate.text()) + 2;
+  SetWindowPos(label, nullptr, 0, 0, width, date.bottom - date.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const int height = b.bottom - b.top;
+  SetWindowPos(button, nullptr, date.left + width + 10, (date.top + date.bottom - height) / 2, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void MainWindow::onCreated() {
+  placeCheckUpdatesBesideDate();
   // Each mark's picture stands right of its clean-up's button.
   for (const Cleanup& c : cleanups()) {
     const int m = static_cast<int>(c.mark) - 1;

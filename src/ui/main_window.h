@@ -27,6 +27,8 @@ class MainWindow : public Window {
   // The button that starts a clean-up of the table.
   Button& cleanupButton(CleanupId id);
 
+  // Shows the date of the last update check with "Check for Updates now" 10 pixels right of it.
+  void showLastUpdateCheck(const std::string& date);
   // Copies the results window's drive slots and drive list into this window's own controls.
   void mirrorDrives();
   // Copies the done marks from the results window and sets "last scan" to today.
@@ -52,6 +54,7 @@ class MainWindow : public Window {
   Button& pageButton(int page, int row);
   void wireButtons();
   void wireDriveGuard();
+  void placeCheckUpdatesBesideDate();
   std::array<SideButton, kPages> side_;
   std::array<std::vector<Control*>, kPages> pages_;
   Label band_, welcome_, lastScanCaption_, lastUpdateCaption_, autoUpdateLabel_;

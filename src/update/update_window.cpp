@@ -161,7 +161,7 @@ void UpdateWindow::runCheck() {
   }
   const UpdateStatus s = engine->status();
   if (s == UpdateStatus::NoUpdate || s == UpdateStatus::Prepared) {
-    appWindows().main.lastUpdate.setText(todayAsShortDate());
+    appWindows().main.showLastUpdateCheck(todayAsShortDate());
     saveSettingsNow();
   }
   showResult(*engine);

@@ -62,6 +62,7 @@ class UpdateWindowTest : public ::testing::Test {
 TEST_F(UpdateWindowTest, UpToDateShowsTheTextAndTodaysDate) {
   publish("[files]\r\nnumber=1\r\nfile1=Scrubwell.t01\r\n[versions]\r\nScrubwell.t01=1\r\n");
   auto& u = program.w.update;
+  program.w.main.create();
   openWith([&] {
     EXPECT_TRUE(u.intro.visible() && u.introGoOn.visible());
     u.introGoOn.click();
@@ -71,6 +72,13 @@ TEST_F(UpdateWindowTest, UpToDateShowsTheTextAndTodaysDate) {
   });
   EXPECT_EQ(program.w.main.lastUpdate.text(), todayAsShortDate());
   EXPECT_EQ(server.requests(), (std::vector<std::string>{"/update.ini"}));
+  // "Check for Updates now" stands 10 pixels right of the date, on its row.
+  RECT date, button;
+  GetWindowRect(program.w.main.lastUpdate.hwnd(), &date);
+  GetWindowRect(program.w.main.checkUpdates.hwnd(), &button);
+  EXPECT_EQ(button.left, date.right + 10);
+  EXPECT_LT(button.top, date.bottom);
+  EXPECT_GT(button.bottom, date.top);
 }
 
 TEST_F(UpdateWindowTest, PreparedUpdateHandsOverOnlyToAnUpdater) {
