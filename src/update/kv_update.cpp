@@ -26,20 +26,6 @@ UpdateDescription readDescription(const std::string& path) {
   return parseUpdateDescription(text);
 }
 
-// Writes `content` to `path` completely or not at all (a partly written file is deleted).
-bool writeWholeFile(const std::string& path, const std::string& content) {
-  FileHandle out(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                             FILE_ATTRIBUTE_NORMAL, nullptr));
-  DWORD written = 0;
-  bool ok =
-      out &&
-      WriteFile(out.get(), content.data(), static_cast<DWORD>(content.size()), &written, nullptr) &&
-      written == content.size() && FlushFileBuffers(out.get());
-  out.reset();
-  if (!ok) DeleteFileA(path.c_str());
-  return ok;
-}
-
 }  // namespace
 
 std::string versionWithSubversion(const std::string& version, const std::string& dataFolder) {
