@@ -3,7 +3,7 @@
 ; The files come from <build folder>/installer/files, staged (and stripped) by tools/make-installer,
 ; which also writes the list of them, files.nsh. The product is the x86-unicode one.
 ; Switches besides NSIS's own /S and /D=: /LANG=1031 (German) or /LANG=1033 (English) chooses the
-; language without asking; the uninstaller takes the same switch.
+; language without asking (the uninstaller takes it too); /NODESKTOP leaves out the desktop shortcut.
 
 !ifndef BUILD | TARGET | VERSION
   !error "BUILD, TARGET and VERSION must be defined (see tools/make-installer)"
@@ -46,6 +46,7 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "${PUBLISHER}"
 !include "MUI2.nsh"
 !include "FileFunc.nsh"
 !include "LogicLib.nsh"
+!include "Sections.nsh"
 
 !define MUI_ICON "${__FILEDIR__}/../res/app.ico"
 !define MUI_UNICON "${__FILEDIR__}/../res/app.ico"
@@ -74,9 +75,28 @@ LangString SecProgramName ${LANG_GERMAN} "Scrubwell (erforderlich)"
 LangString SecProgramText ${LANG_ENGLISH} "The program, its companions, both languages, the user's guide, sounds and pictures, and a shortcut in the Start menu."
 LangString SecProgramText ${LANG_GERMAN} "Das Programm mit seinen Begleitprogrammen, beiden Sprachen, dem Handbuch, Klängen und Bildern, und eine Verknüpfung im Startmenü."
 LangString SecDesktopName ${LANG_ENGLISH} "Desktop shortcut"
-LangString SecDesktopName ${LANG_GERMAN} "Verknüpfung auf dem Desktop"
+LangString SecDesktopName ${LANG_GERMAN} "Desktop-Verknüpfung"
 LangString SecDesktopText ${LANG_ENGLISH} "A shortcut to Scrubwell on the desktop."
 LangString SecDesktopText ${LANG_GERMAN} "Eine Verknüpfung zu Scrubwell auf dem Desktop."
+
+LangString ProgramRunning ${LANG_ENGLISH} "Scrubwell is running. Please close it, then click Retry."
+LangString ProgramRunning ${LANG_GERMAN} "Scrubwell läuft noch. Bitte schließen Sie es und klicken Sie dann auf Wiederholen."
+
+; Stops the installation or uninstallation while the installed program runs: its files could not
+; all be replaced or removed. A running program file cannot be opened for writing. Silently it
+; gives up at once (exit code 2).
+!macro StopWhileProgramRuns
+  program_check:
+  ${If} ${FileExists} "$INSTDIR\Scrubwell.exe"
+    ClearErrors
+    FileOpen $0 "$INSTDIR\Scrubwell.exe" a
+    ${If} ${Errors}
+      MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(ProgramRunning)" /SD IDCANCEL IDRETRY program_check
+      Abort
+    ${EndIf}
+    FileClose $0
+  ${EndIf}
+!macroend
 
 ; ${ScrubwellFile} NAME, once per installed file (files.nsh): copies it in the installer and
 ; deletes it in the uninstaller.
@@ -101,12 +121,9 @@ LangString SecDesktopText ${LANG_GERMAN} "Eine Verknüpfung zu Scrubwell auf dem
   ${EndIf}
 !macroend
 
-Function .onInit
-  !insertmacro ChooseLanguage "" MUI_LANGDLL_DISPLAY
-FunctionEnd
-
 Section "!$(SecProgramName)" SecProgram
   SectionIn RO
+  !insertmacro StopWhileProgramRuns
   SetShellVarContext all
   SetOutPath "$INSTDIR"
   SetOverwrite on
@@ -140,11 +157,23 @@ SectionEnd
   !insertmacro MUI_DESCRIPTION_TEXT ${SecDesktop} $(SecDesktopText)
 !insertmacro MUI_FUNCTION_DESCRIPTION_END
 
+; After the sections, whose numbers it uses.
+Function .onInit
+  !insertmacro ChooseLanguage "" MUI_LANGDLL_DISPLAY
+  ; /NODESKTOP: no desktop shortcut (for silent installations; the page has its box).
+  ClearErrors
+  ${GetOptions} $R0 "/NODESKTOP" $R1
+  ${IfNot} ${Errors}
+    !insertmacro UnselectSection ${SecDesktop}
+  ${EndIf}
+FunctionEnd
+
 Function un.onInit
   !insertmacro ChooseLanguage "un." MUI_UNGETLANGUAGE
 FunctionEnd
 
 Section "Uninstall"
+  !insertmacro StopWhileProgramRuns
   SetShellVarContext all
   ; The program's own uninstall mode first: it asks whether the user will take the survey and
   ; removes the user's data folder (settings and backup points). A silent uninstall asks nothing,

@@ -100,6 +100,10 @@ bool waitFor(const std::function<bool()>& condition, DWORD timeoutMs = 30000) {
   return true;
 }
 
+// The uninstaller's switch to run in place, so that its window is the started process's and that
+// process ends with the uninstallation (it must come last).
+std::string inPlace() { return "_?=" + kInstalled.substr(0, kInstalled.size() - 1); }
+
 int runSetup(const std::string& arguments) {
   RunningProgram setup(setupProgram(), arguments);
   return setup.waitForExit(60000);
@@ -154,6 +158,15 @@ TEST(Installer, SilentInstallStartUpdateAndSilentUninstall) {
   {
     RunningProgram program(kInstalled + "Scrubwell.exe");
     EXPECT_NE(program.waitForWindow(IDC_MAIN_SIDE1), nullptr) << "the main window";
+    // While it runs, neither an update nor the uninstaller touches its files (silently: exit 2).
+    const std::string before = readFile(kInstalled + "Scrubwell.t00");
+    ASSERT_TRUE(writeFile(kInstalled + "Scrubwell.t00", "changed"));
+    EXPECT_EQ(runSetup("/S"), 2);
+    RunningProgram uninstall(kInstalled + "uninstall.exe", "/S " + inPlace());
+    EXPECT_EQ(uninstall.waitForExit(), 2);
+    EXPECT_EQ(readFile(kInstalled + "Scrubwell.t00"), "changed");
+    EXPECT_TRUE(keyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
+    ASSERT_TRUE(writeFile(kInstalled + "Scrubwell.t00", before));
   }
   EXPECT_NE(readFile(programDataFolder() + "update.ini").find("updateurl=https://"),
             std::string::npos);
@@ -200,13 +213,13 @@ TEST(Installer, GermanPagesAndTheUninstallerRunningTheProgramsUninstallMode) {
   }
   EXPECT_FALSE(folderExists(kInstalled)) << "nothing installed after cancelling";
 
-  ASSERT_EQ(runSetup("/S /LANG=1031"), 0);
+  ASSERT_EQ(runSetup("/S /LANG=1031 /NODESKTOP"), 0);
   EXPECT_EQ(value(HKEY_LOCAL_MACHINE, kUninstallKey, "Installer Language"), "1031");
+  EXPECT_TRUE(fileExists(startMenuShortcut()));
+  EXPECT_FALSE(fileExists(desktopShortcut())) << "left out by /NODESKTOP";
   ASSERT_TRUE(writeFile(programDataFolder() + "BACKUP\\1.bck", "archive"));
 
-  // Run in place (_?=), so that its window is this process's and it waits for the end.
-  RunningProgram uninstall(kInstalled + "uninstall.exe",
-                           "_?=" + kInstalled.substr(0, kInstalled.size() - 1));
+  RunningProgram uninstall(kInstalled + "uninstall.exe", inPlace());
   HWND page = uninstall.waitForWindow(IDCANCEL);
   ASSERT_NE(page, nullptr) << "the uninstaller's first page";
   EXPECT_NE(controlText(page, IDOK).find("Deinstallieren"), std::string::npos)
