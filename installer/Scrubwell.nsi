@@ -1,5 +1,6 @@
 ; The Scrubwell installer and uninstaller, in English and German. One script for both builds:
-;   makensis -DBUILD=<build folder> -DTARGET=<x86-unicode|amd64-unicode> -DVERSION=<x.yy> Scrubwell.nsi
+;   makensis -INPUTCHARSET UTF8 -DBUILD=<build folder> -DTARGET=<x86-unicode|amd64-unicode>
+;            -DVERSION=<x.yy> Scrubwell.nsi
 ; The files come from <build folder>/installer/files, staged (and stripped) by tools/make-installer,
 ; which also writes the list of them, files.nsh. The product is the x86-unicode one.
 ; Switches besides NSIS's own /S and /D=: /LANG=1031 (German) or /LANG=1033 (English) chooses the
