@@ -1,17 +1,13 @@
 // The web and mail address rule.
 #include "base/web_address.h"
 
+#include "platform/text_upper.h"
+
 namespace scrubwell {
 namespace {
 
 bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-  if (text.size() < prefix.size()) return false;
-  for (size_t i = 0; i < prefix.size(); ++i) {
-    char c = text[i];
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    if (c != prefix[i]) return false;
-  }
-  return true;
+  return text.size() >= prefix.size() && equalsIgnoringCase(text.substr(0, prefix.size()), prefix);
 }
 
 // Blanks, control characters and quotes end an address on a command line or in the shell.
@@ -23,13 +19,19 @@ bool plainCharacters(std::string_view text) {
 
 }  // namespace
 
-bool isWebOrMailAddress(std::string_view address) {
+bool isWebAddress(std::string_view address) {
   if (address.size() > 2048 || !plainCharacters(address)) return false;
   for (std::string_view scheme : {"http://", "https://"})
     if (startsWithIgnoringCase(address, scheme)) {
       const std::string_view host = address.substr(scheme.size());
       return !host.empty() && host.front() != '/';
     }
+  return false;
+}
+
+bool isWebOrMailAddress(std::string_view address) {
+  if (isWebAddress(address)) return true;
+  if (address.size() > 2048 || !plainCharacters(address)) return false;
   if (startsWithIgnoringCase(address, "mailto:")) {
     const std::string_view mailbox = address.substr(7);
     const size_t at = mailbox.find('@');

@@ -41,14 +41,6 @@ bool looksLikeExecutable(std::string_view head) {
   return head.substr(offset, 4) == std::string_view("PE\0\0", 4);
 }
 
-bool isWebAddress(std::string_view address) {
-  for (std::string_view scheme : {std::string_view("http://"), std::string_view("https://")})
-    if (address.size() > scheme.size() &&
-        equalsIgnoringCase(address.substr(0, scheme.size()), scheme))
-      return true;
-  return false;
-}
-
 int64_t percentReceived(int64_t received, int64_t total) {
   if (total <= 0 || received <= 0) return 0;
   // received * 100 cannot overflow for any size a disk holds (below 2^56 bytes).

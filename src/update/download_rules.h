@@ -26,10 +26,6 @@ constexpr size_t kExecutableHeaderBytes = 4096;
 // offset (at 0x3C) points, within the first kExecutableHeaderBytes, at the signature "PE\0\0".
 bool looksLikeExecutable(std::string_view head);
 
-// True for an address that starts with "http://" or "https://" (ignoring case) and has more after
-// it: the only addresses the update check fetches from or opens in the browser.
-bool isWebAddress(std::string_view address);
-
 // The percentage of `received` out of `total` (0 when total is not positive), in 64 bits so that
 // large files do not overflow; above 100 when more arrived than announced.
 int64_t percentReceived(int64_t received, int64_t total);

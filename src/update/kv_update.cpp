@@ -5,6 +5,7 @@
 
 #include "base/file_ops.h"
 #include "base/update_script.h"
+#include "base/web_address.h"
 #include "platform/handles.h"
 #include "platform/message_pump.h"
 #include "platform/path_text.h"

@@ -8,6 +8,7 @@
 #include "base/file_ops.h"
 #include "base/settings_file.h"
 #include "base/texts.h"
+#include "base/web_address.h"
 #include "core_version.h"
 #include "platform/message_pump.h"
 #include "platform/seams.h"

@@ -3,6 +3,7 @@
 
 #include "base/web_address.h"
 
+using scrubwell::isWebAddress;
 using scrubwell::isWebOrMailAddress;
 using scrubwell::mailLinkFor;
 
@@ -31,4 +32,13 @@ TEST(WebAddress, FeedbackAddressBecomesOneMailLink) {
   EXPECT_EQ(mailLinkFor(""), "");
   EXPECT_EQ(mailLinkFor("not an address"), "");
   EXPECT_EQ(mailLinkFor("https://example.org"), "") << "a web address is no mail address";
+}
+
+TEST(WebAddress, WhereOnlyAWebAddressWillDo) {
+  for (const char* ok : {"http://x", "https://example.invalid/de", "HTTPS://A/"})
+    EXPECT_TRUE(isWebAddress(ok)) << ok;
+  for (const char* bad :
+       {"", "http://", "file:///C:/Windows/notepad.exe", "C:\\evil.exe", "javascript:alert(1)",
+        " http://x", "ftp://x", "\\\\server\\x", "mailto:a@b"})
+    EXPECT_FALSE(isWebAddress(bad)) << bad;
 }
