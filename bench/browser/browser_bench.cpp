@@ -77,17 +77,18 @@ int main() {
   const double bareSeconds = watch.seconds();
 
   seeded = seed();
-  HWND label = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 300, 20, nullptr, nullptr, nullptr, nullptr);
+  HWND label =
+      CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 300, 20, nullptr, nullptr, nullptr, nullptr);
   NoHistory history;
   watch.restart();
   const BrowserOptions options{};
   BrowserTraces traces = findBrowserTraces(options);
   traces.profiles.clear();
-  const BrowserCleaning done =
-      removeBrowserTraces(traces, options, history, theClock(), [label](const std::string& item, int64_t) {
-        SetWindowTextA(label, item.c_str());
-        pumpMessages();
-      });
+  const BrowserCleaning done = removeBrowserTraces(traces, options, history, theClock(),
+                                                   [label](const std::string& item, int64_t) {
+                                                     SetWindowTextA(label, item.c_str());
+                                                     pumpMessages();
+                                                   });
   const double cleanSeconds = watch.seconds();
   DestroyWindow(label);
 

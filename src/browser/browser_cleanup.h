@@ -19,7 +19,7 @@ namespace scrubwell {
 // files when the options ask for them.
 struct ProfileTraces {
   std::string browser;
-  std::string cacheFolder;  // gated, ending with "\"; empty when the gate refused it
+  std::string cacheFolder;              // gated, ending with "\"; empty when the gate refused it
   std::vector<TreeEntry> cacheEntries;  // files and links below the cache folder
   std::vector<TreeEntry> files;         // the cookie and history files
 };
@@ -37,10 +37,10 @@ BrowserTraces findBrowserTraces(const BrowserOptions& options);
 std::vector<std::string> traceLines(const BrowserTraces& traces);
 
 struct BrowserCleaning {
-  int64_t freedBytes = 0;  // the sizes of the entries and files really deleted
-  int32_t leftovers = 0;   // entries and files that could not be deleted
-  bool historyCleared = false;        // the system URL history said it was cleared
-  std::vector<std::string> removed;   // the lines of traceLines that went, in that order
+  int64_t freedBytes = 0;            // the sizes of the entries and files really deleted
+  int32_t leftovers = 0;             // entries and files that could not be deleted
+  bool historyCleared = false;       // the system URL history said it was cleared
+  std::vector<std::string> removed;  // the lines of traceLines that went, in that order
 };
 
 // Hears the current item (an address, or a browser's name) and the bytes freed so far. Called

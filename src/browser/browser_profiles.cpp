@@ -46,7 +46,8 @@ std::string firefoxProfile(Purpose purpose) {
   for (const char* shellFolder : {"AppData", "Local AppData"}) {
     const std::string base = userString(kShellFolders, shellFolder);
     if (base.empty()) continue;
-    const std::string p = firstSubfolder(withTrailingBackslash(base) + "Mozilla\\Firefox\\Profiles\\");
+    const std::string p =
+        firstSubfolder(withTrailingBackslash(base) + "Mozilla\\Firefox\\Profiles\\");
     if (p.empty()) continue;
     const bool holds = purpose == Purpose::cache     ? folderExists(p + "Cache")
                        : purpose == Purpose::cookies ? fileExists(p + "cookies.txt")
@@ -110,9 +111,11 @@ std::vector<BrowserProfile> findBrowserProfiles(const BrowserOptions& options) {
   addFirefox(options, profiles);
   const std::string appData = userString(kShellFolders, "AppData");
   if (!appData.empty()) {
-    const std::string mozilla = firstSubfolder(withTrailingBackslash(appData) + "Mozilla\\Profiles\\");
+    const std::string mozilla =
+        firstSubfolder(withTrailingBackslash(appData) + "Mozilla\\Profiles\\");
     if (!mozilla.empty() && folderExists(mozilla + "Cache"))
-      addProfile("Mozilla/Netscape", mozilla, "Cache", "cookies.txt", "history.dat", options, profiles);
+      addProfile("Mozilla/Netscape", mozilla, "Cache", "cookies.txt", "history.dat", options,
+                 profiles);
   }
   const std::string opera = operaProfile();
   if (!opera.empty())

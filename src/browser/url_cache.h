@@ -9,8 +9,9 @@
 namespace scrubwell {
 
 struct UrlCacheEntry {
-  std::string address;  // the entry's source address, e.g. "http://host/page" or "Cookie:user@host/"
-  int64_t size = 0;     // the bytes its cached file takes
+  std::string
+      address;       // the entry's source address, e.g. "http://host/page" or "Cookie:user@host/"
+  int64_t size = 0;  // the bytes its cached file takes
 };
 
 // Hands every entry of the cache to `visit` in the system's order. False when the enumeration

@@ -71,8 +71,9 @@ void BrowserWindow::clean() {
   const bool complete = done.leftovers == 0;
   // A history the system would not clear is never reported as cleaned.
   const bool historyFailed = chosen.history && !done.historyCleared;
-  w.information.showInformation(tr(complete ? 5389 : 5228),
-                                tr(historyFailed ? 5391 : complete ? 5390 : 5229));
+  w.information.showInformation(tr(complete ? 5389 : 5228), tr(historyFailed ? 5391
+                                                               : complete    ? 5390
+                                                                             : 5229));
 }
 
 }  // namespace scrubwell::ui

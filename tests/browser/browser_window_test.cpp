@@ -13,12 +13,14 @@ using namespace scrubwell::test;
 
 namespace {
 
-const char* const kShellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+const char* const kShellFolders =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 
 struct Program : TestProgram {
   Program()
-      : TestProgram("[173]\r\nFreed disk space:\r\n[5228]\r\nSome stayed\r\n[5229]\r\nin use\r\n"
-                    "[5389]\r\nEmptied\r\n[5390]\r\nsuccessfully\r\n[5391]\r\nNo history\r\n") {}
+      : TestProgram(
+            "[173]\r\nFreed disk space:\r\n[5228]\r\nSome stayed\r\n[5229]\r\nin use\r\n"
+            "[5389]\r\nEmptied\r\n[5390]\r\nsuccessfully\r\n[5391]\r\nNo history\r\n") {}
 };
 
 std::string noSlash(const std::string& folder) { return folder.substr(0, folder.size() - 1); }

@@ -14,7 +14,8 @@ using namespace scrubwell::test;
 
 namespace {
 
-const char* const kShellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+const char* const kShellFolders =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 
 class NoHistory : public UrlHistoryStore {
  public:
@@ -31,10 +32,14 @@ class ScratchUser : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(user_.ok());
-    ASSERT_TRUE(setRegString(HKEY_CURRENT_USER, kShellFolders, "AppData", noSlash(roaming_.path())));
-    ASSERT_TRUE(setRegString(HKEY_CURRENT_USER, kShellFolders, "Local AppData", noSlash(local_.path())));
+    ASSERT_TRUE(
+        setRegString(HKEY_CURRENT_USER, kShellFolders, "AppData", noSlash(roaming_.path())));
+    ASSERT_TRUE(
+        setRegString(HKEY_CURRENT_USER, kShellFolders, "Local AppData", noSlash(local_.path())));
   }
-  static std::string noSlash(const std::string& folder) { return folder.substr(0, folder.size() - 1); }
+  static std::string noSlash(const std::string& folder) {
+    return folder.substr(0, folder.size() - 1);
+  }
 
   // Finds and removes the profiles' traces only (the URL cache is tested on its own).
   BrowserCleaning clean(const BrowserOptions& options) {

@@ -147,9 +147,8 @@ TEST(UrlHistory, DeleteMatchingDeletesWhatTheFilterMarksAndNothingWithoutOne) {
   history.entries = {{L"http://a.test/", L"A"}, {L"http://b.test/", L"B"}};
   EXPECT_EQ(deleteMatching(history, {}), 0);
   EXPECT_TRUE(history.calls.empty());
-  EXPECT_EQ(deleteMatching(history, [](const UrlHistoryEntry& e, bool& remove) {
-              remove = e.title == L"B";
-            }),
+  EXPECT_EQ(deleteMatching(
+                history, [](const UrlHistoryEntry& e, bool& remove) { remove = e.title == L"B"; }),
             1);
   ASSERT_EQ(history.calls.size(), 1u);
   EXPECT_EQ(history.calls[0], L"delete http://b.test/ 0");
@@ -165,7 +164,8 @@ TEST(UrlHistory, TheRealObjectAnswersErrorsAndTheCleanUpDoesNotClaimACleanHistor
   int visited = 0;
   EXPECT_TRUE(FAILED(history.enumerate([&visited](const UrlHistoryEntry&) { ++visited; })));
   EXPECT_EQ(visited, 0);
-  EXPECT_EQ(deleteMatching(history, [](const UrlHistoryEntry&, bool& remove) { remove = true; }), 0);
+  EXPECT_EQ(deleteMatching(history, [](const UrlHistoryEntry&, bool& remove) { remove = true; }),
+            0);
 
   const BrowserCleaning done =
       removeBrowserTraces({}, BrowserOptions{false, true}, history, seams.clock, {});

@@ -21,7 +21,8 @@ using namespace scrubwell::test;
 namespace {
 
 const char* const kSettings = "[Markierte Laufwerke]\r\nLw1=D\r\nAnzahl=1\r\n";
-const char* const kShellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+const char* const kShellFolders =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 
 std::string noSlash(const std::string& folder) { return folder.substr(0, folder.size() - 1); }
 
