@@ -232,8 +232,7 @@ int runBrowser(const AutomationRequest& request, Output& out) {
     for (const std::string& line : lines) out.line(line);
     return lines.empty() ? kExitNothingFound : kExitDone;
   }
-  UrlHistory history;
-  const BrowserCleaning done = removeBrowserTraces(traces, options, history, theClock(), {});
+  const BrowserCleaning done = removeBrowserTraces(traces, options, {});
   for (const std::string& line : done.removed) out.line(line);
   if (done.leftovers > 0)
     printError(std::to_string(done.leftovers) + " browser entries could not be removed");

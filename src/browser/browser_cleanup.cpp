@@ -151,9 +151,18 @@ BrowserCleaning removeBrowserTraces(const BrowserTraces& traces, const BrowserOp
   return done;
 }
 
-BrowserCleaning cleanBrowserTraces(const BrowserOptions& options, const BrowserProgress& progress) {
+BrowserCleaning removeBrowserTraces(const BrowserTraces& traces, const BrowserOptions& options,
+                                    const BrowserProgress& progress) {
+  if (!options.history) {
+    NoUrlHistory untouched;
+    return removeBrowserTraces(traces, options, untouched, theClock(), progress);
+  }
   UrlHistory history;
-  return removeBrowserTraces(findBrowserTraces(options), options, history, theClock(), progress);
+  return removeBrowserTraces(traces, options, history, theClock(), progress);
+}
+
+BrowserCleaning cleanBrowserTraces(const BrowserOptions& options, const BrowserProgress& progress) {
+  return removeBrowserTraces(findBrowserTraces(options), options, progress);
 }
 
 }  // namespace scrubwell

@@ -54,6 +54,11 @@ BrowserCleaning removeBrowserTraces(const BrowserTraces& traces, const BrowserOp
                                     UrlHistoryStore& history, Clock& clock,
                                     const BrowserProgress& progress);
 
+// The same with the system's clock, and the system's URL history object when the history option
+// is on (it is not even created otherwise).
+BrowserCleaning removeBrowserTraces(const BrowserTraces& traces, const BrowserOptions& options,
+                                    const BrowserProgress& progress);
+
 // The whole clean-up in one call, for the browser window and the multi-clean: finds and removes
 // the traces, with the system's URL history and clock.
 BrowserCleaning cleanBrowserTraces(const BrowserOptions& options, const BrowserProgress& progress);

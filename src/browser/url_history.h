@@ -31,6 +31,18 @@ class UrlHistoryStore {
   virtual HRESULT enumerate(const std::function<void(const UrlHistoryEntry&)>& visit) = 0;
 };
 
+// No history at all: every operation answers E_NOTIMPL. For runs that leave the history alone
+// (the object need not be created) and for tests of the other parts.
+class NoUrlHistory final : public UrlHistoryStore {
+ public:
+  HRESULT addUrl(const std::wstring&, const std::wstring&) override { return E_NOTIMPL; }
+  HRESULT deleteUrl(const std::wstring&, DWORD) override { return E_NOTIMPL; }
+  HRESULT clearHistory() override { return E_NOTIMPL; }
+  HRESULT enumerate(const std::function<void(const UrlHistoryEntry&)>&) override {
+    return E_NOTIMPL;
+  }
+};
+
 // The system's URL history object. When it cannot be created (no such service), every
 // operation answers E_NOINTERFACE and nothing is called.
 class UrlHistory final : public UrlHistoryStore {

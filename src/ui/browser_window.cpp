@@ -4,6 +4,7 @@
 #include "app/app_windows.h"
 #include "base/app_state.h"
 #include "base/texts.h"
+#include "browser/browser_cleanup.h"
 #include "browser/browser_profiles.h"
 #include "browser_windows_res.h"
 #include "ui/sounds.h"

@@ -5,7 +5,7 @@
 #pragma once
 #include <optional>
 
-#include "browser/browser_cleanup.h"
+#include "browser/browser_options.h"
 #include "ui/framework/window.h"
 
 namespace scrubwell::ui {

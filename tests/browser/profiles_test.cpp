@@ -17,16 +17,6 @@ namespace {
 const char* const kShellFolders =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 
-class NoHistory : public UrlHistoryStore {
- public:
-  HRESULT addUrl(const std::wstring&, const std::wstring&) override { return E_NOTIMPL; }
-  HRESULT deleteUrl(const std::wstring&, DWORD) override { return E_NOTIMPL; }
-  HRESULT clearHistory() override { return E_NOTIMPL; }
-  HRESULT enumerate(const std::function<void(const UrlHistoryEntry&)>&) override {
-    return E_NOTIMPL;
-  }
-};
-
 // A user whose roaming and local application-data folders are scratch folders.
 class ScratchUser : public ::testing::Test {
  protected:
@@ -45,7 +35,7 @@ class ScratchUser : public ::testing::Test {
   BrowserCleaning clean(const BrowserOptions& options) {
     BrowserTraces traces = findBrowserTraces(options);
     traces.urlEntries.clear();
-    NoHistory history;
+    NoUrlHistory history;
     return removeBrowserTraces(traces, options, history, seams_.clock, {});
   }
 

@@ -15,16 +15,6 @@ using namespace scrubwell::test;
 
 namespace {
 
-class NoHistory : public UrlHistoryStore {
- public:
-  HRESULT addUrl(const std::wstring&, const std::wstring&) override { return E_NOTIMPL; }
-  HRESULT deleteUrl(const std::wstring&, DWORD) override { return E_NOTIMPL; }
-  HRESULT clearHistory() override { return E_NOTIMPL; }
-  HRESULT enumerate(const std::function<void(const UrlHistoryEntry&)>&) override {
-    return E_NOTIMPL;
-  }
-};
-
 struct Seed {
   const char* address;
   size_t bytes;
@@ -54,7 +44,7 @@ TEST(UrlCacheCleanup, EachBoxCombinationLeavesExactlyTheExpectedEntries) {
 
     BrowserTraces traces = findBrowserTraces(options);
     traces.profiles.clear();  // the profiles are tested on their own
-    NoHistory history;
+    NoUrlHistory history;
     const BrowserCleaning done = removeBrowserTraces(traces, options, history, seams.clock, {});
 
     const std::set<std::string> left = urlCacheAddresses();
@@ -79,7 +69,7 @@ TEST(UrlCacheCleanup, AnEntryAlreadyGoneIsNeitherCountedNorListedAsRemoved) {
   BrowserTraces traces;
   traces.urlEntries = {{"http://gone.test/a.htm", 4096}, {"http://stays.test/b.htm", 2048}};
   ASSERT_TRUE(DeleteUrlCacheEntryA("http://gone.test/a.htm"));
-  NoHistory history;
+  NoUrlHistory history;
   const BrowserCleaning done = removeBrowserTraces(traces, {}, history, seams.clock, {});
   EXPECT_EQ(done.freedBytes, 2048);
   EXPECT_EQ(done.leftovers, 1);
