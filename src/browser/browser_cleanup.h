@@ -19,7 +19,9 @@ namespace scrubwell {
 // files when the options ask for them.
 struct ProfileTraces {
   std::string browser;
-  std::string cacheFolder;              // gated, ending with "\"; empty when the gate refused it
+  // Ending with "\": the gated folder, or a missing one as found (it is made, empty, afterwards);
+  // empty when the gate refused it, and then nothing of it is touched.
+  std::string cacheFolder;
   std::vector<TreeEntry> cacheEntries;  // files and links below the cache folder
   std::vector<TreeEntry> files;         // the cookie and history files
 };
