@@ -137,11 +137,13 @@ AutomationRequest parseAutomationArguments(const std::vector<std::string>& argum
     if (r.csv && scan == CleanupId::registry)
       return fail("/csv lists files; the registry scan lists entries and cannot go with it");
     if (r.csv && scan == CleanupId::browserCache)
-      return fail("/csv lists files; the browser clean-up lists cache entries and cannot go with it");
+      return fail(
+          "/csv lists files; the browser clean-up lists cache entries and cannot go with it");
     browser = browser || scan == CleanupId::browserCache;
   }
   if ((r.cookies || r.history) && !browser)
-    return fail(std::string(r.cookies ? "/cookies" : "/history") + " goes with /scans:browser only");
+    return fail(std::string(r.cookies ? "/cookies" : "/history") +
+                " goes with /scans:browser only");
   return r;
 }
 
@@ -158,7 +160,8 @@ std::string automationUsage() {
   const std::string tail =
       " (junk is the default;\r\n"
       "                 temp walks the temporary folders and ignores /drives:;\r\n"
-      "                 registry checks the registry: one line per invalid entry, tab-separated:\r\n"
+      "                 registry checks the registry: one line per invalid entry, "
+      "tab-separated:\r\n"
       "                 kind, key, value name, missing target;\r\n"
       "                 browser empties the browser caches: one line per URL cache\r\n"
       "                 entry or profile file)\r\n"

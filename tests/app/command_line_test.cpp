@@ -102,6 +102,7 @@ TEST(CommandLine, BrowserBoxesAreOffUnlessSwitchedOnAndGoOnlyWithTheBrowserScan)
             std::string::npos);
   EXPECT_FALSE(parse({"/auto", "/scans:browser", "/cookies:1"}).error.empty());
   EXPECT_FALSE(parse({"/auto", "/scans:browser", "/cookies", "/cookies"}).error.empty());
+  EXPECT_NE(parse({"/preview", "/csv", "/scans:browser"}).error.find("browser"), std::string::npos);
 }
 
 TEST(CommandLine, UsageNamesEverySwitch) {
