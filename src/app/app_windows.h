@@ -11,6 +11,8 @@
 #include "ui/backup_dialogs.h"
 #include "ui/backup_progress_window.h"
 #include "ui/backup_window.h"
+#include "ui/browser_progress_window.h"
+#include "ui/browser_window.h"
 #include "ui/deletion_progress_window.h"
 #include "ui/information_window.h"
 #include "ui/language_window.h"
@@ -56,6 +58,8 @@ struct AppWindows {
   ui::UninstallResultsWindow uninstallResults;
   ui::RegistryResultWindow registryResult;
   ui::UpdateWindow update;
+  ui::BrowserWindow browser;
+  ui::BrowserProgressWindow browserProgress;
 
   AppWindows();
   ~AppWindows();

@@ -20,6 +20,7 @@
 #include "platform/handles.h"
 #include "platform/seams.h"
 #include "backup/my_backup.h"
+#include "browser/browser_cleanup.h"
 #include "registry/registry_removal.h"
 #include "registry/registry_scan.h"
 #include "scan/cancel_flag.h"
@@ -225,6 +226,25 @@ int runRegistry(const AutomationRequest& request, const RemovalSettings& windowS
   return kExitDone;
 }
 
+// The browser clean-up of /scans:browser: /preview lists the URL cache entries and profile files
+// it would remove, /auto removes exactly those and lists what went.
+int runBrowser(const AutomationRequest& request, Output& out) {
+  const BrowserOptions options{request.cookies, request.history};
+  const BrowserTraces traces = findBrowserTraces(options);
+  const std::vector<std::string> lines = traceLines(traces);
+  if (request.action != AutomationAction::autoClean) {
+    for (const std::string& line : lines) out.line(line);
+    return lines.empty() ? kExitNothingFound : kExitDone;
+  }
+  const BrowserCleaning done = removeBrowserTraces(traces, options, {});
+  for (const std::string& line : done.removed) out.line(line);
+  if (done.leftovers > 0)
+    printError(std::to_string(done.leftovers) + " browser entries could not be removed");
+  if (options.history && !done.historyCleared)
+    printError("the system's URL history could not be cleared");
+  return lines.empty() ? kExitNothingFound : kExitDone;
+}
+
 int run(const AutomationRequest& request, Output& out) {
   UnattendedPrompts unattended;
   PromptsInstalled installed(&unattended);
@@ -241,10 +261,11 @@ int run(const AutomationRequest& request, Output& out) {
   loadSettingsNow();
   if (!request.drives.empty()) chooseDrives(w.results, request.drives);
 
-  bool registry = false;
+  bool registry = false, browser = false;
   for (CleanupId scan : request.scans) {
-    if (scan == CleanupId::registry) {
-      registry = true;
+    if (scan == CleanupId::registry || scan == CleanupId::browserCache) {
+      registry = registry || scan == CleanupId::registry;
+      browser = browser || scan == CleanupId::browserCache;
       continue;
     }
     w.results.session().scan(scan, w.results.driveScanInputs(), cancelFlag(), nullptr);
@@ -266,9 +287,13 @@ int run(const AutomationRequest& request, Output& out) {
       code = kExitDone;
     }
   }
-  if (!registry) return code;
-  const int registryCode = runRegistry(request, w.results.removalSettings(), out);
-  return registryCode == kExitNothingFound ? code : registryCode;
+  // Each further clean-up keeps the first answer unless it found something or failed.
+  auto merge = [&code](int next) {
+    if (next != kExitNothingFound && code != kExitStoppedByError) code = next;
+  };
+  if (registry) merge(runRegistry(request, w.results.removalSettings(), out));
+  if (browser) merge(runBrowser(request, out));
+  return code;
 }
 
 }  // namespace

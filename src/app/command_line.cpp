@@ -79,7 +79,8 @@ bool isAutomationSwitch(const std::string& argument) {
   bool hasValue = false;
   if (!splitSwitch(argument, name, value, hasValue)) return false;
   return name == "preview" || name == "auto" || name == "?" || name == "scans" ||
-         name == "drives" || name == "out" || name == "report" || name == "csv";
+         name == "drives" || name == "out" || name == "report" || name == "csv" ||
+         name == "cookies" || name == "history";
 }
 
 AutomationRequest parseAutomationArguments(const std::vector<std::string>& arguments) {
@@ -112,6 +113,11 @@ AutomationRequest parseAutomationArguments(const std::vector<std::string>& argum
                                    : AutomationAction::usage;
       continue;
     }
+    if (name == "cookies" || name == "history") {
+      if (hasValue) return fail("/" + name + " takes no value");
+      (name == "cookies" ? r.cookies : r.history) = true;
+      continue;
+    }
     bool option = name == "scans" || name == "drives" || name == "out" || name == "report";
     if (!option) return fail("unknown switch \"" + argument + "\"; /? shows the usage");
     if (!hasValue || trimmed(value).empty()) return fail("/" + name + ": needs a value");
@@ -126,16 +132,25 @@ AutomationRequest parseAutomationArguments(const std::vector<std::string>& argum
   if (!r.reportFile.empty() && r.action != AutomationAction::autoClean)
     return fail("/report: goes with /auto only");
   if (r.csv && r.action != AutomationAction::preview) return fail("/csv goes with /preview only");
-  for (CleanupId scan : r.scans)
+  bool browser = false;
+  for (CleanupId scan : r.scans) {
     if (r.csv && scan == CleanupId::registry)
       return fail("/csv lists files; the registry scan lists entries and cannot go with it");
+    if (r.csv && scan == CleanupId::browserCache)
+      return fail(
+          "/csv lists files; the browser clean-up lists cache entries and cannot go with it");
+    browser = browser || scan == CleanupId::browserCache;
+  }
+  if ((r.cookies || r.history) && !browser)
+    return fail(std::string(r.cookies ? "/cookies" : "/history") +
+                " goes with /scans:browser only");
   return r;
 }
 
 std::string automationUsage() {
   const std::string head =
       "Scrubwell.exe /preview | /auto [/scans:LIST] [/drives:C,D] [/out:FILE] [/report:FILE]\r\n"
-      "              [/csv]\r\n"
+      "              [/csv] [/cookies] [/history]\r\n"
       "\r\n"
       "  /preview       lists what the scans find, one full path per line; removes nothing.\r\n"
       "                 A line the window would show unmarked starts with \"(unmarked) \"\r\n"
@@ -145,8 +160,13 @@ std::string automationUsage() {
   const std::string tail =
       " (junk is the default;\r\n"
       "                 temp walks the temporary folders and ignores /drives:;\r\n"
-      "                 registry checks the registry: one line per invalid entry, tab-separated:\r\n"
-      "                 kind, key, value name, missing target)\r\n"
+      "                 registry checks the registry: one line per invalid entry, "
+      "tab-separated:\r\n"
+      "                 kind, key, value name, missing target;\r\n"
+      "                 browser empties the browser caches: one line per URL cache\r\n"
+      "                 entry or profile file)\r\n"
+      "  /cookies       with browser: cookies go too\r\n"
+      "  /history       with browser: the visited-links history goes too\r\n"
       "  /drives:C,D    the drives to walk for this run only (the saved choice is kept)\r\n"
       "  /out:FILE      writes the output to FILE instead of standard output\r\n"
       "  /report:FILE   /auto only: also saves the status report as \"save report\" does\r\n"

@@ -17,6 +17,8 @@ struct AutomationRequest {
   std::string outFile;       // empty: standard output
   std::string reportFile;    // empty: the report is not saved
   bool csv = false;          // /preview lists the files as CSV (path, size, class, marked)
+  bool cookies = false;      // /cookies: the browser clean-up takes cookies too
+  bool history = false;      // /history: the browser clean-up takes the visited links too
   std::string error;         // not empty: the command line is bad, nothing may run
 };
 

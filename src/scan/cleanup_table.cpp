@@ -22,7 +22,7 @@ constexpr std::array<Cleanup, DoneMarks::kCount> kCleanups = {{
     {duplicateFiles, DoneMark::duplicateFiles, 1, 2, 10, "dlls", 5112, 5191, kDrive},
     {recentDocuments, DoneMark::recentDocuments, 2, 2, 7, "", 5118, 5188, kDirect},
     {uninstallEntries, DoneMark::uninstallEntries, 2, 3, 8, "", 5119, 5189, kWindow},
-    {browserCache, DoneMark::browserCache, 2, 4, 9, "", 5120, 5190, kWindow},
+    {browserCache, DoneMark::browserCache, 2, 4, 9, "browser", 5120, 5190, kWindow},
     {updateUninstallFolders, DoneMark::updateUninstallFolders, 1, 5, 11, "", 5115, 5192, kWindow},
     {windowsTools, DoneMark::windowsTools, 3, 0, 13, "", 5121, 5194, kWindow},
     {prefetchAndDownloads, DoneMark::prefetchAndDownloads, 1, 4, 12, "", 5114, 5193, kDirect},

@@ -12,8 +12,10 @@ std::string sizeText(int64_t bytes) {
 
 std::string totalSizeText(int64_t bytes) {
   if (bytes < 1024) return "  0kb";
-  return std::to_string(bytes / 1024) + "kb";
+  return kilobyteText(bytes);
 }
+
+std::string kilobyteText(int64_t bytes) { return std::to_string(bytes / 1024) + "kb"; }
 
 std::string statusLineText(size_t entryCount, const std::string& sizeCaption, int64_t totalBytes,
                            bool afterMarkEverything) {

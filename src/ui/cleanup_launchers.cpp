@@ -48,6 +48,14 @@ void openUpdateUninstallWindow() {
   w.results.setDoneMark(DoneMark::updateUninstallFolders);
 }
 
+void openBrowserWindow() {
+  AppWindows& w = appWindows();
+  playClick();
+  w.results.hideWindow();
+  w.browser.open();
+  w.results.setDoneMark(DoneMark::browserCache);
+}
+
 void openWindowsToolsWindow() {
   AppWindows& w = appWindows();
   playClick();
@@ -104,6 +112,7 @@ constexpr Launcher kLaunchers[] = {
     {CleanupId::recentDocuments, [] { appWindows().results.cleanRecentDocuments(); }},
     {CleanupId::updateUninstallFolders, openUpdateUninstallWindow},
     {CleanupId::windowsTools, openWindowsToolsWindow},
+    {CleanupId::browserCache, openBrowserWindow},
     {CleanupId::ownFolders, runOwnFolderCleanup},
     {CleanupId::minidumps, runMinidumpCleanup},
     {CleanupId::registry, [] { openRegistryCheck(true); }},

@@ -6,6 +6,7 @@
 #include "app/app_windows.h"
 #include "base/texts.h"
 #include "report_windows_res.h"
+#include "scan/size_text.h"
 #include "ui/sounds.h"
 
 namespace scrubwell::ui {
@@ -55,8 +56,12 @@ void InformationWindow::setComplete(bool complete) {
   line2_.setText(tr(complete ? 5227 : 5229));
 }
 
+void InformationWindow::setFreedBytes(int64_t freedBytes) {
+  if (freedBytes > 0) showFreedSpace(tr(173) + " " + kilobyteText(freedBytes));
+}
+
 void InformationWindow::showEmptied(int64_t freedBytes, bool complete) {
-  if (freedBytes > 0) showFreedSpace(tr(173) + " " + std::to_string(freedBytes / 1024) + "kb");
+  setFreedBytes(freedBytes);
   setComplete(complete);
   showInformation();
 }

@@ -14,6 +14,8 @@ class InformationWindow : public Window {
 
   // Sets and shows the freed-space line.
   void showFreedSpace(const std::string& text);
+  // The freed-space line for `freedBytes` (text 173 and the kilobytes), shown only above 0.
+  void setFreedBytes(int64_t freedBytes);
   // Shows the window (with the finish sound).
   void showInformation();
   // Shows the window with two lines of its own in place of "the folder was emptied"; "back"
@@ -24,6 +26,8 @@ class InformationWindow : public Window {
   void showEmptied(int64_t freedBytes, bool complete);
   void back();
   bool complete() const { return complete_; }
+  const std::string& firstLine() const { return line1_.text(); }
+  const std::string& secondLine() const { return line2_.text(); }
 
   Label freedSpace;
 

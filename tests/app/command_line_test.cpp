@@ -87,10 +87,28 @@ TEST(CommandLine, BadCommandLinesSayWhy) {
   }
 }
 
+TEST(CommandLine, BrowserBoxesAreOffUnlessSwitchedOnAndGoOnlyWithTheBrowserScan) {
+  const AutomationRequest plain = parse({"/preview", "/scans:browser"});
+  ASSERT_TRUE(plain.error.empty()) << plain.error;
+  EXPECT_EQ(plain.scans, std::vector<CleanupId>{CleanupId::browserCache});
+  EXPECT_FALSE(plain.cookies);
+  EXPECT_FALSE(plain.history);
+  const AutomationRequest both = parse({"/auto", "-History", "/scans:junk,browser", "/COOKIES"});
+  ASSERT_TRUE(both.error.empty()) << both.error;
+  EXPECT_TRUE(both.cookies);
+  EXPECT_TRUE(both.history);
+  EXPECT_NE(parse({"/auto", "/cookies"}).error.find("/scans:browser"), std::string::npos);
+  EXPECT_NE(parse({"/auto", "/scans:junk", "/history"}).error.find("/scans:browser"),
+            std::string::npos);
+  EXPECT_FALSE(parse({"/auto", "/scans:browser", "/cookies:1"}).error.empty());
+  EXPECT_FALSE(parse({"/auto", "/scans:browser", "/cookies", "/cookies"}).error.empty());
+  EXPECT_NE(parse({"/preview", "/csv", "/scans:browser"}).error.find("browser"), std::string::npos);
+}
+
 TEST(CommandLine, UsageNamesEverySwitch) {
   std::string usage = automationUsage();
-  for (const char* s :
-       {"/preview", "/auto", "/scans:", "/drives:", "/out:", "/report:", "/csv", "/?"})
+  for (const char* s : {"/preview", "/auto", "/scans:", "/drives:", "/out:", "/report:", "/csv",
+                        "/?", "/cookies", "/history", "browser"})
     EXPECT_NE(usage.find(s), std::string::npos) << s;
 }
 

@@ -89,3 +89,15 @@ TEST(ShippedLanguageFiles, HoldEveryNumberTheCodeLooksUp) {
     EXPECT_TRUE(missing.str().empty()) << file << " lacks texts:" << missing.str();
   }
 }
+
+TEST(ShippedLanguageFiles, TheFreedSpaceCaptionIsAPrefixWithoutAnAmount) {
+  // The program appends " <kilobytes>kb" to text 173; an amount of its own would read "0kb 12kb".
+  for (const char* file : kFiles) {
+    KvTrans2 t;
+    t.loadFromText(readAll(kLang / file));
+    const std::string caption = t.text(173);
+    EXPECT_FALSE(caption.empty()) << file;
+    EXPECT_EQ(caption.find("kb"), std::string::npos) << file << ": " << caption;
+    EXPECT_TRUE(caption.ends_with(":")) << file << ": " << caption;
+  }
+}

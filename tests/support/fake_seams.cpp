@@ -100,7 +100,7 @@ SYSTEMTIME FakeClock::systemTime() { return fromTicks(local100ns_ - utcBias100ns
 
 bool FakeClock::setSystemTime(const SYSTEMTIME& utc) {
   setRequests_.push_back(utc);
-  return true;
+  return !refuseSetTime;
 }
 
 bool RecordingLauncher::open(const std::string& file, const std::string& parameters,

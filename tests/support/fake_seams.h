@@ -54,9 +54,11 @@ class ScriptedPrompts : public Prompts {
   std::vector<Asked> asked_;
 };
 
-// Local time starts at `start` and moves only by sleeps and advance(). setSystemTime records.
+// Local time starts at `start` and moves only by sleeps and advance(). setSystemTime records
+// (and answers !refuseSetTime, as a system without the right to set the time would).
 class FakeClock : public Clock {
  public:
+  bool refuseSetTime = false;
   FakeClock();
   void setLocal(const SYSTEMTIME& t);
   void setLocal(WORD year, WORD month, WORD day, WORD hour = 12, WORD minute = 0);
