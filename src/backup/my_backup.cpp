@@ -25,13 +25,6 @@ const char* const kStagingSuffix = ".~restoring";
 
 std::string trimmedUpper(const std::string& s) { return toUpper(trimmed(s)); }
 
-// True when the file can be opened for reading the way the archive opens its sources.
-bool canBeRead(const std::string& path) {
-  FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, 0, nullptr));
-  return static_cast<bool>(file);
-}
-
 // The number n of a point file "n.bck" (1 to 1000), 0 for any other name.
 int pointNumber(const std::string& name) {
   if (!isBackupPointFileName(name) || !endsWithIgnoringCase(name, ".bck")) return 0;
@@ -73,9 +66,10 @@ void MyBackup::SetProgressControls(BackupProgress* progress, bool show) {
 }
 
 void MyBackup::AddFile(const std::string& path) {
-  // The size first: one attribute query is far cheaper than opening the file.
+  // One attribute query; whether the file can be read is found when it is packed, from the one
+  // open that packs it (the archive leaves out what it cannot read).
   int64_t size = systemFileSize(path);
-  if (size >= 0 && size <= kMaxFileSize && canBeRead(path)) storeList_.push_back(path);
+  if (size >= 0 && size <= kMaxFileSize) storeList_.push_back(path);
   pump_();
 }
 
@@ -94,8 +88,18 @@ bool MyBackup::writePoint(const std::string& archiveName, const std::string& tit
   archive_.SaveFileID = true;
   archive_.SetArchiveFlag = false;
   archive_.MaxSize = 0;
+  archive_.LeaveOutUnreadable = true;
   if (storeList_.empty()) return false;
-  return archive_.Backup(storeList_, archiveName);
+  // The point is written under a passing name and takes its own only once it is whole, so a run
+  // that fails or is killed never leaves a point that cannot be restored whole.
+  const std::string unfinished = archiveName + kUnfinishedPointSuffix;
+  bool written = archive_.Backup(storeList_, unfinished);
+  if (written && !MoveFileExA(unfinished.c_str(), archiveName.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+    archive_.ReportError(archive::kCannotWriteArchive);
+    written = false;
+  }
+  if (!written) DeleteFileA(unfinished.c_str());
+  return written;
 }
 
 bool MyBackup::CreatePoint(const std::string& archiveName) {

@@ -21,15 +21,17 @@ class MyBackup {
 
   // Where the archive's progress is shown; with `show` the bar starts at 0 and the label empty.
   void SetProgressControls(BackupProgress* progress, bool show);
-  // Stores `path` later when it is a file that can be opened for reading and is at most
-  // kMaxFileSize bytes; otherwise nothing happens. Pumps messages on a time slice.
+  // Stores `path` later when it is a file of at most kMaxFileSize bytes; otherwise nothing
+  // happens. One that cannot be read when the point is written is left out of it (see
+  // TBackupFile::LeftOut). Pumps messages on a time slice.
   void AddFile(const std::string& path);
   // Every file of `folder` (ending with "\") and of its subfolders, hidden and system ones
   // included, by the enumeration rule of the tree removal (base/tree_walk.h): links are not
   // entered.
   void AddFolderTree(const std::string& folder);
   // Writes the point; false (and nothing written) when nothing was added, or when the archive
-  // failed (it has shown its error message then).
+  // failed (it has shown its error message then). The point is written as archiveName +
+  // kUnfinishedPointSuffix and renamed once it is whole; a failed one is removed.
   bool CreatePoint(const std::string& archiveName);
   // The same with the point titled `title`.
   bool CreatePoint(const std::string& archiveName, const std::string& title);
@@ -76,6 +78,9 @@ std::string NextPointName();
 std::string NextPointName(const std::string& backupFolder);
 // The title of a point: the local date and time in the user's short date and long time format.
 std::string pointTitle();
+
+// A point being written carries this after its name until it is whole.
+inline constexpr const char* kUnfinishedPointSuffix = ".part";
 
 // The registry clean-up's export, stored in a registry point and imported again after a restore.
 inline constexpr const char* kRegistryExportFile = "C:\\Registrybackup_1.reg";

@@ -118,10 +118,39 @@ TEST_F(BackupFileTest, VanishedFilesAreSkippedAndLockedFilesEndTheBackup) {
   EXPECT_FALSE(archive.Backup({src / "*.txt"}, out / "l.bck"));
   CloseHandle(locked);
   EXPECT_EQ(archive.LastError, 1);
-  EXPECT_FALSE(fileExists(out / "l.bck")) << "nothing is written before all files are readable";
   EXPECT_FALSE(archive.Busy);
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_EQ(errors[0].first, 1);
+}
+
+TEST_F(BackupFileTest, UnreadableFilesCanBeLeftOutAndTheListNamesOnlyWhatWasStored) {
+  ASSERT_TRUE(writeFile(src / "a.txt", "aaaa"));
+  ASSERT_TRUE(writeFile(src / "b.txt", "bb"));
+  ASSERT_TRUE(writeFile(src / "c.txt", "c"));
+  HANDLE locked =
+      CreateFileA((src / "b.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(locked, INVALID_HANDLE_VALUE);
+  archive.SaveFileID = true;
+  archive.LeaveOutUnreadable = true;
+  EXPECT_TRUE(archive.Backup({src / "*.txt"}, out / "l.bck"));
+  CloseHandle(locked);
+  EXPECT_TRUE(errors.empty());
+  EXPECT_EQ(archive.LeftOut, std::vector<std::string>{stored("b.txt")});
+  EXPECT_EQ(archive.FilesDone, 2);
+
+  TBackupFile reader;
+  std::vector<std::string> list;
+  std::string title;
+  ASSERT_TRUE(reader.ReadArchiveInfo(out / "l.bck", &list, title));
+  ASSERT_EQ(list.size(), 2u);
+  EXPECT_EQ(list[0].substr(0, list[0].find('\t')), stored("a.txt"));
+  EXPECT_EQ(list[1].substr(0, list[1].find('\t')), stored("c.txt"));
+  EXPECT_EQ(reader.FileCount, 2);
+  EXPECT_EQ(reader.TotalBytes, 5 + static_cast<int64_t>(list[0].size() + list[1].size() + 4));
+  DeleteFileA((src / "a.txt").c_str());
+  ASSERT_TRUE(reader.Restore(out / "l.bck", ""));
+  EXPECT_EQ(readFile(src / "a.txt"), "aaaa");
+  EXPECT_EQ(reader.FilesDone, 2);
 }
 
 TEST_F(BackupFileTest, StreamsReplaceTheArchiveFile) {
