@@ -43,6 +43,38 @@ TEST_F(BackupFileTest, SpecificationsExpandWithSubfoldersFirst) {
       << "the archive itself is never collected";
 }
 
+TEST_F(BackupFileTest, ManyPlainNamesInOneFolderAreFoundAsOneSearchEachFindsThem) {
+  std::vector<std::string> specs;
+  for (int i = 0; i < 12; ++i) {
+    std::string name = "file" + std::to_string(i) + ".tmp";
+    ASSERT_TRUE(writeFile(src / name, "x"));
+    specs.push_back(src / name);
+  }
+  ASSERT_TRUE(writeFile(src / "a long file name.text", "l"));
+  ASSERT_TRUE(writeFile(src / "Hidden.TMP", "h"));
+  SetFileAttributesA((src / "Hidden.TMP").c_str(), FILE_ATTRIBUTE_HIDDEN);
+  char shortName[MAX_PATH] = {};
+  GetShortPathNameA((src / "a long file name.text").c_str(), shortName, MAX_PATH);
+  specs.push_back(shortName);            // found by its short name, stored by its long one
+  specs.push_back(src / "HIDDEN.tmp");   // any case
+  specs.push_back(src / "missing.tmp");  // nothing
+  specs.push_back(src / "file3.tmp");    // once only
+  specs.push_back(src / "sub");          // a folder is not a file
+  ASSERT_TRUE(makeFolders(src / "sub"));
+
+  std::vector<std::string> oneByOne;
+  for (const auto& spec : specs)
+    for (const auto& file : collectSourceFiles({spec}, "", bmAll))
+      if (indexOf(oneByOne, file) == oneByOne.size()) oneByOne.push_back(file);
+  EXPECT_EQ(collectSourceFiles(specs, "", bmAll), oneByOne);
+  EXPECT_EQ(oneByOne.size(), 14u);
+  EXPECT_EQ(std::count_if(oneByOne.begin(), oneByOne.end(),
+                          [](const std::string& f) {
+                            return f.size() > 22 && f.substr(f.size() - 22) == "\\a long file name.text";
+                          }),
+            1);
+}
+
 TEST_F(BackupFileTest, IncrementalBackupTakesAndClearsTheArchiveAttribute) {
   archive.SetBackupMode(bmAll);
   EXPECT_FALSE(archive.SetArchiveFlag) << "bmAll is the value it already has";
