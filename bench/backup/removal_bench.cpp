@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "../scan/bench_timer.h"
+#include "small_files.h"
 #include "backup/archive_format.h"
 #include "backup/block_codec.h"
 #include "base/file_ops.h"
@@ -23,6 +24,7 @@
 #include "scan/system_result_list.h"
 
 using namespace scrubwell;
+using bench::pathOf;
 
 namespace {
 
@@ -42,31 +44,6 @@ struct TimedSinks : StatusReportSink, DeletionProgress, BackupProgress {
   void setPercent(int) override {}
   void setFileText(const std::string&) override {}
 };
-
-// Small text-like files of 200 to 4000 bytes, 100 to a folder, like a cache or temp folder.
-std::string pathOf(const std::string& root, int i) {
-  return root + "d" + std::to_string(i / 100) + "\\f" + std::to_string(i) + ".tmp";
-}
-
-int64_t makeFiles(const std::string& root, int count) {
-  static const char words[] = "cache entry session temp data index page log value key ";
-  int64_t total = 0;
-  std::string content;
-  for (int i = 0; i < count; ++i) {
-    if (i % 100 == 0) CreateDirectoryA((root + "d" + std::to_string(i / 100)).c_str(), nullptr);
-    size_t size = 200 + (static_cast<size_t>(i) * 7919) % 3800;
-    content.clear();
-    while (content.size() < size) content += words + (i + content.size()) % 20;
-    content.resize(size);
-    HANDLE h =
-        CreateFileA(pathOf(root, i).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(h, content.data(), static_cast<DWORD>(size), &written, nullptr);
-    CloseHandle(h);
-    total += written;
-  }
-  return total;
-}
 
 // Microseconds per call of the file-system calls a removal makes for each file, over all files.
 void printCallCosts(const std::string& root, int count) {
@@ -120,10 +97,10 @@ int main(int argc, char** argv) {
   const int count = argc > 1 ? std::atoi(argv[1]) : 20000;
   const std::string root = withTrailingBackslash(argc > 2 ? argv[2] : "D:\\removal-bench\\");
   CreateDirectoryA(root.c_str(), nullptr);
-  makeFiles(root, count);
+  bench::makeFiles(root, count);
   printCallCosts(root, count);
   const double bare = bareRemoval(root, count);
-  const int64_t bytes = makeFiles(root, count);
+  const int64_t bytes = bench::makeFiles(root, count);
 
   ResultList list = makeSystemResultList();
   for (int i = 0; i < count; ++i) list.add(pathOf(root, i));
@@ -153,8 +130,6 @@ int main(int argc, char** argv) {
 
   DeleteFileA((settings.backupFolder + "1.bck").c_str());
   RemoveDirectoryA(settings.backupFolder.c_str());
-  for (int d = 0; d <= (count - 1) / 100; ++d)
-    RemoveDirectoryA((root + "d" + std::to_string(d)).c_str());
-  RemoveDirectoryA(root.c_str());
+  bench::removeFolders(root, count);
   return o.counts.removed == count ? 0 : 1;
 }

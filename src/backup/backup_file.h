@@ -135,6 +135,7 @@ class TBackupFile {
                           const std::string& archiveName, int next, int& disk, Target& cut);
 
   TBackupMode backupMode_ = bmAll;
+  std::string knownFolder_;  // during Restore: the last target folder found or created
   PumpSlice pump_;
 };
 

@@ -25,6 +25,7 @@ bool TBackupFile::Restore(const std::string& ArchiveName, const std::string& Des
   LastError = 0;
   FilesDone = 0;
   UnsafeNames = 0;
+  knownFolder_.clear();
   TotalBytes = 0;
   FileCount = 0;
   BytesDone = 0;
@@ -80,6 +81,7 @@ std::string TBackupFile::targetPath(const std::string& storedName,
 }
 
 bool TBackupFile::wanted(const std::string& target, int32_t storedDate) const {
+  if (RestoreMode == rmAll) return true;
   int32_t current = 0;
   bool exists = fileAttributes(target) != INVALID_FILE_ATTRIBUTES;
   if (exists && !fileDosDate(target, current)) current = 0;
@@ -114,9 +116,12 @@ void TBackupFile::restoreEntry(ArchiveReader& reader, const std::string& name, i
   bool doRestore = wanted(target.path, date);
   if (OnRestoreFile) OnRestoreFile(*this, target.path, date, doRestore);
   if (doRestore) {
+    // Files of one folder follow one another: a folder known to be there is not asked again.
     size_t folderEnd = target.path.find_last_of('\\');
-    doRestore =
-        folderEnd != std::string::npos && createFolders(target.path.substr(0, folderEnd + 1));
+    std::string folder =
+        folderEnd == std::string::npos ? std::string() : target.path.substr(0, folderEnd + 1);
+    doRestore = !folder.empty() && (folder == knownFolder_ || createFolders(folder));
+    if (doRestore) knownFolder_ = std::move(folder);
   }
   if (!doRestore) return skipRun(reader);
   if (!openTarget(target, false)) {

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "backup/backup_point_name.h"
+#include "backup/file_stream.h"
 #include "base/app_state.h"
 #include "base/file_ops.h"
 #include "base/texts.h"
@@ -42,10 +43,12 @@ MyBackup::MyBackup() {
   };
   // The restore mode's decision is replaced: only the chosen files come back.
   archive_.OnRestoreFile = [this](TBackupFile&, std::string& file, int32_t, bool& doRestore) {
-    doRestore = std::find(restoreList_.begin(), restoreList_.end(), trimmedUpper(file)) !=
-                restoreList_.end();
+    doRestore = restoreList_.count(trimmedUpper(file)) > 0;
+    if (!doRestore) return;
     std::string staging = file + kStagingSuffix;
-    if (doRestore && staging.size() < MAX_PATH) {
+    if (fileAttributes(file) == INVALID_FILE_ATTRIBUTES) {
+      staged_.push_back({file, file});
+    } else if (staging.size() < MAX_PATH) {
       staged_.push_back({staging, file});
       file = staging;
     }
@@ -116,7 +119,7 @@ bool MyBackup::CreateRegistryPoint(const std::string& archiveName) {
 }
 
 void MyBackup::AddRestoreFile(const std::string& path) {
-  restoreList_.push_back(trimmedUpper(path));
+  restoreList_.insert(trimmedUpper(path));
 }
 
 bool MyBackup::RestorePoint(const std::string& archiveName) {
@@ -136,6 +139,11 @@ bool MyBackup::finishStagedFiles() {
   bool allReplaced = true;
   for (const StagedFile& f : staged_) {
     bool replaced = false;
+    if (f.staging == f.target) {  // unpacked in place: it stays only when whole
+      if (f.whole) restored_.push_back(f.target);
+      else DeleteFileA(f.target.c_str());
+      continue;
+    }
     if (f.whole) {
       // A read-only, hidden or system file in the way is replaced too; its attributes stay.
       DWORD old = GetFileAttributesA(f.target.c_str());

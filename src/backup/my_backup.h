@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "backup/backup_file.h"
@@ -41,9 +42,10 @@ class MyBackup {
   // Chooses a file for RestorePoint (compared trimmed and upper-cased with the stored names).
   void AddRestoreFile(const std::string& path);
   // Writes every chosen file of the point back to its stored path, replacing what is there;
-  // true also when none of the point's files was chosen. Each file is unpacked beside its
-  // target first and replaces it only once it came out whole, so a damaged point never leaves
-  // a cut-off file in place of the one that was there.
+  // true also when none of the point's files was chosen. A file that is there now is unpacked
+  // beside it first and replaces it only once it came out whole, so a damaged point never leaves
+  // a cut-off file in place of the one that was there; one that is not there is unpacked in its
+  // place and removed again when it did not come out whole.
   bool RestorePoint(const std::string& archiveName);
 
   const std::vector<std::string>& storeList() const { return storeList_; }
@@ -58,7 +60,7 @@ class MyBackup {
   bool finishStagedFiles();
 
   struct StagedFile {
-    std::string staging, target;
+    std::string staging, target;  // the same when the target was not there
     bool whole = false;
   };
 
@@ -66,7 +68,7 @@ class MyBackup {
   BackupProgress* progress_ = nullptr;
   bool showProgress_ = false;
   std::vector<std::string> storeList_;
-  std::vector<std::string> restoreList_;
+  std::unordered_set<std::string> restoreList_;
   std::vector<std::string> restored_;
   std::vector<StagedFile> staged_;
   PumpSlice pump_;  // adding thousands of files keeps the windows alive without a pump per file
