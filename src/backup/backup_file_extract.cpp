@@ -5,6 +5,7 @@
 #include "backup/archive_reader.h"
 #include "backup/backup_file.h"
 #include "backup/file_stream.h"
+#include "platform/long_path.h"
 #include "platform/path_text.h"
 
 namespace scrubwell {
@@ -139,7 +140,7 @@ bool TBackupFile::openTarget(Target& target, bool append) {
   if (!append) target.replacedAttributes = existing;
   // A read-only file in the way is made writable for the restore; its attributes come back after.
   if (existing != INVALID_FILE_ATTRIBUTES && (existing & FILE_ATTRIBUTE_READONLY))
-    SetFileAttributesA(target.path.c_str(), existing & ~FILE_ATTRIBUTE_READONLY);
+    setPathAttributes(target.path, existing & ~FILE_ATTRIBUTE_READONLY);
   // Replacing a hidden or system file is refused unless the new file carries those attributes.
   DWORD keep = existing == INVALID_FILE_ATTRIBUTES
                    ? 0
@@ -147,7 +148,7 @@ bool TBackupFile::openTarget(Target& target, bool append) {
   bool opened = append ? target.stream.openAppend(target.path)
                        : target.stream.create(target.path, keep ? keep : FILE_ATTRIBUTE_NORMAL);
   if (!opened && existing != INVALID_FILE_ATTRIBUTES)
-    SetFileAttributesA(target.path.c_str(), existing);
+    setPathAttributes(target.path, existing);
   return opened;
 }
 
@@ -170,7 +171,7 @@ bool TBackupFile::unpackInto(ArchiveReader& reader, Target& target) {
   target.stream.setDosDate(target.date);
   target.stream.close();
   if (target.replacedAttributes != INVALID_FILE_ATTRIBUTES)
-    SetFileAttributesA(target.path.c_str(), target.replacedAttributes);
+    setPathAttributes(target.path, target.replacedAttributes);
   return r == ReadResult::ok;
 }
 

@@ -11,7 +11,8 @@
 #include "backup/backup_file.h"
 #include "backup/file_stream.h"
 #include "backup/source_files.h"
-#include "platform/text_trim.h"
+#include "platform/find.h"
+#include "platform/long_path.h"
 
 namespace scrubwell {
 
@@ -51,11 +52,9 @@ struct Facts {
 Facts factsOf(const std::string& path) {
   Facts facts;
   WIN32_FILE_ATTRIBUTE_DATA data;
-  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ||
-      (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+  if (!pathAttributeData(path, data) || (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
     return facts;
-  facts.size = static_cast<int64_t>((static_cast<uint64_t>(data.nFileSizeHigh) << 32) |
-                                    data.nFileSizeLow);
+  facts.size = fileSizeOf(data);
   if (!fileTimeToDosDate(data.ftLastWriteTime, facts.date)) facts.date = 0;
   return facts;
 }
@@ -158,7 +157,7 @@ bool TBackupFile::Backup(const std::vector<std::string>& FileList, const std::st
 // allowed and stops the backup otherwise.
 void TBackupFile::packItem(Packing& p, size_t item) {
   const bool isList = p.listed && item == 0;
-  const std::string path(trimmedOfControls(p.items[item]));
+  const std::string& path = p.items[item];
   Facts& facts = p.facts[item];
   auto leaveOut = [&] {
     if (facts.size >= 0) p.frontStale = true;
@@ -201,7 +200,7 @@ void TBackupFile::packItem(Packing& p, size_t item) {
       // Only a file stored whole counts as backed up for the next incremental backup.
       DWORD attributes = SetArchiveFlag ? fileAttributes(path) : INVALID_FILE_ATTRIBUTES;
       if (attributes != INVALID_FILE_ATTRIBUTES)
-        SetFileAttributesA(path.c_str(), attributes & ~FILE_ATTRIBUTE_ARCHIVE);
+        setPathAttributes(path, attributes & ~FILE_ATTRIBUTE_ARCHIVE);
       return;
     }
     // The file changed while it was packed: what was stored is not the file, so it goes again.
@@ -324,8 +323,8 @@ bool TBackupFile::rewriteFront(Packing& p) {
     written = written && out.flush();
   }
   p.archiveFile.close();
-  if (!written || !MoveFileExA(fresh.c_str(), p.archiveName.c_str(), MOVEFILE_REPLACE_EXISTING)) {
-    DeleteFileA(fresh.c_str());
+  if (!written || !movePath(fresh, p.archiveName, MOVEFILE_REPLACE_EXISTING)) {
+    deletePath(fresh);
     fail(archive::kCannotWriteArchive);
     return false;
   }

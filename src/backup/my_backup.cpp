@@ -14,6 +14,7 @@
 #include "base/tree_walk.h"
 #include "platform/find.h"
 #include "platform/handles.h"
+#include "platform/long_path.h"
 #include "platform/seams.h"
 #include "platform/text_trim.h"
 #include "platform/text_upper.h"
@@ -45,12 +46,11 @@ MyBackup::MyBackup() {
   archive_.OnRestoreFile = [this](TBackupFile&, std::string& file, int32_t, bool& doRestore) {
     doRestore = restoreList_.count(trimmedUpper(file)) > 0;
     if (!doRestore) return;
-    std::string staging = file + kStagingSuffix;
     if (fileAttributes(file) == INVALID_FILE_ATTRIBUTES) {
       staged_.push_back({file, file});
-    } else if (staging.size() < MAX_PATH) {
-      staged_.push_back({staging, file});
-      file = staging;
+    } else {
+      staged_.push_back({file + kStagingSuffix, file});
+      file = staged_.back().staging;
     }
   };
   archive_.OnFileRestored = [this](TBackupFile& sender, std::string& file, ArchiveStream&) {
@@ -97,11 +97,11 @@ bool MyBackup::writePoint(const std::string& archiveName, const std::string& tit
   // that fails or is killed never leaves a point that cannot be restored whole.
   const std::string unfinished = archiveName + kUnfinishedPointSuffix;
   bool written = archive_.Backup(storeList_, unfinished);
-  if (written && !MoveFileExA(unfinished.c_str(), archiveName.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+  if (written && !movePath(unfinished, archiveName, MOVEFILE_REPLACE_EXISTING)) {
     archive_.ReportError(archive::kCannotWriteArchive);
     written = false;
   }
-  if (!written) DeleteFileA(unfinished.c_str());
+  if (!written) deletePath(unfinished);
   return written;
 }
 
@@ -141,19 +141,19 @@ bool MyBackup::finishStagedFiles() {
     bool replaced = false;
     if (f.staging == f.target) {  // unpacked in place: it stays only when whole
       if (f.whole) restored_.push_back(f.target);
-      else DeleteFileA(f.target.c_str());
+      else deletePath(f.target);
       continue;
     }
     if (f.whole) {
       // A read-only, hidden or system file in the way is replaced too; its attributes stay.
-      DWORD old = GetFileAttributesA(f.target.c_str());
-      if (old != INVALID_FILE_ATTRIBUTES) SetFileAttributesA(f.target.c_str(), FILE_ATTRIBUTE_NORMAL);
-      replaced = MoveFileExA(f.staging.c_str(), f.target.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
-      if (old != INVALID_FILE_ATTRIBUTES) SetFileAttributesA(f.target.c_str(), old);
+      DWORD old = pathAttributes(f.target);
+      if (old != INVALID_FILE_ATTRIBUTES) setPathAttributes(f.target, FILE_ATTRIBUTE_NORMAL);
+      replaced = movePath(f.staging, f.target, MOVEFILE_REPLACE_EXISTING);
+      if (old != INVALID_FILE_ATTRIBUTES) setPathAttributes(f.target, old);
       if (replaced) restored_.push_back(f.target);
       if (!replaced) allReplaced = false;
     }
-    if (!replaced) DeleteFileA(f.staging.c_str());
+    if (!replaced) deletePath(f.staging);
   }
   staged_.clear();
   if (!allReplaced) archive_.ReportError(archive::kCannotReadFile);

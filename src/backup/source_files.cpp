@@ -8,6 +8,7 @@
 
 #include "platform/attribute_mask.h"
 #include "platform/find.h"
+#include "platform/long_path.h"
 #include "platform/message_pump.h"
 #include "platform/text_trim.h"
 #include "platform/text_upper.h"
@@ -30,7 +31,11 @@ Specification parse(const std::string& specification) {
   std::string spec = toLowerInAnsiCodePage(specification);
   size_t recursive = spec.find("/s");
   s.recursive = recursive != std::string::npos;
-  spec = std::string(trimmedOfControls(std::string_view(spec).substr(0, recursive)));
+  std::string_view text = std::string_view(spec).substr(0, recursive);
+  // Blanks around a specification are ignored, unless the blank belongs to the name of a file.
+  const bool namesFile = !s.recursive && !text.empty() && text.back() == ' ' &&
+                         pathAttributes(std::string(text)) != INVALID_FILE_ATTRIBUTES;
+  spec = std::string(namesFile ? text : trimmedOfControls(text));
   size_t cut = spec.find_last_of("\\:");
   s.folder = cut == std::string::npos ? std::string() : spec.substr(0, cut + 1);
   s.namePart = spec.substr(s.folder.size());
@@ -49,6 +54,14 @@ class Collector {
   void listFolder(const std::string& folder) { listings_.try_emplace(folder); }
 
   void add(const Specification& spec) {
+    // A name the search cannot take as it is (it ends in a dot or a blank, or the path is too
+    // long) is looked up in the "\\?\" form.
+    if (spec.plain() && needsSystemPath(spec.folder + spec.namePart)) {
+      DWORD attributes = pathAttributes(spec.folder + spec.namePart);
+      if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+        take(spec.folder, spec.namePart, attributes);
+      return;
+    }
     auto listing = spec.plain() ? listings_.find(spec.folder) : listings_.end();
     if (listing == listings_.end()) return walk(spec.folder, spec.namePart, spec.recursive);
     if (!listing->second.filled) fill(spec.folder, listing->second);
@@ -120,6 +133,11 @@ class Collector {
 }  // namespace
 
 std::string lowerFullPath(const std::string& path) {
+  // The system's full-path rule drops a trailing dot or blank, but the file's name has them.
+  const size_t cut = path.find_last_of('\\');
+  if (cut != std::string::npos && cut + 1 < path.size() && needsSystemPath(path) &&
+      path.find_first_not_of(". ", cut + 1) != std::string::npos)
+    return lowerFullPath(path.substr(0, cut + 1)) + toLowerInAnsiCodePage(path.substr(cut + 1));
   char buffer[MAX_PATH * 2];
   DWORD n = GetFullPathNameA(path.c_str(), sizeof buffer, buffer, nullptr);
   return toLowerInAnsiCodePage(n > 0 && n < sizeof buffer ? std::string(buffer, n) : path);
