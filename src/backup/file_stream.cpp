@@ -2,6 +2,7 @@
 #include "backup/file_stream.h"
 
 #include "platform/long_path.h"
+#include "platform/seams.h"
 
 namespace scrubwell {
 
@@ -43,7 +44,7 @@ int64_t FileStream::read(void* buffer, size_t count) {
 bool FileStream::write(const void* data, size_t count) {
   DWORD put = 0;
   if (count == 0) return isOpen();
-  if (!WriteFile(handle_.get(), data, static_cast<DWORD>(count), &put, nullptr)) return false;
+  if (!fileWrites().write(handle_.get(), data, static_cast<DWORD>(count), put)) return false;
   position_ += put;
   return put == count;
 }
