@@ -147,8 +147,7 @@ bool TBackupFile::openTarget(Target& target, bool append) {
                    : existing & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
   bool opened = append ? target.stream.openAppend(target.path)
                        : target.stream.create(target.path, keep ? keep : FILE_ATTRIBUTE_NORMAL);
-  if (!opened && existing != INVALID_FILE_ATTRIBUTES)
-    setPathAttributes(target.path, existing);
+  if (!opened && existing != INVALID_FILE_ATTRIBUTES) setPathAttributes(target.path, existing);
   return opened;
 }
 

@@ -289,8 +289,7 @@ bool TBackupFile::rewriteFront(Packing& p) {
     idText += archive::fileIdLine(p.items[i], p.facts[i].date, p.facts[i].size);
   }
   if (p.listed) total += static_cast<int64_t>(idText.size());
-  const int32_t count =
-      static_cast<int32_t>(p.items.size() - LeftOut.size()) - (p.listed ? 1 : 0);
+  const int32_t count = static_cast<int32_t>(p.items.size() - LeftOut.size()) - (p.listed ? 1 : 0);
   if (p.listed && !saveInTemporaryFile(idText, p.idFile)) {
     fail(archive::kCannotCreateFileIdList);
     return false;
@@ -309,10 +308,9 @@ bool TBackupFile::rewriteFront(Packing& p) {
       written = list.openRead(p.idFile.path) && list.lastWrite(listWritten);
       fileTimeToDosDate(listWritten, listDate);
       remaining = list.size();
-      written = written && writer.writeName(archive::kFileListName) &&
-                writer.writeInt32(listDate) &&
-                writer.writeRun(list, remaining, 0, [](size_t) { return true; }) ==
-                    RunEnd::complete;
+      written =
+          written && writer.writeName(archive::kFileListName) && writer.writeInt32(listDate) &&
+          writer.writeRun(list, remaining, 0, [](size_t) { return true; }) == RunEnd::complete;
     }
     std::vector<uint8_t> chunk(1 << 20);
     written = written && p.archiveFile.seek(p.entriesStart);

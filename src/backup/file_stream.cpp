@@ -97,8 +97,7 @@ DWORD fileAttributes(const std::string& path) {
 
 bool fileDosDate(const std::string& path, int32_t& date) {
   WIN32_FILE_ATTRIBUTE_DATA data;
-  return pathAttributeData(path, data) &&
-         !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+  return pathAttributeData(path, data) && !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
          fileTimeToDosDate(data.ftLastWriteTime, date);
 }
 

@@ -118,9 +118,7 @@ bool MyBackup::CreateRegistryPoint(const std::string& archiveName) {
   return writePoint(archiveName, pointTitle() + " (" + tr(250) + ")");
 }
 
-void MyBackup::AddRestoreFile(const std::string& path) {
-  restoreList_.insert(trimmedUpper(path));
-}
+void MyBackup::AddRestoreFile(const std::string& path) { restoreList_.insert(trimmedUpper(path)); }
 
 bool MyBackup::RestorePoint(const std::string& archiveName) {
   archive_.RestoreMode = rmAll;
@@ -140,8 +138,10 @@ bool MyBackup::finishStagedFiles() {
   for (const StagedFile& f : staged_) {
     bool replaced = false;
     if (f.staging == f.target) {  // unpacked in place: it stays only when whole
-      if (f.whole) restored_.push_back(f.target);
-      else deletePath(f.target);
+      if (f.whole)
+        restored_.push_back(f.target);
+      else
+        deletePath(f.target);
       continue;
     }
     if (f.whole) {

@@ -12,8 +12,7 @@ namespace scrubwell {
 // parts and without "/") in the "\\?\" form, any other path as it is.
 std::wstring systemPath(const std::string& path);
 
-HANDLE openPath(const std::string& path, DWORD access, DWORD share, DWORD disposition,
-                DWORD flags);
+HANDLE openPath(const std::string& path, DWORD access, DWORD share, DWORD disposition, DWORD flags);
 DWORD pathAttributes(const std::string& path);
 bool pathAttributeData(const std::string& path, WIN32_FILE_ATTRIBUTE_DATA& data);
 bool setPathAttributes(const std::string& path, DWORD attributes);

@@ -70,7 +70,8 @@ TEST_F(BackupFileTest, ManyPlainNamesInOneFolderAreFoundAsOneSearchEachFindsThem
   EXPECT_EQ(oneByOne.size(), 14u);
   EXPECT_EQ(std::count_if(oneByOne.begin(), oneByOne.end(),
                           [](const std::string& f) {
-                            return f.size() > 22 && f.substr(f.size() - 22) == "\\a long file name.text";
+                            return f.size() > 22 &&
+                                   f.substr(f.size() - 22) == "\\a long file name.text";
                           }),
             1);
 }

@@ -194,8 +194,8 @@ TEST(BackupProtocol, APointThatCannotBeWrittenStopsTheDeletionAndLeavesNoRemains
   HANDLE lock = INVALID_HANDLE_VALUE;
   progress.onShow = [&] {
     if (lock == INVALID_HANDLE_VALUE)
-      lock = CreateFileA((dir / "b.tmp").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
-                         nullptr);
+      lock =
+          CreateFileA((dir / "b.tmp").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   };
   o = backUpBeforeDeleting({{dir / "a.tmp", dir / "b.tmp"}, {}}, true, backup, progress);
   EXPECT_EQ(o, BackupOutcome::written);

@@ -39,7 +39,8 @@ std::vector<unsigned> seedsFromEnvironment() {
   const char* v = std::getenv("SCRUBWELL_KILL_SEEDS");
   std::stringstream in(v && *v ? v : "1,2,3,4");
   std::vector<unsigned> seeds;
-  for (std::string s; std::getline(in, s, ',');) seeds.push_back(static_cast<unsigned>(std::stoul(s)));
+  for (std::string s; std::getline(in, s, ',');)
+    seeds.push_back(static_cast<unsigned>(std::stoul(s)));
   return seeds;
 }
 
@@ -120,9 +121,8 @@ TEST(InterruptedRemoval, EveryFileIsInPlaceOrWholeInAPoint) {
       }
       EXPECT_EQ(readFile(files[i]), contents[i]) << files[i] << " changed in place";
     }
-    std::printf("seed %u: moment %u/%u, %s, %zu of %d files gone, %zu new point(s)\n", seed,
-                moment, share, killed ? "killed" : "ended by itself", missing.size(), count,
-                points.size());
+    std::printf("seed %u: moment %u/%u, %s, %zu of %d files gone, %zu new point(s)\n", seed, moment,
+                share, killed ? "killed" : "ended by itself", missing.size(), count, points.size());
     if (!missing.empty()) {
       ASSERT_EQ(points.size(), 1u) << missing.size() << " files are gone";
       MyBackup restore;
