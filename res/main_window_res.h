@@ -25,3 +25,4 @@
 #define IDC_MAIN_DRIVELABEL1 1070  // 1070..1079
 #define IDC_MAIN_DRIVELIST 1080
 #define IDC_MAIN_MARK1 1101  // done-mark pictures 1101..1114
+#define IDC_MAIN_BAND 22000  // the tool band with the page title

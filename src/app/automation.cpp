@@ -26,6 +26,7 @@
 #include "scan/drives.h"
 #include "scan/removal.h"
 #include "scan/report_text.h"
+#include "scan/result_csv.h"
 #include "ui/status_report_window.h"
 
 namespace scrubwell {
@@ -94,6 +95,9 @@ class UnattendedPrompts : public Prompts {
     return {};
   }
   bool browseForFolder(HWND, const std::string&, std::string&) override { return false; }
+  int popupMenu(HWND, const std::vector<std::pair<int, std::string>>&, POINT) override {
+    return 0;
+  }
   int modal(const std::string&, const std::function<int()>&) override { return IDCANCEL; }
 };
 
@@ -252,8 +256,13 @@ int run(const AutomationRequest& request, Output& out) {
       code = removeMarked(w, request, out);
       if (code != kExitDone) return code;
     } else {
-      for (size_t i = 0; i < list.size(); ++i)
-        out.line(list.isRowMarked(i) ? list.path(i) : kUnmarkedPrefix + list.path(i));
+      if (request.csv) out.line(kResultCsvHeader);
+      for (size_t i = 0; i < list.size(); ++i) {
+        if (request.csv)
+          out.line(resultCsvLine(list, i));
+        else
+          out.line(list.isRowMarked(i) ? list.path(i) : kUnmarkedPrefix + list.path(i));
+      }
       code = kExitDone;
     }
   }

@@ -1,5 +1,5 @@
 // Parses the automation switches: one action (/preview, /auto or /?) and the options /scans:,
-// /drives:, /out: and /report:, each at most once.
+// /drives:, /out:, /report: and /csv, each at most once.
 #include "app/command_line.h"
 
 #include <cctype>
@@ -79,7 +79,7 @@ bool isAutomationSwitch(const std::string& argument) {
   bool hasValue = false;
   if (!splitSwitch(argument, name, value, hasValue)) return false;
   return name == "preview" || name == "auto" || name == "?" || name == "scans" ||
-         name == "drives" || name == "out" || name == "report";
+         name == "drives" || name == "out" || name == "report" || name == "csv";
 }
 
 AutomationRequest parseAutomationArguments(const std::vector<std::string>& arguments) {
@@ -97,6 +97,11 @@ AutomationRequest parseAutomationArguments(const std::vector<std::string>& argum
     for (const std::string& s : seen)
       if (s == name) return fail("/" + name + " is given more than once");
     seen.push_back(name);
+    if (name == "csv") {
+      if (hasValue) return fail("/csv takes no value");
+      r.csv = true;
+      continue;
+    }
     bool action = name == "preview" || name == "auto" || name == "?";
     if (action) {
       if (hasValue) return fail("/" + name + " takes no value");
@@ -120,12 +125,17 @@ AutomationRequest parseAutomationArguments(const std::vector<std::string>& argum
   if (r.action == AutomationAction::none) return fail("give /preview or /auto; /? shows the usage");
   if (!r.reportFile.empty() && r.action != AutomationAction::autoClean)
     return fail("/report: goes with /auto only");
+  if (r.csv && r.action != AutomationAction::preview) return fail("/csv goes with /preview only");
+  for (CleanupId scan : r.scans)
+    if (r.csv && scan == CleanupId::registry)
+      return fail("/csv lists files; the registry scan lists entries and cannot go with it");
   return r;
 }
 
 std::string automationUsage() {
   const std::string head =
       "Scrubwell.exe /preview | /auto [/scans:LIST] [/drives:C,D] [/out:FILE] [/report:FILE]\r\n"
+      "              [/csv]\r\n"
       "\r\n"
       "  /preview       lists what the scans find, one full path per line; removes nothing.\r\n"
       "                 A line the window would show unmarked starts with \"(unmarked) \"\r\n"
@@ -140,6 +150,9 @@ std::string automationUsage() {
       "  /drives:C,D    the drives to walk for this run only (the saved choice is kept)\r\n"
       "  /out:FILE      writes the output to FILE instead of standard output\r\n"
       "  /report:FILE   /auto only: also saves the status report as \"save report\" does\r\n"
+      "  /csv           /preview only: lists the files as CSV, as \"Save list...\" saves them:\r\n"
+      "                 Path,Size,Class,Marked (size in bytes, class junk, other or risky,\r\n"
+      "                 marked yes or no)\r\n"
       "  /?             shows this text\r\n"
       "\r\n"
       "Switches may start with / or - and ignore case.\r\n"

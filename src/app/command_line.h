@@ -16,6 +16,7 @@ struct AutomationRequest {
   std::vector<char> drives;  // upper-case letters; empty keeps the saved selection
   std::string outFile;       // empty: standard output
   std::string reportFile;    // empty: the report is not saved
+  bool csv = false;          // /preview lists the files as CSV (path, size, class, marked)
   std::string error;         // not empty: the command line is bad, nothing may run
 };
 

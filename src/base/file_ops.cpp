@@ -93,6 +93,18 @@ bool readFileBytes(const std::string& path, std::string& content, size_t maxByte
   return true;
 }
 
+bool writeWholeFile(const std::string& path, const std::string& content) {
+  HANDLE out = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (out == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  bool ok = WriteFile(out, content.data(), static_cast<DWORD>(content.size()), &written, nullptr) &&
+            written == content.size() && FlushFileBuffers(out);
+  ok = CloseHandle(out) && ok;
+  if (!ok) DeleteFileA(path.c_str());
+  return ok;
+}
+
 std::vector<std::string> readLines(const std::string& path, size_t maxBytes) {
   std::string content;
   if (!readFileBytes(path, content, maxBytes)) return {};

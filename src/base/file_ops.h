@@ -35,6 +35,9 @@ int64_t systemFileSize(const std::string& path);
 std::vector<std::string> readLines(const std::string& path, size_t maxBytes = 16 * 1024 * 1024);
 // Reads at most `maxBytes` of a file; false when it cannot be opened or read.
 bool readFileBytes(const std::string& path, std::string& content, size_t maxBytes);
+// Writes `content` to `path` completely or not at all: a file that could not be written, flushed
+// and closed whole is deleted again.
+bool writeWholeFile(const std::string& path, const std::string& content);
 // Creates a text file holding the single character "0" unless the file exists.
 void createMarkerFile(const std::string& path);
 

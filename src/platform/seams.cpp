@@ -71,6 +71,18 @@ class SystemPrompts final : public Prompts {
     return ok;
   }
 
+  int popupMenu(HWND owner, const std::vector<std::pair<int, std::string>>& items,
+                POINT at) override {
+    HMENU menu = CreatePopupMenu();
+    if (!menu) return 0;
+    for (const auto& [command, text] : items)
+      AppendMenuA(menu, MF_STRING, static_cast<UINT_PTR>(command), text.c_str());
+    const int chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x,
+                                      at.y, 0, owner, nullptr);
+    DestroyMenu(menu);
+    return chosen;
+  }
+
   int modal(const std::string&, const std::function<int()>& show) override { return show(); }
 };
 

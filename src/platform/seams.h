@@ -7,6 +7,8 @@
 
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace scrubwell {
 
@@ -23,6 +25,10 @@ class Prompts {
                                    const std::string& defaultExt) = 0;
   // The shell's folder browser; `path` is preselected and receives the choice.
   virtual bool browseForFolder(HWND owner, const std::string& prompt, std::string& path) = 0;
+  // A shortcut menu at `at` (screen coordinates) with the given (command, text) items; returns
+  // the chosen command, or 0 when the menu was dismissed.
+  virtual int popupMenu(HWND owner, const std::vector<std::pair<int, std::string>>& items,
+                        POINT at) = 0;
   // A modal window named `window`; production runs `show` (which returns the window's result).
   virtual int modal(const std::string& window, const std::function<int()>& show) = 0;
 };

@@ -72,6 +72,25 @@ int64_t ResultList::fileSize(size_t i) const {
   return entries_[i].size;
 }
 
+size_t ResultList::removeWhere(const std::function<bool(const std::string& path)>& drop) {
+  settle();
+  const bool rowsAligned = rows_.size() == entries_.size();
+  size_t kept = 0;
+  for (size_t i = 0; i < entries_.size(); ++i) {
+    if (drop(entries_[i].path)) continue;
+    if (kept != i) {
+      entries_[kept] = std::move(entries_[i]);
+      if (rowsAligned) rows_[kept] = std::move(rows_[i]);
+    }
+    ++kept;
+  }
+  const size_t removed = entries_.size() - kept;
+  entries_.resize(kept);
+  if (rowsAligned) rows_.resize(kept);
+  sortedCount_ = kept;
+  return removed;
+}
+
 void ResultList::clear() {
   entries_.clear();
   sortedCount_ = 0;

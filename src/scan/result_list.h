@@ -44,6 +44,9 @@ class ResultList {
   int64_t fileSize(size_t i) const;
   // Empties both lists.
   void clear();
+  // Takes every entry whose path `drop` accepts out of both lists (a row goes with its entry and
+  // the others keep their order and marks); returns how many went.
+  size_t removeWhere(const std::function<bool(const std::string& path)>& drop);
 
   // --- display list
   // Replaces every row by the row text of the raw entry at the same index; rows start unmarked.

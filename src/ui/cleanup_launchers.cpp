@@ -62,8 +62,10 @@ void runOwnFolderCleanup() {
   w.results.hideWindow();
   const std::vector<std::string> folders = w.ownFolders.folders.items();
   if (folders.empty()) {
-    w.message.showMessage(tr(92));
+    // Nothing to clean: say where folders are added. The press still counts as done.
+    w.message.showMessage(tr(5400));
     w.results.showWindow();
+    w.results.setDoneMark(DoneMark::ownFolders);
     return;
   }
   RemovalParts parts{w.report, w.deleting, w.backupProgress, [&w] { w.results.hideWindow(); }};

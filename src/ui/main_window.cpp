@@ -8,19 +8,28 @@
 #include "base/file_ops.h"
 #include "base/settings_file.h"
 #include "base/texts.h"
+#include "base/web_address.h"
 #include "core_version.h"
 #include "main_window_res.h"
 #include "platform/seams.h"
+#include "platform/text_upper.h"
 #include "resource_ids.h"
-#include "scan/cleanup_table.h"
 #include "ui/sounds.h"
+#include "update/kv_update.h"
 
 namespace scrubwell::ui {
 namespace {
 
-// Checking a drive other than C: that holds a Windows folder needs the user's consent.
+// The root of the drive the running Windows lives on, "C:\" when it cannot be told.
+std::string windowsDriveRoot() {
+  const std::string windows = windowsFolder();
+  return windows.size() >= 2 && windows[1] == ':' ? windows.substr(0, 2) + "\\" : "C:\\";
+}
+
+// Checking a drive other than the running Windows' own that holds a Windows folder (another
+// Windows installation) needs the user's consent.
 bool driveCheckAccepted(const std::string& root, bool checking) {
-  if (!checking || root == "C:\\") return true;
+  if (!checking || equalsIgnoringCase(root, windowsDriveRoot())) return true;
   if (!folderExists(root + "Windows\\")) return true;
   return prompts().messageBox(appWindows().main.hwnd(), tr(352), tr(1),
                               MB_YESNO | MB_ICONQUESTION) == IDYES;
@@ -33,6 +42,23 @@ int pageOfMark(int n) {
   return -1;
 }
 
+// The width of `text` in the control's own font, in pixels.
+int textWidthIn(HWND control, const std::string& text) {
+  HDC dc = GetDC(control);
+  HGDIOBJ old =
+      SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
+  SIZE size{0, 0};
+  GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  return size.cx;
+}
+
+// Opens a web or mail address from the language file; any other text opens nothing.
+void openLanguageAddress(const std::string& address) {
+  if (isWebOrMailAddress(address)) openAddress(address);
+}
+
 }  // namespace
 
 MainWindow::MainWindow()
@@ -42,21 +68,24 @@ MainWindow::MainWindow()
       autoUpdate(IDC_MAIN_AUTOUPDATE),
       checkUpdates(IDC_MAIN_CHECKUPDATES),
       driveList(IDC_MAIN_DRIVELIST),
+      backup(IDC_MAIN_BACKUP),
+      options(IDC_MAIN_OPTIONS),
+      info(IDC_MAIN_INFO),
+      help(IDC_MAIN_HELP),
+      docs(IDC_MAIN_DOCS),
+      homepage(IDC_MAIN_HOMEPAGE),
+      feedback(IDC_MAIN_FEEDBACK),
+      band_(IDC_MAIN_BAND),
       welcome_(IDC_MAIN_WELCOME),
       lastScanCaption_(IDC_MAIN_LASTSCAN_CAPTION),
       lastUpdateCaption_(IDC_MAIN_LASTUPDATE_CAPTION),
       autoUpdateLabel_(IDC_MAIN_AUTOUPDATE_LABEL),
-      backup_(IDC_MAIN_BACKUP),
-      options_(IDC_MAIN_OPTIONS),
-      info_(IDC_MAIN_INFO),
-      help_(IDC_MAIN_HELP),
-      docs_(IDC_MAIN_DOCS),
-      homepage_(IDC_MAIN_HOMEPAGE),
-      feedback_(IDC_MAIN_FEEDBACK),
       driveFrame_(IDC_MAIN_DRIVEFRAME) {
   lastScan.setText("never");
   lastUpdate.setText("never");
   autoUpdate.setChecked(true);
+  band_.setToolBand(true);
+  bind(band_);
   for (int i = 0; i < kPages; ++i) {
     side_[i].setId(IDC_MAIN_SIDE1 + i);
     side_[i].onClick = [this, i] {
@@ -76,14 +105,33 @@ MainWindow::MainWindow()
   addButtons(clean_, IDC_MAIN_CLEAN1, 1);
   addButtons(tidy_, IDC_MAIN_TIDY1, 2);
   addButtons(misc_, IDC_MAIN_MISC1, 3);
-  pages_[4] = {&backup_,   &options_,  &info_,       &help_,    &docs_,
-               &homepage_, &feedback_, &driveFrame_, &driveList};
-  for (int i = 0; i < TForm1::kDriveSlots; ++i) {
+  pages_[4] = {&backup,   &options,  &info,        &help,     &docs,
+               &homepage, &feedback, &driveFrame_, &driveList};
+  for (int i = 0; i < DriveOffer::kSlots; ++i) {
     driveChecks[i].setId(IDC_MAIN_DRIVECHECK1 + i);
     driveLabels[i].setId(IDC_MAIN_DRIVELABEL1 + i);
     driveChecks[i].setVisible(false);
     pages_[4].push_back(&driveChecks[i]);
     pages_[4].push_back(&driveLabels[i]);
+  }
+  driveList.setVisible(false);
+  for (int m = 0; m < kMarks; ++m) {
+    marks_[m].setId(IDC_MAIN_MARK1 + m);
+    marks_[m].setVisible(false);
+    marks_[m].setImage(IDI_DONE_MARK);
+  }
+  for (auto& page : pages_)
+    for (Control* c : page) bind(*c);
+  for (auto& m : marks_) bind(m);
+  wireDriveGuard();
+  wireButtons();
+  showPage(0);
+}
+
+// Each drive box, and each entry of the drive list, is guarded on its own: only the entry the
+// user changed is asked about and copied to the results window.
+void MainWindow::wireDriveGuard() {
+  for (int i = 0; i < DriveOffer::kSlots; ++i) {
     driveChecks[i].onChange = [this, i] {
       if (mirroring_) return;
       CheckBox& box = driveChecks[i];
@@ -93,54 +141,47 @@ MainWindow::MainWindow()
         box.setChecked(false);
     };
   }
-  driveList.setVisible(false);
-  driveList.onCheck = [this](int) {
-    if (mirroring_) return;
+  driveList.onCheck = [this](int k) {
     CheckListBox& engine = appWindows().results.driveList;
-    for (int k = 0; k < driveList.count() && k < engine.count(); ++k) {
-      if (driveCheckAccepted(driveList.item(k), driveList.checked(k)))
-        engine.setChecked(k, driveList.checked(k));
-      else
-        driveList.setChecked(k, false);
-    }
+    if (mirroring_ || k < 0 || k >= driveList.count() || k >= engine.count()) return;
+    const bool checking = driveList.checked(k);
+    if (driveCheckAccepted(driveList.item(k), checking))
+      engine.setChecked(k, checking);
+    else
+      driveList.setChecked(k, false);
   };
-  for (int m = 0; m < kMarks; ++m) {
-    marks_[m].setId(IDC_MAIN_MARK1 + m);
-    marks_[m].setVisible(false);
-    marks_[m].setImage(IDI_DONE_MARK);
-  }
-  for (auto& page : pages_)
-    for (Control* c : page) bind(*c);
-  for (auto& m : marks_) bind(m);
+}
 
+void MainWindow::wireButtons() {
   autoUpdateLabel_.onClick = [this] { autoUpdate.click(); };
-  options_.onClick = [] {
+  options.onClick = [] {
     playClick();
     appWindows().options.show();
   };
-  backup_.onClick = [] {
+  backup.onClick = [] {
     playClick();
     appWindows().backup.open();
   };
-  homepage_.onClick = [] {
+  homepage.onClick = [] {
     playClick();
-    openAddress(tr(3));
+    openLanguageAddress(tr(3));
   };
-  feedback_.onClick = [] {
+  feedback.onClick = [] {
     playClick();
-    openAddress("mailto:" + tr(4));
+    openLanguageAddress(mailLinkFor(tr(4)));
   };
-  help_.onClick = [] {
+  help.onClick = [] {
     playClick();
     openDocument(locateFile(kProductName, "Scrubwell.chm"));
   };
-  docs_.onClick = [] {
+  docs.onClick = [] {
     playClick();
     openDocument(locateFile(kProductName, "Scrubwell.doc"));
   };
-  info_.onClick = [this] {
+  info.onClick = [this] {
     playClick();
-    prompts().messageBox(hwnd(), tr(1) + " " + kVersionText + "\n\n" + tr(5133), tr(5127),
+    const std::string version = versionWithSubversion(kVersionText, dataFolder(kProductName));
+    prompts().messageBox(hwnd(), tr(1) + " " + version + "\n\n" + tr(5133), tr(5127),
                          MB_OK | MB_ICONINFORMATION);
     playHover();
   };
@@ -170,13 +211,13 @@ MainWindow::MainWindow()
     playClick();
     appWindows().update.open();
   };
-  showPage(0);
 }
 
 void MainWindow::applyTexts() {
   setCaption(tr(1));
   const std::string sideTexts[kPages] = {tr(5100), tr(5101), tr(5102), tr(5103), tr(5104)};
   for (int i = 0; i < kPages; ++i) side_[i].setText(sideTexts[i]);
+  band_.setText(" " + side_[page_].text());
   welcome_.setText(tr(5105));
   lastScanCaption_.setText(tr(5106));
   lastUpdateCaption_.setText(tr(5107));
@@ -186,25 +227,27 @@ void MainWindow::applyTexts() {
   tidy_[5].setText(tr(5134));  // empty start-menu folders
   misc_[1].setText(tr(5122));  // check multiple items
   misc_[3].setText(tr(5124));  // manage own folders
-  backup_.setText(tr(247));
-  options_.setText(tr(5126));
-  info_.setText(tr(5127));
-  help_.setText(tr(5128));
-  docs_.setText(tr(5129));
-  homepage_.setText(tr(5130));
-  feedback_.setText(tr(5131));
+  backup.setText(tr(247));
+  options.setText(tr(5126));
+  info.setText(tr(5127));
+  help.setText(tr(5128));
+  docs.setText(tr(5129));
+  homepage.setText(tr(5130));
+  feedback.setText(tr(5131));
   driveFrame_.setText(tr(5132));
 }
 
 void MainWindow::showPage(int page) {
   if (page < 0 || page >= kPages) return;
   page_ = page;
+  for (int p = 0; p < kPages; ++p) side_[p].setActive(p == page);
+  if (!side_[page].text().empty()) band_.setText(" " + side_[page].text());
   for (int p = 0; p < kPages; ++p) {
     for (Control* c : pages_[p]) {
       if (p == page) {
         // Slots without a drive and an unneeded drive list stay hidden.
         bool keepHidden = false;
-        for (int i = 0; i < TForm1::kDriveSlots; ++i)
+        for (int i = 0; i < DriveOffer::kSlots; ++i)
           if (c == &driveChecks[i]) keepHidden = driveLabels[i].text().empty();
         if (c == &driveList) keepHidden = driveList.count() == 0;
         c->setVisible(!keepHidden);
@@ -219,7 +262,7 @@ void MainWindow::showPage(int page) {
 void MainWindow::mirrorDrives() {
   mirroring_ = true;
   const auto& results = appWindows().results;
-  for (int i = 0; i < TForm1::kDriveSlots; ++i) {
+  for (int i = 0; i < DriveOffer::kSlots; ++i) {
     driveChecks[i].setChecked(results.driveChecks[i].checked());
     driveLabels[i].setText(results.driveLabels[i].text());
     driveChecks[i].setVisible(results.driveChecks[i].visible() && page_ == 4);
@@ -238,11 +281,34 @@ void MainWindow::setMark(int n, bool shown) {
 
 void MainWindow::refreshMarks() {
   const auto& results = appWindows().results;
-  for (int n = 1; n <= 12; ++n) setMark(n, results.doneMark(n));
+  for (int n = 1; n <= kMarks; ++n) setMark(n, results.doneMark(n));
   lastScan.setText(todayAsShortDate());
 }
 
+void MainWindow::showLastUpdateCheck(const std::string& date) {
+  lastUpdate.setText(date);
+  placeCheckUpdatesBesideDate();
+}
+
+// The date label is as wide as its text, and the button follows it on its row, whatever the
+// length of the date in the user's format.
+void MainWindow::placeCheckUpdatesBesideDate() {
+  HWND label = lastUpdate.hwnd(), button = checkUpdates.hwnd();
+  if (!label || !button) return;
+  RECT date, b;
+  GetWindowRect(label, &date);
+  MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&date), 2);
+  GetWindowRect(button, &b);
+  const int width = textWidthIn(label, lastUpdate.text()) + 2;
+  SetWindowPos(label, nullptr, 0, 0, width, date.bottom - date.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const int height = b.bottom - b.top;
+  SetWindowPos(button, nullptr, date.left + width + 10, (date.top + date.bottom - height) / 2, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void MainWindow::onCreated() {
+  placeCheckUpdatesBesideDate();
   // Each mark's picture stands right of its clean-up's button.
   for (const Cleanup& c : cleanups()) {
     const int m = static_cast<int>(c.mark) - 1;
@@ -254,6 +320,11 @@ void MainWindow::onCreated() {
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   showPage(page_);
+}
+
+Button& MainWindow::cleanupButton(CleanupId id) {
+  const Cleanup& c = cleanup(id);
+  return pageButton(c.page, c.row);
 }
 
 Button& MainWindow::pageButton(int page, int row) {

@@ -3,9 +3,12 @@
 // selection, done marks, dates) is copied from the windows that own it.
 #pragma once
 #include <array>
+#include <vector>
 
+#include "scan/cleanup_table.h"
 #include "scan/done_marks.h"
 #include "scan/drive_offer.h"
+#include "ui/framework/side_button.h"
 #include "ui/framework/window.h"
 
 namespace scrubwell::ui {
@@ -18,10 +21,17 @@ class MainWindow : public Window {
   void applyTexts() override;
   void showPage(int page);  // 0..4
   int currentPage() const { return page_; }
+  const SideButton& sideButton(int page) const { return side_.at(page); }
+  // The controls of a page, shown only while it is the current one.
+  const std::vector<Control*>& pageControls(int page) const { return pages_.at(page); }
+  // The button that starts a clean-up of the table.
+  Button& cleanupButton(CleanupId id);
 
+  // Shows the date of the last update check with "Check for Updates now" 10 pixels right of it.
+  void showLastUpdateCheck(const std::string& date);
   // Copies the results window's drive slots and drive list into this window's own controls.
   void mirrorDrives();
-  // Copies done marks 1 to 12 from the results window and sets "last scan" to today.
+  // Copies the done marks from the results window and sets "last scan" to today.
   void refreshMarks();
   static constexpr int kMarks = DoneMarks::kCount;
   void setMark(int n, bool shown);  // marks 1..kMarks
@@ -33,6 +43,7 @@ class MainWindow : public Window {
   std::array<CheckBox, DriveOffer::kSlots> driveChecks;
   std::array<Label, DriveOffer::kSlots> driveLabels;
   CheckListBox driveList;
+  Button backup, options, info, help, docs, homepage, feedback;
 
  protected:
   void onCreated() override;
@@ -41,13 +52,15 @@ class MainWindow : public Window {
  private:
   // The button at `row` of page 1 (clean), 2 (tidy) or 3 (miscellaneous).
   Button& pageButton(int page, int row);
-  std::array<Button, kPages> side_;
+  void wireButtons();
+  void wireDriveGuard();
+  void placeCheckUpdatesBesideDate();
+  std::array<SideButton, kPages> side_;
   std::array<std::vector<Control*>, kPages> pages_;
-  Label welcome_, lastScanCaption_, lastUpdateCaption_, autoUpdateLabel_;
+  Label band_, welcome_, lastScanCaption_, lastUpdateCaption_, autoUpdateLabel_;
   std::array<Button, 6> clean_;
   std::array<Button, 6> tidy_;  // the last: empty start-menu folders
   std::array<Button, 5> misc_;
-  Button backup_, options_, info_, help_, docs_, homepage_, feedback_;
   Label driveFrame_;
   std::array<Picture, kMarks> marks_;
   std::array<bool, kMarks> markShown_{};

@@ -51,9 +51,10 @@ void TForm1::layout() {
   int buttonsTop = bottom - margin - buttonHeight;
   int listBottom = resultMode_ ? buttonsTop - margin : bottom - margin;
   place(rows, listLeft, listTop, width - listLeft - margin, listBottom - listTop);
-  Button* buttons[] = {&remove, &markAll, &arrange, &unmarkAll, &cancel};
-  int buttonWidth = (width - 2 * margin - 4 * 6) / 5;
-  for (int i = 0; i < 5; ++i)
+  Button* buttons[] = {&remove, &markAll, &arrange, &unmarkAll, &saveListButton, &cancel};
+  constexpr int kButtons = 6;
+  int buttonWidth = (width - 2 * margin - (kButtons - 1) * 6) / kButtons;
+  for (int i = 0; i < kButtons; ++i)
     place(*buttons[i], margin + i * (buttonWidth + 6), buttonsTop, buttonWidth, buttonHeight);
   for (auto& b : buttons) InvalidateRect(b->hwnd(), nullptr, TRUE);
   // The class pictures follow the rows.

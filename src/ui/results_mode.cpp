@@ -2,6 +2,7 @@
 // row clicks and hover, "arrange entries", "cancel process" and the class pictures.
 #include <windows.h>
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include "app/app_windows.h"
 #include "base/app_state.h"
@@ -50,7 +51,8 @@ void TForm1::setSearchControlsVisible(bool visible) {
     driveChecks[i].setVisible(visible && !driveLabels[i].text().empty());
   }
   driveList.setVisible(visible && driveList.count() > 0);
-  for (Button* b : {&remove, &markAll, &arrange, &unmarkAll, &cancel}) b->setVisible(!visible);
+  for (Button* b : {&remove, &markAll, &arrange, &unmarkAll, &cancel, &saveListButton})
+    b->setVisible(!visible);
 }
 
 void TForm1::showResults() {
@@ -199,6 +201,15 @@ INT_PTR TForm1::onMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) {
       break;
     case WM_SIZE:
       layout();
+      break;
+    case WM_CONTEXTMENU:
+      // The rows' shortcut menu, from a right click or from the keyboard (lp is -1 then).
+      if (resultMode_ && reinterpret_cast<HWND>(wp) == rows.hwnd()) {
+        const POINT at = lp == -1 ? rows.selectionMenuPoint()
+                                  : POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+        showRowMenu(at);
+        handled = true;
+      }
       break;
   }
   return 0;

@@ -26,6 +26,7 @@ TForm1::TForm1()
       arrange(IDC_RES_ARRANGE),
       unmarkAll(IDC_RES_UNMARKALL),
       cancel(IDC_RES_CANCEL),
+      saveListButton(IDC_RES_SAVELIST),
       driveFrame_(IDC_RES_DRIVEFRAME),
       foundCaption_(IDC_RES_FOUND_CAPTION),
       results_(makeSystemResultList()) {
@@ -37,14 +38,15 @@ TForm1::TForm1()
   }
   driveList.setVisible(false);
   bind({&driveList, &statusBar, &statusLine, &driveFrame_, &foundCaption_, &rows, &searchJunk,
-        &closeButton, &remove, &markAll, &arrange, &unmarkAll, &cancel});
+        &closeButton, &remove, &markAll, &arrange, &unmarkAll, &cancel, &saveListButton});
   for (int i = 0; i < 20; ++i) {
     classPictures_[i].setId(IDC_RES_CLASSPIC1 + i);
     classPictures_[i].setVisible(false);
     bind(classPictures_[i]);
   }
   statusBar.setPanels({std::string("Scrubwell ") + kVersionText, ""});
-  for (Button* b : {&remove, &markAll, &arrange, &unmarkAll, &cancel}) b->setVisible(false);
+  for (Button* b : {&remove, &markAll, &arrange, &unmarkAll, &cancel, &saveListButton})
+    b->setVisible(false);
 
   rows.rowCount = [this] { return results_.rowCount(); };
   rows.rowText = [this](size_t i) { return results_.rowText(i); };
@@ -70,6 +72,7 @@ TForm1::TForm1()
     playClick();
     cancelProcess();
   };
+  saveListButton.onClick = [this] { saveList(); };
   picturesTimer.onTimer = [this] {
     if (results_.rowCount() > 0) refreshClassPictures();
   };
@@ -103,6 +106,7 @@ void TForm1::applyTexts() {
   arrange.setText(tr(5145));
   unmarkAll.setText(tr(24));
   cancel.setText(tr(5147));
+  saveListButton.setText(tr(5444));
 }
 
 void TForm1::offerDrives(const DriveOffer& offer) {

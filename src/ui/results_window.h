@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "options/result_exclusion.h"
 #include "scan/cleanup_session.h"
 #include "scan/done_marks.h"
 #include "scan/drive_offer.h"
@@ -51,6 +52,16 @@ class TForm1 : public Window {
   // The picture each of the 20 row positions shows: 0 hidden, else the entry class 1..3.
   int classPicture(int position) const { return classPictureState_[position]; }
 
+  // --- the rows' shortcut menu and "Save list..."
+  // Opens the shortcut menu for the selected rows at `at` (screen coordinates).
+  void showRowMenu(POINT at);
+  // Adds search exceptions for the selected rows' files or folders and takes every row they
+  // exclude out of the list at once.
+  void excludeSelected(Exclusion kind);
+  void openContainingFolder();
+  void copySelectedPaths();
+  void saveList();
+
   // Outside result mode the main window stands in for this window.
   void showWindow();
   void hideWindow();
@@ -74,7 +85,7 @@ class TForm1 : public Window {
   void emptyStartMenuFolders();
   // "go on" of the temp-folder window: the temp-folder scan into this window.
   void startTemporaryFolderScan();
-  // "Search f. G." of this window's own toolbar: the junk search.
+  // "Search for junk files" of this window's own toolbar: the junk search.
   void junkSearchLauncher() { startCleanup(CleanupId::junkSearch); }
   // What every drive scan walks and matches: the chosen drives, the masks, the exceptions.
   DriveScanInputs driveScanInputs() const;
@@ -91,7 +102,7 @@ class TForm1 : public Window {
   StatusBar statusBar;
   Label statusLine;
   VirtualList rows;
-  Button searchJunk, closeButton, remove, markAll, arrange, unmarkAll, cancel;
+  Button searchJunk, closeButton, remove, markAll, arrange, unmarkAll, cancel, saveListButton;
 
   Timer picturesTimer{1500, true};  // class pictures of the visible rows
 
@@ -105,6 +116,7 @@ class TForm1 : public Window {
   void updateStatusLine(int64_t total, bool afterMarkEverything);
   void setSearchControlsVisible(bool visible);
   void showHint(const std::string& text);
+  std::vector<std::string> selectedPaths() const;
   void hideHint();
   // Walks the chosen drives with the clean-up's drive scan, the search progress window shown,
   // and shows what it found.

@@ -26,21 +26,19 @@ UpdateDescription readDescription(const std::string& path) {
   return parseUpdateDescription(text);
 }
 
-// Writes `content` to `path` completely or not at all (a partly written file is deleted).
-bool writeWholeFile(const std::string& path, const std::string& content) {
-  FileHandle out(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                             FILE_ATTRIBUTE_NORMAL, nullptr));
-  DWORD written = 0;
-  bool ok =
-      out &&
-      WriteFile(out.get(), content.data(), static_cast<DWORD>(content.size()), &written, nullptr) &&
-      written == content.size() && FlushFileBuffers(out.get());
-  out.reset();
-  if (!ok) DeleteFileA(path.c_str());
-  return ok;
-}
-
 }  // namespace
+
+std::string versionWithSubversion(const std::string& version, const std::string& dataFolder) {
+  constexpr size_t kMaxSubversion = 32;
+  std::string shown = version;
+  size_t taken = 0;
+  for (char c : readDescription(dataFolder + kDescriptionName).subversion) {
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) continue;
+    if (taken++ == kMaxSubversion) break;
+    shown += c;
+  }
+  return shown;
+}
 
 KvUpdate::KvUpdate(UpdateSetup setup) : setup_(std::move(setup)) {
   local_ = readDescription(setup_.dataFolder + kDescriptionName);

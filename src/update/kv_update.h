@@ -13,6 +13,11 @@
 
 namespace scrubwell {
 
+// The program's version as the about box shows it: `version` followed directly by the
+// sub-version of the description the last update installed in `dataFolder` ("8.75" and "b" give
+// "8.75b"). The sub-version comes from a download, so only its first 32 printable characters count.
+std::string versionWithSubversion(const std::string& version, const std::string& dataFolder);
+
 enum class UpdateStatus { NoUpdate = 1, Prepared = 2, Error = 3, Reinstall = 4 };
 
 struct UpdateSetup {

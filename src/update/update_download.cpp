@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/texts.h"
+#include "platform/file_rename.h"
 #include "platform/handles.h"
 #include "platform/message_pump.h"
 #include "platform/path_text.h"
@@ -55,8 +56,8 @@ DownloadResult downloadWhole(const std::string& address, const std::string& file
   const int64_t total = announcedLength(queryText(request.get(), HTTP_QUERY_CONTENT_LENGTH));
 
   const std::string part = file + ".part";
-  FileHandle out(CreateFileA(part.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                             FILE_ATTRIBUTE_NORMAL, nullptr));
+  FileHandle out(CreateFileA(part.c_str(), GENERIC_WRITE | kRenameWhileOpenAccess, 0, nullptr,
+                             CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!out) return DownloadResult::Failed;
   auto discard = [&](DownloadResult r) {
     out.reset();
@@ -93,9 +94,7 @@ DownloadResult downloadWhole(const std::string& address, const std::string& file
   if (!isWholeDownload(200, total, received) ||
       (isExecutableName(name) && !looksLikeExecutable(head)))
     return discard(DownloadResult::Failed);
-  out.reset();
-  if (!MoveFileExA(part.c_str(), file.c_str(), MOVEFILE_REPLACE_EXISTING))
-    return discard(DownloadResult::Failed);
+  if (!closeAndRename(out, part, file)) return discard(DownloadResult::Failed);
   show(tr(313) + ": " + name + ".");
   return DownloadResult::Done;
 }

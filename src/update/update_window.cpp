@@ -16,6 +16,7 @@
 #include "update/download_rules.h"
 #include "update/update_categories.h"
 #include "update/update_handover.h"
+#include "update/update_pictures.h"
 #include "update_window_res.h"
 
 namespace scrubwell::ui {
@@ -58,7 +59,7 @@ UpdateWindow::UpdateWindow()
   introGoOn.onClick = [this] {
     playClick();
     showPanel(Panel::progress);
-    animation.setRunning(true);
+    startAnimation();
     checking_ = true;  // a close from here on cancels
     waitPumping(500);
     setStatus(tr(312));
@@ -74,6 +75,10 @@ UpdateWindow::UpdateWindow()
   };
   reinstallGoOn.onClick = [this] { reinstall(); };
   detailsGoOn.onClick = [this] { handOver(); };
+  animation.onPaint = [](HDC dc, const RECT& area, int picture) {
+    drawUpdatePicture(dc, area, picture);
+  };
+  animationTimer.onTimer = [this] { animationStep(); };
   showPanel(Panel::intro);
 }
 
@@ -93,6 +98,7 @@ void UpdateWindow::open() {
   cancelRequested_ = false;
   showPanel(Panel::intro);
   showModal();
+  animationTimer.setEnabled(false);  // the window is gone, whichever way it closed
 }
 
 void UpdateWindow::showPanel(Panel panel) {
@@ -104,7 +110,24 @@ void UpdateWindow::showPanel(Panel panel) {
   showIf(panel == Panel::result, {&result, &resultGoOn});
   showIf(panel == Panel::details, {&details, &categories, &detailsGoOn});
   reinstallGoOn.setVisible(false);
-  if (panel != Panel::progress) animation.setRunning(false);
+  if (panel != Panel::progress) animationTimer.setEnabled(false);
+}
+
+void UpdateWindow::startAnimation() {
+  rhythm_.restart();
+  animation.setFrame(rhythm_.picture());
+  animationTimer.setEnabled(true);
+}
+
+// One tick of the animation: the next picture, or the end of the animation once its panel is
+// no longer shown.
+void UpdateWindow::animationStep() {
+  if (!animation.visible()) {
+    animationTimer.setEnabled(false);
+    return;
+  }
+  rhythm_.step();
+  animation.setFrame(rhythm_.picture());
 }
 
 void UpdateWindow::setStatus(const std::string& text) {
@@ -138,7 +161,7 @@ void UpdateWindow::runCheck() {
   }
   const UpdateStatus s = engine->status();
   if (s == UpdateStatus::NoUpdate || s == UpdateStatus::Prepared) {
-    appWindows().main.lastUpdate.setText(todayAsShortDate());
+    appWindows().main.showLastUpdateCheck(todayAsShortDate());
     saveSettingsNow();
   }
   showResult(*engine);

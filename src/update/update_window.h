@@ -5,7 +5,9 @@
 #include <memory>
 #include <string>
 
+#include "ui/framework/timer.h"
 #include "ui/framework/window.h"
+#include "update/update_animation.h"
 #include "update/kv_update.h"
 
 namespace scrubwell::ui {
@@ -27,7 +29,8 @@ class UpdateWindow : public Window {
   Label intro, checkingText, status, result, details;
   Button introGoOn, back, resultGoOn, reinstallGoOn, detailsGoOn;
   ListBox categories;
-  ProgressBar animation;
+  PaintedPicture animation;
+  Timer animationTimer{kUpdateAnimationStepMs};
 
  protected:
   void onClose() override { close(); }
@@ -37,6 +40,8 @@ class UpdateWindow : public Window {
   void showPanel(Panel panel);
   void setStatus(const std::string& text);
   void runCheck();
+  void startAnimation();
+  void animationStep();
   void showResult(const KvUpdate& engine);
   void handOver();
   void reinstall();
@@ -45,6 +50,7 @@ class UpdateWindow : public Window {
   bool checking_ = false;
   bool cancelRequested_ = false;
   std::string reinstallAddress_;
+  UpdateAnimation rhythm_;
 };
 
 }  // namespace scrubwell::ui

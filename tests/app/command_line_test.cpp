@@ -75,6 +75,9 @@ TEST(CommandLine, BadCommandLinesSayWhy) {
       {{"/drives:C"}, "/preview"},  // options without an action
       {{"/preview", "/report:r.txt"}, "/auto"},
       {{"/preview", "extra"}, "extra"},
+      {{"/auto", "/csv"}, "/preview only"},
+      {{"/preview", "/csv:yes"}, "no value"},
+      {{"/preview", "/csv", "/scans:junk,registry"}, "registry"},
   };
   for (const Case& c : cases) {
     AutomationRequest r = parse(c.arguments);
@@ -86,7 +89,8 @@ TEST(CommandLine, BadCommandLinesSayWhy) {
 
 TEST(CommandLine, UsageNamesEverySwitch) {
   std::string usage = automationUsage();
-  for (const char* s : {"/preview", "/auto", "/scans:", "/drives:", "/out:", "/report:", "/?"})
+  for (const char* s :
+       {"/preview", "/auto", "/scans:", "/drives:", "/out:", "/report:", "/csv", "/?"})
     EXPECT_NE(usage.find(s), std::string::npos) << s;
 }
 

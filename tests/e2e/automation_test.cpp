@@ -63,6 +63,13 @@ TEST(Automation, PreviewListsWhatTheWindowFindsAndChangesNothing) {
   EXPECT_EQ(toStdout.exitCode, 0);
   EXPECT_EQ(linesOf(toStdout.out), listed) << "the same list on standard output";
 
+  Finished csv = runToEnd(exe, "/preview /csv /drives:d", outputs.path());
+  ASSERT_EQ(csv.exitCode, 0) << csv.err;
+  const std::vector<std::string> rows = linesOf(csv.out);
+  ASSERT_EQ(rows.size(), listed.size() + 1);
+  EXPECT_EQ(rows[0], "Path,Size,Class,Marked");
+  EXPECT_EQ(rows[2], dir / "docs\\letter.bak" + ",20000,junk,yes") << "the same list as CSV";
+
   // The window's junk search with the same settings lists as many entries.
   RunningProgram p(exe);
   HWND results = runJunkSearchFromMainWindow(p);

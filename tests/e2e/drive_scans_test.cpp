@@ -44,7 +44,7 @@ TEST(DriveScans, TheZeroByteButtonListsEmptyFilesMarkedByTheirEnding) {
   ASSERT_TRUE(writeFile(dir / "b\\full.tmp", "x"));
 
   RunningProgram p(exe);
-  HWND results = runCleanupFromMainWindow(p, 1, 1);  // "clean the system", "0-Byte"
+  HWND results = runCleanupFromMainWindow(p, 1, 1);  // "clean the system", "zero-byte files"
   ASSERT_NE(results, nullptr) << "the results window shows the found files";
   EXPECT_EQ(shownMarks(results), (std::vector<bool>{true, false}));
   saveScreenshot(results, "zero-byte-results");
@@ -67,7 +67,7 @@ TEST(DriveScans, TheBrokenShortcutButtonListsShortcutsWhoseTargetIsGone) {
   }
 
   RunningProgram p(exe);
-  HWND results = runCleanupFromMainWindow(p, 2, 0);  // "tidy the system", "def. Links"
+  HWND results = runCleanupFromMainWindow(p, 2, 0);  // "tidy the system", "broken shortcuts"
   ASSERT_NE(results, nullptr) << "the results window shows the found shortcuts";
   EXPECT_EQ(shownMarks(results), (std::vector<bool>{true, true}));
   saveScreenshot(results, "broken-shortcut-results");

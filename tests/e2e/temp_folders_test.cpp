@@ -1,4 +1,4 @@
-// The temp-folder clean-ups in the real program under Wine: "Temp" opens its window, "go on"
+// The temp-folder clean-ups in the real program under Wine: "Temporary files" opens its window, "go on"
 // lists the temporary files marked, "remove" takes them into a backup point, and the command
 // line finds and removes the same files; "Prefetch & Download" empties its folders at once.
 #include <gtest/gtest.h>
@@ -69,7 +69,7 @@ TEST(TemporaryFolders, TempGoOnListsTheFilesThePreviewListsAndRemoveBacksThemUp)
   HWND main = p.waitForWindow(IDC_MAIN_SIDE1);
   ASSERT_NE(main, nullptr);
   clickButton(main, IDC_MAIN_SIDE1 + 1);
-  clickButton(main, IDC_MAIN_CLEAN1 + 3);  // "Temp"
+  clickButton(main, IDC_MAIN_CLEAN1 + 3);  // "Temporary files"
   HWND window = p.waitForWindow(IDC_TMP_GOON);
   ASSERT_NE(window, nullptr) << "the temp-folder window opens";
   EXPECT_EQ(controlText(window, IDC_TMP_FOLDER), "(" + temp.dir.path() + ")");

@@ -40,6 +40,19 @@ bool ScriptedPrompts::browseForFolder(HWND, const std::string& prompt, std::stri
   return true;
 }
 
+int ScriptedPrompts::popupMenu(HWND, const std::vector<std::pair<int, std::string>>& items,
+                               POINT) {
+  std::string listed;
+  for (const auto& item : items) listed += item.second + "\n";
+  asked_.push_back({"menu", listed, {}, 0});
+  if (menus_.empty()) return 0;
+  const std::string wanted = menus_.front();
+  menus_.pop_front();
+  for (const auto& [command, text] : items)
+    if (text == wanted) return command;
+  return 0;
+}
+
 int ScriptedPrompts::modal(const std::string& window, const std::function<int()>&) {
   asked_.push_back({"modal", window, {}, 0});
   auto it = modals_.find(window);

@@ -17,8 +17,8 @@ namespace scrubwell::test {
 class ScriptedPrompts : public Prompts {
  public:
   struct Asked {
-    std::string kind;  // "message", "save", "folder", "modal"
-    std::string text;  // message text, default name, prompt or window name
+    std::string kind;  // "message", "save", "folder", "menu", "modal"
+    std::string text;  // message text, default name, prompt, menu items (one per line), window
     std::string caption;
     UINT flags = 0;
   };
@@ -28,6 +28,9 @@ class ScriptedPrompts : public Prompts {
   void answerMessage(int button) { messages_.push_back(button); }
   void answerSave(const std::string& path) { saves_.push_back(path); }
   void answerFolder(const std::string& path) { folders_.push_back(path); }
+  // A shortcut menu answers the item with this text (0, dismissed, when none is queued or no
+  // item has it).
+  void answerMenu(const std::string& itemText) { menus_.push_back(itemText); }
   // A modal window: `act` runs in place of the window (it may change the window's controls and
   // press its buttons), then `result` is returned. Without a script the real window would block.
   void answerModal(const std::string& window, std::function<int()> act) {
@@ -41,11 +44,12 @@ class ScriptedPrompts : public Prompts {
   std::string saveFileName(HWND, const std::string&, const std::string& defaultName,
                            const std::string&) override;
   bool browseForFolder(HWND, const std::string& prompt, std::string& path) override;
+  int popupMenu(HWND, const std::vector<std::pair<int, std::string>>& items, POINT) override;
   int modal(const std::string& window, const std::function<int()>& show) override;
 
  private:
   std::deque<int> messages_;
-  std::deque<std::string> saves_, folders_;
+  std::deque<std::string> saves_, folders_, menus_;
   std::map<std::string, std::deque<std::function<int()>>> modals_;
   std::vector<Asked> asked_;
 };

@@ -75,6 +75,10 @@ TEST(AppWindows, CheckingADriveWithAWindowsFolderAsksFirst) {
   EXPECT_EQ(seams.prompts.countOf("message"), 2);
   EXPECT_TRUE(w.results.driveChecks[2].checked());
   EXPECT_TRUE(w.results.driveChecks[0].checked());
+  w.main.driveLabels[0].setText("c:\\");  // the running Windows' own drive, in any spelling
+  w.main.driveChecks[0].click();
+  w.main.driveChecks[0].click();
+  EXPECT_EQ(seams.prompts.countOf("message"), 2);
   test::removeTree("D:\\Windows");
 }
 

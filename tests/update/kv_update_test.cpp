@@ -203,3 +203,12 @@ TEST_F(UpdateEngine, HandOverOnlyToAnExistingUpdater) {
   DeleteFileA((data + "updatescript.dat").c_str());
   EXPECT_EQ(handOverToUpdater(data + "updatescript.dat", data, programFolder), HandOver::NoScript);
 }
+
+TEST_F(UpdateEngine, AboutVersionCarriesTheInstalledSubversionSafely) {
+  EXPECT_EQ(versionWithSubversion("8.75", data), "8.75");  // no description yet
+  ASSERT_TRUE(writeFile(data + "update.ini", "[updateinfo]\r\nsubverion=b\r\n"));
+  EXPECT_EQ(versionWithSubversion("8.75", data), "8.75b");
+  ASSERT_TRUE(writeFile(data + "update.ini",
+                        "[updateinfo]\r\nsubverion=c\x01\x1b" + std::string(100, 'x') + "\r\n"));
+  EXPECT_EQ(versionWithSubversion("8.75", data), "8.75c" + std::string(31, 'x'));
+}

@@ -1,10 +1,11 @@
 // The portable rules of the update check: safe file names, the version comparison, when a
-// download is whole, the executable header and the order of the categories.
+// download is whole, the executable header, the order of the categories and the animation's rhythm.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "update/download_rules.h"
+#include "update/update_animation.h"
 #include "base/safe_file_name.h"
 #include "update/update_categories.h"
 #include "update/version_compare.h"
@@ -118,4 +119,15 @@ TEST(UpdateCategories, FixedOrderOncePerCategory) {
             (std::vector<int>{328, 327, 325, 329}));
   EXPECT_EQ(categoryTextNumbers({"whatever"}), (std::vector<int>{329}));
   EXPECT_TRUE(categoryTextNumbers({}).empty());
+}
+
+TEST(UpdateAnimation, ShowsTheSixPicturesInTheirRhythmAndStartsAgainAfterNine) {
+  UpdateAnimation a;
+  std::string seen;
+  for (int i = 0; i < 17; ++i, a.step()) seen += char('0' + a.picture());
+  // counters 2..9, 2..9, 2: the globe turns (1-4) and the arrow beats (5, 6) between
+  EXPECT_EQ(seen, "15263546" "15263546" "1");
+  a.step();
+  a.restart();
+  EXPECT_EQ(a.counter(), 2);
 }

@@ -62,6 +62,7 @@ class UpdateWindowTest : public ::testing::Test {
 TEST_F(UpdateWindowTest, UpToDateShowsTheTextAndTodaysDate) {
   publish("[files]\r\nnumber=1\r\nfile1=Scrubwell.t01\r\n[versions]\r\nScrubwell.t01=1\r\n");
   auto& u = program.w.update;
+  program.w.main.create();
   openWith([&] {
     EXPECT_TRUE(u.intro.visible() && u.introGoOn.visible());
     u.introGoOn.click();
@@ -71,6 +72,13 @@ TEST_F(UpdateWindowTest, UpToDateShowsTheTextAndTodaysDate) {
   });
   EXPECT_EQ(program.w.main.lastUpdate.text(), todayAsShortDate());
   EXPECT_EQ(server.requests(), (std::vector<std::string>{"/update.ini"}));
+  // "Check for Updates now" stands 10 pixels right of the date, on its row.
+  RECT date, button;
+  GetWindowRect(program.w.main.lastUpdate.hwnd(), &date);
+  GetWindowRect(program.w.main.checkUpdates.hwnd(), &button);
+  EXPECT_EQ(button.left, date.right + 10);
+  EXPECT_LT(button.top, date.bottom);
+  EXPECT_GT(button.bottom, date.top);
 }
 
 TEST_F(UpdateWindowTest, PreparedUpdateHandsOverOnlyToAnUpdater) {
@@ -113,17 +121,27 @@ TEST_F(UpdateWindowTest, ClosingDuringTheCheckCancelsIt) {
   slow.delayMs = 800;
   server.serve("/update.ini", slow);
   auto& u = program.w.update;
-  // The user closes the window once the check is under way (the description takes 800 ms).
+  // The user closes the window once the check is under way (the description takes 800 ms),
+  // after two ticks of the animation, which runs while the check does.
+  std::vector<int> pictures;
+  bool animating = false;
   ui::Timer closer{50, false};
   closer.onTimer = [&] {
     if (!u.checking()) return;
     closer.setEnabled(false);
+    animating = u.animationTimer.enabled();
+    for (int tick = 0; tick < 3; ++tick, u.animationTimer.fire())
+      pictures.push_back(u.animation.frame());
     u.close();
   };
   openWith([&] {
     closer.setEnabled(true);
     u.introGoOn.click();
   });
+  EXPECT_TRUE(animating);
+  EXPECT_EQ(pictures.size(), 3u);
+  EXPECT_NE(pictures[1], pictures[2]) << "each tick shows the next picture";
+  EXPECT_FALSE(u.animationTimer.enabled()) << "the animation stops with the window";
   EXPECT_FALSE(u.checking());
   EXPECT_FALSE(u.handOverPending());
   const auto requests = server.requests();

@@ -229,6 +229,23 @@ void Picture::syncToNative() {
   SendMessageA(hwnd(), STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
 }
 
+namespace {
+
+// Paints an owner-drawn control's rectangle with what its window shows behind it: the background
+// picture, aligned with the window's, or the plain dialog colour.
+void fillWithWindowBackground(const DRAWITEMSTRUCT& item) {
+  if (HBRUSH brush = backgroundBrush()) {
+    POINT origin{0, 0};
+    MapWindowPoints(item.hwndItem, GetParent(item.hwndItem), &origin, 1);
+    SetBrushOrgEx(item.hDC, -origin.x, -origin.y, nullptr);
+    FillRect(item.hDC, &item.rcItem, brush);
+  } else {
+    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
+  }
+}
+
+}  // namespace
+
 AnimatedIcon::AnimatedIcon(int id, int which) : Picture(id), which_(which) {
   registerAnimatedIcon(this);
 }
@@ -246,14 +263,7 @@ void AnimatedIcon::syncToNative() {
 
 bool AnimatedIcon::draw(const DRAWITEMSTRUCT& item) {
   const RECT& r = item.rcItem;
-  if (HBRUSH brush = backgroundBrush()) {
-    POINT origin{0, 0};
-    MapWindowPoints(item.hwndItem, GetParent(item.hwndItem), &origin, 1);
-    SetBrushOrgEx(item.hDC, -origin.x, -origin.y, nullptr);
-    FillRect(item.hDC, &r, brush);
-  } else {
-    FillRect(item.hDC, &r, GetSysColorBrush(COLOR_BTNFACE));
-  }
+  fillWithWindowBackground(item);
   HICON animation = searchIcon(which_);
   if (animation) {
     UINT step = searchIconStep();
@@ -263,6 +273,25 @@ bool AnimatedIcon::draw(const DRAWITEMSTRUCT& item) {
     DrawIconEx(item.hDC, r.left, r.top, LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(image())),
                0, 0, 0, nullptr, DI_NORMAL);
   }
+  return true;
+}
+
+void PaintedPicture::setFrame(int frame) {
+  frame_ = frame;
+  if (live()) InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void PaintedPicture::syncToNative() {
+  Control::syncToNative();
+  LONG_PTR style = GetWindowLongPtrA(hwnd(), GWL_STYLE);
+  if ((style & SS_TYPEMASK) != SS_OWNERDRAW)
+    SetWindowLongPtrA(hwnd(), GWL_STYLE, (style & ~LONG_PTR(SS_TYPEMASK)) | SS_OWNERDRAW);
+  InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+bool PaintedPicture::draw(const DRAWITEMSTRUCT& item) {
+  fillWithWindowBackground(item);
+  if (onPaint) onPaint(item.hDC, item.rcItem, frame_);
   return true;
 }
 

@@ -234,6 +234,23 @@ class AnimatedIcon : public Picture {
   int which_;
 };
 
+// A static control its window paints itself: `onPaint` draws frame `frame()` into the control's
+// rectangle; setFrame repaints. Used for pictures drawn in code, such as an animation's frames.
+class PaintedPicture : public Control {
+ public:
+  using Control::Control;
+  int frame() const { return frame_; }
+  void setFrame(int frame);
+  std::function<void(HDC, const RECT&, int frame)> onPaint;
+  bool draw(const DRAWITEMSTRUCT& item) override;
+
+ protected:
+  void syncToNative() override;
+
+ private:
+  int frame_ = 0;
+};
+
 // The status bar: several panels, or one simple text.
 class StatusBar : public Control {
  public:

@@ -61,6 +61,36 @@ POINT VirtualList::firstRowOrigin() const {
   return p;
 }
 
+std::vector<size_t> VirtualList::selectedRows() const {
+  std::vector<size_t> selected;
+  if (!live()) return selected;
+  for (int i = ListView_GetNextItem(hwnd(), -1, LVNI_SELECTED); i >= 0;
+       i = ListView_GetNextItem(hwnd(), i, LVNI_SELECTED))
+    selected.push_back(static_cast<size_t>(i));
+  return selected;
+}
+
+void VirtualList::selectRow(size_t i, bool selected) {
+  if (!live()) return;
+  const UINT state = selected ? LVIS_SELECTED | LVIS_FOCUSED : 0;
+  ListView_SetItemState(hwnd(), static_cast<int>(i), state, LVIS_SELECTED | LVIS_FOCUSED);
+}
+
+POINT VirtualList::selectionMenuPoint() const {
+  POINT p{0, 0};
+  if (!live()) return p;
+  int row = ListView_GetNextItem(hwnd(), -1, LVNI_FOCUSED | LVNI_SELECTED);
+  if (row < 0) row = ListView_GetNextItem(hwnd(), -1, LVNI_SELECTED);
+  RECT r{};
+  r.left = LVIR_LABEL;
+  if (row >= 0 && SendMessageA(hwnd(), LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&r))) {
+    p.x = r.left + 16;
+    p.y = r.bottom;
+  }
+  ClientToScreen(hwnd(), &p);
+  return p;
+}
+
 void VirtualList::setHeader(const std::string& caption) {
   header_ = caption;
   if (!live()) return;

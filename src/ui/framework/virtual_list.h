@@ -4,6 +4,7 @@
 #pragma once
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "ui/framework/controls.h"
 
@@ -29,6 +30,12 @@ class VirtualList : public RowHoverList {
   int rowHeight() const;
   // The top-left corner of the first visible row, in the list's client coordinates.
   POINT firstRowOrigin() const;
+  // The selected rows, in order (none while there is no native list), and selecting one.
+  std::vector<size_t> selectedRows() const;
+  void selectRow(size_t i, bool selected);
+  // Where a shortcut menu for the selection opens from the keyboard: below the focused or first
+  // selected row, in screen coordinates.
+  POINT selectionMenuPoint() const;
   // The header's caption (a report list shows one column).
   void setHeader(const std::string& caption);
 

@@ -249,7 +249,8 @@ INT_PTR Window::handle(UINT msg, WPARAM wp, LPARAM lp) {
       onClose();
       return TRUE;
     case WM_SETCURSOR: {
-      // The hover sound: armed over the window's background, played over a push button.
+      // The hover sound: armed over the window's background, played over a push button (drawn
+      // by the system or by the program).
       HWND under = reinterpret_cast<HWND>(wp);
       if (under == hwnd_) {
         pointerOverBackground();
@@ -259,7 +260,8 @@ INT_PTR Window::handle(UINT msg, WPARAM wp, LPARAM lp) {
         char cls[16] = {};
         GetClassNameA(under, cls, sizeof cls);
         LONG style = GetWindowLongA(under, GWL_STYLE) & BS_TYPEMASK;
-        if (equalsIgnoringCase(cls, "Button") && (style == BS_PUSHBUTTON || style == BS_DEFPUSHBUTTON))
+        if (equalsIgnoringCase(cls, "Button") &&
+            (style == BS_PUSHBUTTON || style == BS_DEFPUSHBUTTON || style == BS_OWNERDRAW))
           pointerOverButton();
       }
       break;
