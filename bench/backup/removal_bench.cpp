@@ -97,9 +97,6 @@ int main(int argc, char** argv) {
   const int count = argc > 1 ? std::atoi(argv[1]) : 20000;
   const std::string root = withTrailingBackslash(argc > 2 ? argv[2] : "D:\\removal-bench\\");
   CreateDirectoryA(root.c_str(), nullptr);
-  bench::makeFiles(root, count);
-  printCallCosts(root, count);
-  const double bare = bareRemoval(root, count);
   const int64_t bytes = bench::makeFiles(root, count);
 
   ResultList list = makeSystemResultList();
@@ -116,6 +113,10 @@ int main(int argc, char** argv) {
   RemovalOutcome o = removeMarkedEntries(list, settings, parts);
   const double whole = clock.seconds(), backup = sinks.pointDone, deletion = whole - backup;
   const int64_t point = fileSize(settings.backupFolder + "1.bck");
+  // The bare work on the same files, made again.
+  bench::makeFiles(root, count);
+  printCallCosts(root, count);
+  const double bare = bareRemoval(root, count);
 
   std::printf("%d files, %.1f MB, backup option on; point %.1f MB\n", count, bytes / 1e6,
               point / 1e6);
