@@ -28,7 +28,9 @@ bool isDeviceName(std::string_view part) {
 
 bool isPlainPart(std::string_view part) {
   if (part.empty() || part == "." || part == "..") return false;
-  if (part.back() == '.' || part.back() == ' ') return false;
+  // A name may end in a dot or a blank (restores write through the "\\?\" form, which keeps
+  // them), but a part of dots and blanks only would name its folder or nothing.
+  if (part.find_first_not_of(". ") == std::string_view::npos) return false;
   for (char c : part) {
     auto u = static_cast<unsigned char>(c);
     if (u < 0x20) return false;

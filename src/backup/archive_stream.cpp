@@ -39,6 +39,11 @@ bool MemoryStream::seek(int64_t position) {
   return true;
 }
 
+bool MemoryStream::truncate() {
+  bytes_.resize(position_);
+  return true;
+}
+
 BufferedReader::BufferedReader(ArchiveStream& in, size_t maxBuffer) : in_(&in), max_(maxBuffer) {}
 
 void BufferedReader::switchTo(ArchiveStream& in) {
@@ -104,5 +109,35 @@ void BufferedReader::release() {
   if (end_ > at_) in_->seek(in_->position() - static_cast<int64_t>(end_ - at_));
   at_ = end_ = 0;
 }
+
+BufferedWriter::BufferedWriter(ArchiveStream& out, size_t capacity)
+    : out_(&out), buffer_(capacity) {}
+
+bool BufferedWriter::flush() {
+  if (used_ == 0) return true;
+  const size_t n = used_;
+  used_ = 0;
+  return out_->write(buffer_.data(), n);
+}
+
+bool BufferedWriter::write(const void* data, size_t count) {
+  if (count > buffer_.size() - used_ && !flush()) return false;
+  if (count >= buffer_.size()) return out_->write(data, count);
+  std::memcpy(buffer_.data() + used_, data, count);
+  used_ += count;
+  return true;
+}
+
+bool BufferedWriter::cutBackTo(int64_t position) {
+  const int64_t flushed = out_->position();
+  if (position >= flushed && position <= this->position()) {
+    used_ = static_cast<size_t>(position - flushed);
+    return true;
+  }
+  used_ = 0;
+  return position >= 0 && out_->seek(position) && out_->truncate();
+}
+
+int64_t BufferedWriter::size() const { return std::max(out_->size(), position()); }
 
 }  // namespace scrubwell

@@ -20,6 +20,8 @@ class ArchiveStream {
   virtual bool seek(int64_t position) = 0;
   virtual int64_t position() const = 0;
   virtual int64_t size() const = 0;
+  // Cuts the stream off at its position; false when it cannot be cut.
+  virtual bool truncate() { return false; }
 
   // Reads exactly `count` bytes (looping over short reads); false when fewer were available.
   bool readExact(void* buffer, size_t count);
@@ -39,6 +41,7 @@ class MemoryStream final : public ArchiveStream {
   bool seek(int64_t position) override;
   int64_t position() const override { return static_cast<int64_t>(position_); }
   int64_t size() const override { return static_cast<int64_t>(bytes_.size()); }
+  bool truncate() override;
 
   const std::vector<uint8_t>& bytes() const { return bytes_; }
   std::vector<uint8_t>& bytes() { return bytes_; }
@@ -81,6 +84,33 @@ class BufferedReader {
   std::vector<uint8_t> buffer_;
   size_t at_ = 0;
   size_t end_ = 0;
+};
+
+// Writes to a stream through a buffer, so the many small fields of an archive cost one write of
+// the stream per buffer instead of one each. Nothing reaches the stream before flush() (or a full
+// buffer); flush before the stream is closed or used directly.
+class BufferedWriter final : public ArchiveStream {
+ public:
+  explicit BufferedWriter(ArchiveStream& out, size_t capacity = 262144);
+  BufferedWriter(const BufferedWriter&) = delete;
+  BufferedWriter& operator=(const BufferedWriter&) = delete;
+
+  // Continues on another stream; what is buffered must have been flushed.
+  void switchTo(ArchiveStream& out) { out_ = &out; }
+  bool flush();
+  // Goes back to an earlier `position` and drops everything written after it.
+  bool cutBackTo(int64_t position);
+
+  int64_t read(void*, size_t) override { return -1; }  // write only
+  bool write(const void* data, size_t count) override;
+  bool seek(int64_t position) override { return flush() && out_->seek(position); }
+  int64_t position() const override { return out_->position() + static_cast<int64_t>(used_); }
+  int64_t size() const override;
+
+ private:
+  ArchiveStream* out_;
+  std::vector<uint8_t> buffer_;
+  size_t used_ = 0;
 };
 
 }  // namespace scrubwell

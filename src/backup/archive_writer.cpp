@@ -46,10 +46,7 @@ RunEnd ArchiveWriter::writeRun(ArchiveStream& source, int64_t& remaining, int64_
         remaining < static_cast<int64_t>(kBlockSize) ? static_cast<size_t>(remaining) : kBlockSize;
     int64_t got = readPiece(source, want);
     if (got < 0) return RunEnd::sourceFailed;
-    if (got == 0) {  // the source shrank since its size was taken: store what there was
-      remaining = 0;
-      break;
-    }
+    if (got < static_cast<int64_t>(want)) return RunEnd::sourceShrank;
     remaining -= got;
     auto size = static_cast<size_t>(got);
     int32_t length = encoder_.encode(piece_.data(), size, frame_.data() + 4);

@@ -18,6 +18,7 @@ enum class RunEnd {
   sizeLimit,          // the archive file is full: run end written, source data remains
   stopped,            // the block callback asked to stop with data remaining; no run end
   sourceFailed,       // reading the source failed; no run end
+  sourceShrank,       // the source ended before its size: no run end, so it never looks whole
   compressionFailed,  // zlib failed on a block; nothing written for it, no run end
   writeFailed,        // the archive stream refused a write
 };
@@ -40,9 +41,8 @@ class ArchiveWriter {
 
   // Writes one data run of up to `remaining` bytes read from `source` and lowers `remaining` by
   // the bytes stored. With `maxSize` above 0 a block is started only while the archive position
-  // is below maxSize - 16484. A source that ends early (it shrank) ends the run cleanly and sets
-  // `remaining` to 0. A run cut by a stop or a failure gets no run end, so no reader takes the
-  // stored part for the whole file.
+  // is below maxSize - 16484. A run cut by a stop, a failure or a source that ends early (it
+  // shrank) gets no run end, so no reader takes the stored part for the whole file.
   RunEnd writeRun(ArchiveStream& source, int64_t& remaining, int64_t maxSize,
                   const AfterBlock& afterBlock);
 

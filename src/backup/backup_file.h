@@ -92,6 +92,11 @@ class TBackupFile {
   ArchiveStream* InStream = nullptr;   // caller-owned, read for ":STREAM"
   ArchiveStream* OutStream = nullptr;  // caller-owned, written for ":STREAM"
   int32_t UnsafeNames = 0;             // entries the last Restore refused to write
+  // Backing up into an archive file without MaxSize: a source that cannot be opened or read, or
+  // that keeps changing while it is packed, is left out (and named in LeftOut) instead of
+  // stopping the backup; the header and the file-ID list then describe exactly what was stored.
+  bool LeaveOutUnreadable = false;
+  std::vector<std::string> LeftOut;  // sources the last Backup left out
 
  private:
   struct Target;  // a restore target being written
@@ -110,13 +115,13 @@ class TBackupFile {
   // OnNeedDisk, or the disk prompt; sets ContinueFlag.
   void askForDisk(int disk);
 
-  // Backup steps. measureFiles adds the sizes of the files to `total` and returns their file-ID
-  // lines when SaveFileID is set.
-  std::string measureFiles(const std::vector<std::string>& files, int64_t& total);
-  bool storeFile(ArchiveWriter& writer, FileStream& archiveFile, FileStream& source,
-                 const std::string& archiveName, int& disk);
-  bool startNextDisk(ArchiveWriter& writer, FileStream& archiveFile, const std::string& archiveName,
-                     int& disk);
+  // Backup steps (backup_file_write.cpp).
+  struct Packing;
+  enum class Stored { whole, changed, failed };
+  void packItem(Packing& p, size_t item);
+  Stored storeFile(Packing& p, FileStream& source, int64_t size);
+  bool startNextDisk(Packing& p);
+  bool rewriteFront(Packing& p);
 
   // Restore steps.
   std::string targetPath(const std::string& storedName, const std::string& destDir) const;
@@ -130,6 +135,7 @@ class TBackupFile {
                           const std::string& archiveName, int next, int& disk, Target& cut);
 
   TBackupMode backupMode_ = bmAll;
+  std::string knownFolder_;  // during Restore: the last target folder found or created
   PumpSlice pump_;
 };
 

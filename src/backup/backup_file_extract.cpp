@@ -5,6 +5,7 @@
 #include "backup/archive_reader.h"
 #include "backup/backup_file.h"
 #include "backup/file_stream.h"
+#include "platform/long_path.h"
 #include "platform/path_text.h"
 
 namespace scrubwell {
@@ -25,6 +26,7 @@ bool TBackupFile::Restore(const std::string& ArchiveName, const std::string& Des
   LastError = 0;
   FilesDone = 0;
   UnsafeNames = 0;
+  knownFolder_.clear();
   TotalBytes = 0;
   FileCount = 0;
   BytesDone = 0;
@@ -80,6 +82,7 @@ std::string TBackupFile::targetPath(const std::string& storedName,
 }
 
 bool TBackupFile::wanted(const std::string& target, int32_t storedDate) const {
+  if (RestoreMode == rmAll) return true;
   int32_t current = 0;
   bool exists = fileAttributes(target) != INVALID_FILE_ATTRIBUTES;
   if (exists && !fileDosDate(target, current)) current = 0;
@@ -114,9 +117,12 @@ void TBackupFile::restoreEntry(ArchiveReader& reader, const std::string& name, i
   bool doRestore = wanted(target.path, date);
   if (OnRestoreFile) OnRestoreFile(*this, target.path, date, doRestore);
   if (doRestore) {
+    // Files of one folder follow one another: a folder known to be there is not asked again.
     size_t folderEnd = target.path.find_last_of('\\');
-    doRestore =
-        folderEnd != std::string::npos && createFolders(target.path.substr(0, folderEnd + 1));
+    std::string folder =
+        folderEnd == std::string::npos ? std::string() : target.path.substr(0, folderEnd + 1);
+    doRestore = !folder.empty() && (folder == knownFolder_ || createFolders(folder));
+    if (doRestore) knownFolder_ = std::move(folder);
   }
   if (!doRestore) return skipRun(reader);
   if (!openTarget(target, false)) {
@@ -134,15 +140,14 @@ bool TBackupFile::openTarget(Target& target, bool append) {
   if (!append) target.replacedAttributes = existing;
   // A read-only file in the way is made writable for the restore; its attributes come back after.
   if (existing != INVALID_FILE_ATTRIBUTES && (existing & FILE_ATTRIBUTE_READONLY))
-    SetFileAttributesA(target.path.c_str(), existing & ~FILE_ATTRIBUTE_READONLY);
+    setPathAttributes(target.path, existing & ~FILE_ATTRIBUTE_READONLY);
   // Replacing a hidden or system file is refused unless the new file carries those attributes.
   DWORD keep = existing == INVALID_FILE_ATTRIBUTES
                    ? 0
                    : existing & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
   bool opened = append ? target.stream.openAppend(target.path)
                        : target.stream.create(target.path, keep ? keep : FILE_ATTRIBUTE_NORMAL);
-  if (!opened && existing != INVALID_FILE_ATTRIBUTES)
-    SetFileAttributesA(target.path.c_str(), existing);
+  if (!opened && existing != INVALID_FILE_ATTRIBUTES) setPathAttributes(target.path, existing);
   return opened;
 }
 
@@ -165,7 +170,7 @@ bool TBackupFile::unpackInto(ArchiveReader& reader, Target& target) {
   target.stream.setDosDate(target.date);
   target.stream.close();
   if (target.replacedAttributes != INVALID_FILE_ATTRIBUTES)
-    SetFileAttributesA(target.path.c_str(), target.replacedAttributes);
+    setPathAttributes(target.path, target.replacedAttributes);
   return r == ReadResult::ok;
 }
 

@@ -58,18 +58,21 @@ BackupOutcome backUpBeforeDeleting(const BackupRequest& request, bool backupOpti
 
   backup.SetProgressControls(&progress, true);
   const std::string name = NextPointName(backupFolder);
-  const bool nameWasFree = !fileExists(name);  // after the wrap to 1 an old point may stand there
   const bool written =
       request.titleNote.empty()
           ? backup.CreatePoint(name)
           : backup.CreatePoint(name, pointTitle() + " (" + request.titleNote + ")");
   progress.closeWindow();
   if (backup.storeList().empty()) return BackupOutcome::nothingToStore;
-  if (written) return BackupOutcome::written;
-  // Nothing will be deleted, so the broken remains of a new point would only stand in the
-  // restore list as a point that cannot be restored whole.
-  if (nameWasFree && fileExists(name)) DeleteFileA(name.c_str());
-  return BackupOutcome::pointFailed;
+  const size_t leftOut = backup.archive().LeftOut.size();
+  if (written && (leftOut == backup.storeList().size() || (leftOut && request.wholeOrNothing))) {
+    // Nothing could be read after all, or a file that had to be stored was not.
+    DeleteFileA(name.c_str());
+    return leftOut && request.wholeOrNothing ? BackupOutcome::incomplete
+                                             : BackupOutcome::nothingToStore;
+  }
+  // A point that failed has left nothing behind (see MyBackup::CreatePoint).
+  return written ? BackupOutcome::written : BackupOutcome::pointFailed;
 }
 
 }  // namespace scrubwell

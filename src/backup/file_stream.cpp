@@ -1,12 +1,15 @@
 // Files as archive streams over Win32 handles, DOS dates and folder creation.
 #include "backup/file_stream.h"
 
+#include "platform/long_path.h"
+#include "platform/seams.h"
+
 namespace scrubwell {
 
 bool FileStream::open(const std::string& path, DWORD access, DWORD share, DWORD disposition,
                       DWORD flags) {
   close();
-  handle_.reset(CreateFileA(path.c_str(), access, share, nullptr, disposition, flags, nullptr));
+  handle_.reset(openPath(path, access, share, disposition, flags));
   return isOpen();
 }
 
@@ -41,7 +44,7 @@ int64_t FileStream::read(void* buffer, size_t count) {
 bool FileStream::write(const void* data, size_t count) {
   DWORD put = 0;
   if (count == 0) return isOpen();
-  if (!WriteFile(handle_.get(), data, static_cast<DWORD>(count), &put, nullptr)) return false;
+  if (!fileWrites().write(handle_.get(), data, static_cast<DWORD>(count), put)) return false;
   position_ += put;
   return put == count;
 }
@@ -87,15 +90,14 @@ bool dosDateToFileTime(int32_t date, FILETIME& utc) {
 }
 
 DWORD fileAttributes(const std::string& path) {
-  DWORD a = GetFileAttributesA(path.c_str());
+  DWORD a = pathAttributes(path);
   return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY) ? INVALID_FILE_ATTRIBUTES
                                                                         : a;
 }
 
 bool fileDosDate(const std::string& path, int32_t& date) {
   WIN32_FILE_ATTRIBUTE_DATA data;
-  return GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) &&
-         !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+  return pathAttributeData(path, data) && !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
          fileTimeToDosDate(data.ftLastWriteTime, date);
 }
 
@@ -103,7 +105,7 @@ bool createFolders(const std::string& folder) {
   std::string path = folder;
   while (path.size() > 3 && path.back() == '\\') path.pop_back();
   auto isFolder = [](const std::string& p) {
-    DWORD a = GetFileAttributesA(p.c_str());
+    DWORD a = pathAttributes(p);
     return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
   };
   if (path.empty() || isFolder(path)) return !path.empty();
@@ -111,7 +113,7 @@ bool createFolders(const std::string& folder) {
   if (cut != std::string::npos && cut > 0 && cut + 1 < path.size() &&
       !createFolders(path.substr(0, cut + 1)))
     return false;
-  CreateDirectoryA(path.c_str(), nullptr);
+  createFolderPath(path);
   return isFolder(path);
 }
 

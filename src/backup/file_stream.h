@@ -31,9 +31,13 @@ class FileStream final : public ArchiveStream {
   bool seek(int64_t position) override;
   int64_t position() const override { return position_; }
   int64_t size() const override;
+  bool truncate() override { return SetEndOfFile(handle_.get()) != FALSE; }
 
   // The file's last-write time as a DOS date-time; false when it has none in the DOS range.
   bool dosDate(int32_t& date) const;
+  bool lastWrite(FILETIME& utc) const {
+    return GetFileTime(handle_.get(), nullptr, nullptr, &utc) != FALSE;
+  }
   bool setDosDate(int32_t date);
 
  private:

@@ -7,12 +7,14 @@
 #include <algorithm>
 
 #include "backup/backup_point_name.h"
+#include "backup/file_stream.h"
 #include "base/app_state.h"
 #include "base/file_ops.h"
 #include "base/texts.h"
 #include "base/tree_walk.h"
 #include "platform/find.h"
 #include "platform/handles.h"
+#include "platform/long_path.h"
 #include "platform/seams.h"
 #include "platform/text_trim.h"
 #include "platform/text_upper.h"
@@ -24,13 +26,6 @@ namespace {
 const char* const kStagingSuffix = ".~restoring";
 
 std::string trimmedUpper(const std::string& s) { return toUpper(trimmed(s)); }
-
-// True when the file can be opened for reading the way the archive opens its sources.
-bool canBeRead(const std::string& path) {
-  FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, 0, nullptr));
-  return static_cast<bool>(file);
-}
 
 // The number n of a point file "n.bck" (1 to 1000), 0 for any other name.
 int pointNumber(const std::string& name) {
@@ -49,12 +44,13 @@ MyBackup::MyBackup() {
   };
   // The restore mode's decision is replaced: only the chosen files come back.
   archive_.OnRestoreFile = [this](TBackupFile&, std::string& file, int32_t, bool& doRestore) {
-    doRestore = std::find(restoreList_.begin(), restoreList_.end(), trimmedUpper(file)) !=
-                restoreList_.end();
-    std::string staging = file + kStagingSuffix;
-    if (doRestore && staging.size() < MAX_PATH) {
-      staged_.push_back({staging, file});
-      file = staging;
+    doRestore = restoreList_.count(trimmedUpper(file)) > 0;
+    if (!doRestore) return;
+    if (fileAttributes(file) == INVALID_FILE_ATTRIBUTES) {
+      staged_.push_back({file, file});
+    } else {
+      staged_.push_back({file + kStagingSuffix, file});
+      file = staged_.back().staging;
     }
   };
   archive_.OnFileRestored = [this](TBackupFile& sender, std::string& file, ArchiveStream&) {
@@ -73,9 +69,10 @@ void MyBackup::SetProgressControls(BackupProgress* progress, bool show) {
 }
 
 void MyBackup::AddFile(const std::string& path) {
-  // The size first: one attribute query is far cheaper than opening the file.
+  // One attribute query; whether the file can be read is found when it is packed, from the one
+  // open that packs it (the archive leaves out what it cannot read).
   int64_t size = systemFileSize(path);
-  if (size >= 0 && size <= kMaxFileSize && canBeRead(path)) storeList_.push_back(path);
+  if (size >= 0 && size <= kMaxFileSize) storeList_.push_back(path);
   pump_();
 }
 
@@ -94,8 +91,18 @@ bool MyBackup::writePoint(const std::string& archiveName, const std::string& tit
   archive_.SaveFileID = true;
   archive_.SetArchiveFlag = false;
   archive_.MaxSize = 0;
+  archive_.LeaveOutUnreadable = true;
   if (storeList_.empty()) return false;
-  return archive_.Backup(storeList_, archiveName);
+  // The point is written under a passing name and takes its own only once it is whole, so a run
+  // that fails or is killed never leaves a point that cannot be restored whole.
+  const std::string unfinished = archiveName + kUnfinishedPointSuffix;
+  bool written = archive_.Backup(storeList_, unfinished);
+  if (written && !movePath(unfinished, archiveName, MOVEFILE_REPLACE_EXISTING)) {
+    archive_.ReportError(archive::kCannotWriteArchive);
+    written = false;
+  }
+  if (!written) deletePath(unfinished);
+  return written;
 }
 
 bool MyBackup::CreatePoint(const std::string& archiveName) {
@@ -111,9 +118,7 @@ bool MyBackup::CreateRegistryPoint(const std::string& archiveName) {
   return writePoint(archiveName, pointTitle() + " (" + tr(250) + ")");
 }
 
-void MyBackup::AddRestoreFile(const std::string& path) {
-  restoreList_.push_back(trimmedUpper(path));
-}
+void MyBackup::AddRestoreFile(const std::string& path) { restoreList_.insert(trimmedUpper(path)); }
 
 bool MyBackup::RestorePoint(const std::string& archiveName) {
   archive_.RestoreMode = rmAll;
@@ -132,16 +137,23 @@ bool MyBackup::finishStagedFiles() {
   bool allReplaced = true;
   for (const StagedFile& f : staged_) {
     bool replaced = false;
+    if (f.staging == f.target) {  // unpacked in place: it stays only when whole
+      if (f.whole)
+        restored_.push_back(f.target);
+      else
+        deletePath(f.target);
+      continue;
+    }
     if (f.whole) {
       // A read-only, hidden or system file in the way is replaced too; its attributes stay.
-      DWORD old = GetFileAttributesA(f.target.c_str());
-      if (old != INVALID_FILE_ATTRIBUTES) SetFileAttributesA(f.target.c_str(), FILE_ATTRIBUTE_NORMAL);
-      replaced = MoveFileExA(f.staging.c_str(), f.target.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
-      if (old != INVALID_FILE_ATTRIBUTES) SetFileAttributesA(f.target.c_str(), old);
+      DWORD old = pathAttributes(f.target);
+      if (old != INVALID_FILE_ATTRIBUTES) setPathAttributes(f.target, FILE_ATTRIBUTE_NORMAL);
+      replaced = movePath(f.staging, f.target, MOVEFILE_REPLACE_EXISTING);
+      if (old != INVALID_FILE_ATTRIBUTES) setPathAttributes(f.target, old);
       if (replaced) restored_.push_back(f.target);
       if (!replaced) allReplaced = false;
     }
-    if (!replaced) DeleteFileA(f.staging.c_str());
+    if (!replaced) deletePath(f.staging);
   }
   staged_.clear();
   if (!allReplaced) archive_.ReportError(archive::kCannotReadFile);

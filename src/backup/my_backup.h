@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "backup/backup_file.h"
@@ -21,15 +22,17 @@ class MyBackup {
 
   // Where the archive's progress is shown; with `show` the bar starts at 0 and the label empty.
   void SetProgressControls(BackupProgress* progress, bool show);
-  // Stores `path` later when it is a file that can be opened for reading and is at most
-  // kMaxFileSize bytes; otherwise nothing happens. Pumps messages on a time slice.
+  // Stores `path` later when it is a file of at most kMaxFileSize bytes; otherwise nothing
+  // happens. One that cannot be read when the point is written is left out of it (see
+  // TBackupFile::LeftOut). Pumps messages on a time slice.
   void AddFile(const std::string& path);
   // Every file of `folder` (ending with "\") and of its subfolders, hidden and system ones
   // included, by the enumeration rule of the tree removal (base/tree_walk.h): links are not
   // entered.
   void AddFolderTree(const std::string& folder);
   // Writes the point; false (and nothing written) when nothing was added, or when the archive
-  // failed (it has shown its error message then).
+  // failed (it has shown its error message then). The point is written as archiveName +
+  // kUnfinishedPointSuffix and renamed once it is whole; a failed one is removed.
   bool CreatePoint(const std::string& archiveName);
   // The same with the point titled `title`.
   bool CreatePoint(const std::string& archiveName, const std::string& title);
@@ -39,9 +42,10 @@ class MyBackup {
   // Chooses a file for RestorePoint (compared trimmed and upper-cased with the stored names).
   void AddRestoreFile(const std::string& path);
   // Writes every chosen file of the point back to its stored path, replacing what is there;
-  // true also when none of the point's files was chosen. Each file is unpacked beside its
-  // target first and replaces it only once it came out whole, so a damaged point never leaves
-  // a cut-off file in place of the one that was there.
+  // true also when none of the point's files was chosen. A file that is there now is unpacked
+  // beside it first and replaces it only once it came out whole, so a damaged point never leaves
+  // a cut-off file in place of the one that was there; one that is not there is unpacked in its
+  // place and removed again when it did not come out whole.
   bool RestorePoint(const std::string& archiveName);
 
   const std::vector<std::string>& storeList() const { return storeList_; }
@@ -56,7 +60,7 @@ class MyBackup {
   bool finishStagedFiles();
 
   struct StagedFile {
-    std::string staging, target;
+    std::string staging, target;  // the same when the target was not there
     bool whole = false;
   };
 
@@ -64,7 +68,7 @@ class MyBackup {
   BackupProgress* progress_ = nullptr;
   bool showProgress_ = false;
   std::vector<std::string> storeList_;
-  std::vector<std::string> restoreList_;
+  std::unordered_set<std::string> restoreList_;
   std::vector<std::string> restored_;
   std::vector<StagedFile> staged_;
   PumpSlice pump_;  // adding thousands of files keeps the windows alive without a pump per file
@@ -76,6 +80,9 @@ std::string NextPointName();
 std::string NextPointName(const std::string& backupFolder);
 // The title of a point: the local date and time in the user's short date and long time format.
 std::string pointTitle();
+
+// A point being written carries this after its name until it is whole.
+inline constexpr const char* kUnfinishedPointSuffix = ".part";
 
 // The registry clean-up's export, stored in a registry point and imported again after a restore.
 inline constexpr const char* kRegistryExportFile = "C:\\Registrybackup_1.reg";

@@ -4,9 +4,13 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <vector>
 
 #include "backup/backup_points.h"
+#include "backup/my_backup.h"
 #include "base/data_folder.h"
+#include "platform/find.h"
+#include "platform/handles.h"
 #include "platform/seams.h"
 
 namespace scrubwell {
@@ -27,10 +31,21 @@ int64_t todayAtMidnight() {
   return ticks(f);
 }
 
+void deleteUnfinishedPoints(const std::string& backupFolder) {
+  std::vector<std::string> unfinished;
+  for (FindFiles f(backupFolder + "*.bck" + kUnfinishedPointSuffix, 0x27); f.next();)
+    if (!f.isDirectory()) unfinished.push_back(backupFolder + f.name());
+  // Opened for deletion without sharing, so a point another run is still writing stays.
+  for (const std::string& path : unfinished)
+    FileHandle(CreateFileA(path.c_str(), DELETE, 0, nullptr, OPEN_EXISTING,
+                           FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+}
+
 }  // namespace
 
 void deleteOldBackupPoints(const std::string& backupFolder) {
   if (backupFolder.empty()) return;
+  deleteUnfinishedPoints(backupFolder);
   const int64_t today = todayAtMidnight();
   for (const std::string& path : existingPoints(backupFolder)) {
     WIN32_FILE_ATTRIBUTE_DATA info{};

@@ -14,6 +14,8 @@ inline constexpr double kBackupPointMaxAgeDays = 14.0;
 // last-write time in local time, in days; a point older than kBackupPointMaxAgeDays is deleted
 // (a read-only one too). A point that cannot be deleted stays as it was, and the others are still
 // checked. `backupFolder` ends with "\"; an empty folder name does nothing.
+// Before that, removes what runs that were killed or failed left of points they were writing
+// (files "n.bck" + kUnfinishedPointSuffix), unless a running program still writes one.
 void deleteOldBackupPoints(const std::string& backupFolder);
 // The same for the program's backup folder (backupFolderPath()).
 void deleteOldBackupPoints();

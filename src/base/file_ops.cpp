@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "base/text_lines.h"
+#include "platform/long_path.h"
 #include "platform/find.h"
 #include "platform/handles.h"
 #include "platform/text_trim.h"
@@ -38,7 +39,7 @@ bool hasWildcard(std::string_view path) {
 }
 
 bool fileExists(const std::string& path) {
-  DWORD a = GetFileAttributesA(path.c_str());
+  DWORD a = pathAttributes(path);
   return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
@@ -71,7 +72,7 @@ int64_t fileSize(const std::string& path) {
 
 int64_t systemFileSize(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA d;
-  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &d)) return -1;
+  if (!pathAttributeData(path, d)) return -1;
   if (d.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return -1;
   return fileSizeOf(d);
 }

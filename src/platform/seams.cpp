@@ -142,6 +142,15 @@ class SystemLauncher final : public Launcher {
   }
 };
 
+class SystemFileWrites final : public FileWrites {
+ public:
+  bool write(HANDLE file, const void* data, DWORD count, DWORD& written) override {
+    return WriteFile(file, data, count, &written, nullptr) != FALSE;
+  }
+};
+
+SystemFileWrites systemFileWrites;
+FileWrites* currentFileWrites = &systemFileWrites;
 SystemPrompts systemPrompts;
 SystemClock systemClock;
 SystemLauncher systemLauncher;
@@ -168,6 +177,13 @@ Clock* setClock(Clock* c) {
 Launcher* setLauncher(Launcher* l) {
   Launcher* old = currentLauncher;
   currentLauncher = l ? l : &systemLauncher;
+  return old;
+}
+
+FileWrites& fileWrites() { return *currentFileWrites; }
+FileWrites* setFileWrites(FileWrites* w) {
+  FileWrites* old = currentFileWrites;
+  currentFileWrites = w ? w : &systemFileWrites;
   return old;
 }
 

@@ -1,6 +1,7 @@
-// The three seams tests may replace: prompts (message boxes, dialogs, modal windows), the clock
-// (time, pauses, setting the system time) and the launcher (starting other programs). Production
-// code reaches them only through prompts(), theClock() and launcher().
+// The seams tests may replace: prompts (message boxes, dialogs, modal windows), the clock (time,
+// pauses, setting the system time), the launcher (starting other programs) and the file writes of
+// backups and restores (to make a drive fill up). Production code reaches them only through
+// prompts(), theClock(), launcher() and fileWrites().
 #pragma once
 #include <windows.h>
 
@@ -54,6 +55,15 @@ class Launcher {
   virtual int runAndWait(const std::string& commandLine, DWORD timeoutMs) = 0;
 };
 
+// The one place the backup archive and restored files are written (see backup/file_stream.h), so
+// a test can make a drive fill up without a real small drive.
+class FileWrites {
+ public:
+  virtual ~FileWrites() = default;
+  // WriteFile; false (with the system's error set) when not all could be written.
+  virtual bool write(HANDLE file, const void* data, DWORD count, DWORD& written) = 0;
+};
+
 Prompts& prompts();
 Clock& theClock();
 Launcher& launcher();
@@ -62,5 +72,7 @@ Launcher& launcher();
 Prompts* setPrompts(Prompts* p);
 Clock* setClock(Clock* c);
 Launcher* setLauncher(Launcher* l);
+FileWrites& fileWrites();
+FileWrites* setFileWrites(FileWrites* w);
 
 }  // namespace scrubwell

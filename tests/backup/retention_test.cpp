@@ -131,3 +131,19 @@ TEST(Retention, AMissingOrEmptyFolderNameChangesNothing) {
   SetCurrentDirectoryA(old);
   EXPECT_TRUE(test::fileExists(dir / "1.bck"));
 }
+
+TEST(Retention, WhatAKilledRunLeftOfAPointGoesUnlessAPointIsStillBeingWritten) {
+  test::ScopedSeams seams;
+  test::ScratchFolder dir('D');
+  ASSERT_TRUE(test::writeFile(dir / "3.bck.part", "cut"));
+  ASSERT_TRUE(test::writeFile(dir / "4.bck.part", "being written"));
+  ASSERT_TRUE(test::writeFile(dir / "notes.part", "no point"));
+  FileHandle writer(CreateFileA((dir / "4.bck.part").c_str(), GENERIC_WRITE, FILE_SHARE_READ,
+                                nullptr, OPEN_EXISTING, 0, nullptr));
+  ASSERT_TRUE(writer);
+  seams.clock.setLocal(2026, 3, 16, 0, 0);
+  deleteOldBackupPoints(dir.path());
+  EXPECT_FALSE(test::fileExists(dir / "3.bck.part"));
+  EXPECT_TRUE(test::fileExists(dir / "4.bck.part"));
+  EXPECT_TRUE(test::fileExists(dir / "notes.part"));
+}

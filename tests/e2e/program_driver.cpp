@@ -115,6 +115,13 @@ RunningProgram::~RunningProgram() {
   CloseHandle(process_);
 }
 
+bool RunningProgram::kill() {
+  if (!process_ || WaitForSingleObject(process_, 0) != WAIT_TIMEOUT) return false;
+  TerminateProcess(process_, 99);
+  WaitForSingleObject(process_, 10000);
+  return true;
+}
+
 HWND RunningProgram::waitForWindow(int childId, DWORD timeoutMs, DWORD pollMs) const {
   DWORD start = GetTickCount();
   do {

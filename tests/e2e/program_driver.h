@@ -39,6 +39,8 @@ class RunningProgram {
   HWND waitForWindow(int childId, DWORD timeoutMs = 20000, DWORD pollMs = 100) const;
   // Waits for the process to end; returns its exit code or -1 on time-out.
   int waitForExit(DWORD timeoutMs = 20000);
+  // Ends this process at once, as a crash would; false when it had already ended.
+  bool kill();
   // Follows a restart: the program started a new copy of itself; attach to the newest process
   // that shows a window with control `childId`.
   bool followRestart(int childId, DWORD timeoutMs = 20000);

@@ -102,6 +102,30 @@ class RecordingLauncher : public Launcher {
   std::vector<Launch> launches_;
 };
 
+// A drive that is full after `room` more bytes: writes beyond it put what fits and fail with
+// ERROR_DISK_FULL. Installed for its scope.
+class FullDrive : public FileWrites {
+ public:
+  explicit FullDrive(int64_t room) : room_(room), old_(setFileWrites(this)) {}
+  ~FullDrive() override { setFileWrites(old_); }
+  FullDrive(const FullDrive&) = delete;
+  FullDrive& operator=(const FullDrive&) = delete;
+  bool write(HANDLE file, const void* data, DWORD count, DWORD& written) override {
+    DWORD fits = room_ < count ? static_cast<DWORD>(room_) : count;
+    written = 0;
+    if (fits > 0 && !WriteFile(file, data, fits, &written, nullptr)) return false;
+    room_ -= written;
+    if (written == count) return true;
+    SetLastError(ERROR_DISK_FULL);
+    return false;
+  }
+  int64_t room() const { return room_; }
+
+ private:
+  int64_t room_;
+  FileWrites* old_;
+};
+
 // Installs the three fakes for one scope.
 struct ScopedSeams {
   ScriptedPrompts prompts;
