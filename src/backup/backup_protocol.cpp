@@ -4,7 +4,10 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "backup/my_backup.h"
+#include "backup/source_files.h"
 #include "base/file_ops.h"
 #include "base/texts.h"
 #include "platform/message_pump.h"
@@ -50,8 +53,8 @@ BackupOutcome backUpBeforeDeleting(const BackupRequest& request, bool backupOpti
     progress.closeWindow();
     return request.wholeOrNothing ? BackupOutcome::incomplete : BackupOutcome::folderMissing;
   }
-  if (request.wholeOrNothing && (backup.storeList().size() != request.files.size() ||
-                                 !request.folderTrees.empty())) {
+  if (request.wholeOrNothing &&
+      (backup.storeList().size() != request.files.size() || !request.folderTrees.empty())) {
     progress.closeWindow();
     return BackupOutcome::incomplete;
   }
@@ -70,6 +73,12 @@ BackupOutcome backUpBeforeDeleting(const BackupRequest& request, bool backupOpti
     DeleteFileA(name.c_str());
     return leftOut && request.wholeOrNothing ? BackupOutcome::incomplete
                                              : BackupOutcome::nothingToStore;
+  }
+  if (written && leftOut && request.notStored) {
+    const auto& out = backup.archive().LeftOut;
+    for (const std::string& file : request.files)
+      if (std::find(out.begin(), out.end(), lowerFullPath(file)) != out.end())
+        request.notStored->push_back(file);
   }
   // A point that failed has left nothing behind (see MyBackup::CreatePoint).
   return written ? BackupOutcome::written : BackupOutcome::pointFailed;

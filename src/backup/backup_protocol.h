@@ -39,6 +39,9 @@ struct BackupRequest {
   // Every file must go into the point, or nothing may be deleted: for a registry export, which is
   // the only way back for what the removal deletes.
   bool wholeOrNothing = false;
+  // Receives the files of `files` the written point could not hold (unreadable, or changing on
+  // every attempt to pack them): the clean-up keeps them, since nothing could bring them back.
+  std::vector<std::string>* notStored = nullptr;
 };
 
 // With the backup option on: adds the request to a new point, shows the backup progress window,

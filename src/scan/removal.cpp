@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "base/file_ops.h"
 #include "base/recycle.h"
 #include "base/texts.h"
@@ -38,8 +40,8 @@ bool deleteFile(const std::string& path, bool recycle) {
 
 // The deletion pass over the whole list: every marked file is deleted and reported, every
 // unmarked entry counted. A file's bytes count as freed only once it is gone.
-void deleteMarked(const ResultList& list, bool backupOption, RemovalParts& parts,
-                  RemovalCounts& counts) {
+void deleteMarked(const ResultList& list, bool backupOption, const std::vector<std::string>& keep,
+                  RemovalParts& parts, RemovalCounts& counts) {
   const std::string prefix = tr(149);
   // Without the backup option a file goes to the recycle bin, but a drive without one (removable,
   // network) deletes it for good, and its report line says so.
@@ -56,7 +58,8 @@ void deleteMarked(const ResultList& list, bool backupOption, RemovalParts& parts
     const std::string& removed = backupOption ? backedUp : recycle ? recycled : deletedForGood;
     // A path with a name the code page could not show is reported unremovable, untouched.
     const int64_t size = hasWildcard(path) ? -1 : systemFileSize(path);
-    if (size >= 0) {
+    const bool kept = std::find(keep.begin(), keep.end(), path) != keep.end();
+    if (size >= 0 && !kept) {
       parts.deletion.step(path);
       gone = deleteFile(path, recycle);
     }
@@ -88,12 +91,14 @@ RemovalOutcome removeMarkedEntries(ResultList& list, const RemovalSettings& sett
   beginRemovalReport(parts, static_cast<int>(list.countMarkedRows()));
   if (!list.empty()) {
     BackupRequest request = settings.backupOption ? markedFiles(list) : BackupRequest{};
+    std::vector<std::string> notStored;  // what the point could not hold stays
+    request.notStored = &notStored;
     if (!backUpOrStop(request, settings, parts)) {
       // The files would be lost for good: the list keeps its entries and marks.
       outcome.end = RemovalEnd::stoppedBeforeDeleting;
       return outcome;
     }
-    deleteMarked(list, settings.backupOption, parts, outcome.counts);
+    deleteMarked(list, settings.backupOption, notStored, parts, outcome.counts);
   }
   list.clear();
   list.rebuildRows(systemFileSize);

@@ -207,6 +207,27 @@ TEST(Removal, VanishedAndUndeletableFilesAreUnremovable) {
   EXPECT_TRUE(test::fileExists(r.dir / "busy.tmp"));
 }
 
+// A file the point cannot read (another program holds it open, sharing only its deletion) would
+// be gone for good: it stays, and only what the point holds is deleted.
+TEST(Removal, AFileThePointCouldNotHoldIsKept) {
+  RemovalRun r;
+  ASSERT_TRUE(r.settings.backupOption);
+  ASSERT_TRUE(test::writeFile(r.dir / "held.tmp", "precious"));
+  ASSERT_TRUE(test::writeFile(r.dir / "plain.tmp", "x"));
+  r.fill({"held.tmp", "plain.tmp"});
+  HANDLE held = CreateFileA((r.dir / "held.tmp").c_str(), GENERIC_READ, FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  RemovalOutcome o = r.remove();
+  CloseHandle(held);
+  EXPECT_EQ(o.end, RemovalEnd::done);
+  EXPECT_EQ(o.counts.removed, 1);
+  EXPECT_EQ(o.counts.unremovable, 1);
+  EXPECT_FALSE(test::fileExists(r.dir / "plain.tmp"));
+  EXPECT_EQ(test::readFile(r.dir / "held.tmp"), "precious");
+  EXPECT_TRUE(r.reported("File " + r.dir / "held.tmp" + " - not removed"));
+}
+
 // A name the code page cannot show comes back from the walk with "?" in its place; such an
 // entry is reported unremovable and neither it nor the files its "?" would match are touched.
 TEST(Removal, NamesTheCodePageCannotShowAreNeverHandedOnAsPatterns) {
