@@ -13,11 +13,14 @@ namespace scrubwell {
 // WIN32_FILE_ATTRIBUTE_DATA) hold in two 32-bit halves.
 template <class FileData>
 int64_t fileSizeOf(const FileData& data) {
-  return static_cast<int64_t>((static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow);
+  return static_cast<int64_t>((static_cast<uint64_t>(data.nFileSizeHigh) << 32) |
+                              data.nFileSizeLow);
 }
 
 // Iterates the entries of a find pattern (for example "C:\\dir\\*.*") that pass `attributeMask`.
-// "." and ".." are returned like any entry; callers skip them where they must.
+// "." and ".." are returned like any entry; callers skip them where they must. A pattern of
+// MAX_PATH characters or more is searched through the wide "\\?\" form, so a walk reaches files
+// below an over-long path too; their names come back in the Windows code page.
 class FindFiles {
  public:
   FindFiles(const std::string& pattern, DWORD attributeMask);
@@ -35,8 +38,10 @@ class FindFiles {
   bool isDots() const;
 
  private:
+  bool findNext();
   FindHandle handle_;
   WIN32_FIND_DATAA data_{};
+  bool wide_ = false;  // the pattern was too long for the plain calls
   DWORD mask_;
   bool first_ = true;
   bool done_ = false;
