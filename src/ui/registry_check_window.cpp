@@ -2,11 +2,10 @@
 #include "ui/registry_check_window.h"
 
 #include "app/app_windows.h"
-#include "base/app_state.h"
 #include "base/texts.h"
 #include "registry/registry_removal.h"
 #include "registry_windows_res.h"
-#include "ui/sounds.h"
+#include "ui/finding_list_buttons.h"
 
 namespace scrubwell::ui {
 
@@ -29,35 +28,19 @@ RegistryCheckWindow::RegistryCheckWindow()
     if (i >= 0 && static_cast<size_t>(i) < findings_.size())
       description.setTextLines(findings_[static_cast<size_t>(i)].description);
   };
-  markAll.onClick = [this] {
-    playClick();
-    setAll(true);
-  };
-  unmarkAll.onClick = [this] {
-    playClick();
-    setAll(false);
-  };
-  cancel.onClick = [this] {
-    playClick();
-    hide();
-    clearFindings();
-    appWindows().results.showWindow();
-    appState().registryCleanBusy = 0;
-  };
-  remove.onClick = [this] {
-    playClick();
-    removeChecked();
-  };
+  wireFindingListButtons({remove, markAll, unmarkAll, cancel},
+                         {[this] { removeChecked(); }, [this](bool checked) { setAll(checked); },
+                          [this] {
+                            hide();
+                            clearFindings();
+                          }});
 }
 
 void RegistryCheckWindow::applyTexts() {
   setCaption(tr(5313));
   heading_.setText(tr(5314));
   descriptionLabel_.setText(tr(5315));
-  remove.setText(tr(5143));
-  markAll.setText(tr(23));
-  unmarkAll.setText(tr(24));
-  cancel.setText(tr(5147));
+  applyFindingListButtonTexts({remove, markAll, unmarkAll, cancel});
 }
 
 void RegistryCheckWindow::setFindings(RegistryFindings findings) {

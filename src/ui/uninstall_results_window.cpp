@@ -2,10 +2,10 @@
 #include "ui/uninstall_results_window.h"
 
 #include "app/app_windows.h"
-#include "base/app_state.h"
 #include "base/texts.h"
 #include "registry/registry_removal.h"
 #include "registry_windows_res.h"
+#include "ui/finding_list_buttons.h"
 #include "ui/sounds.h"
 
 namespace scrubwell::ui {
@@ -25,25 +25,12 @@ UninstallResultsWindow::UninstallResultsWindow()
     if (static_cast<size_t>(i) < found_.lines.size())
       found_.lines[static_cast<size_t>(i)].selected = names.checked(i);
   };
-  markAll.onClick = [this] {
-    playClick();
-    setAll(true);
-  };
-  unmarkAll.onClick = [this] {
-    playClick();
-    setAll(false);
-  };
-  cancel.onClick = [this] {
-    playClick();
-    clearFindings();
-    hide();
-    appWindows().results.showWindow();
-    appState().registryCleanBusy = 0;
-  };
-  remove.onClick = [this] {
-    playClick();
-    removeMarked();
-  };
+  wireFindingListButtons({remove, markAll, unmarkAll, cancel},
+                         {[this] { removeMarked(); }, [this](bool checked) { setAll(checked); },
+                          [this] {
+                            clearFindings();
+                            hide();
+                          }});
 }
 
 void UninstallResultsWindow::applyTexts() {
@@ -51,10 +38,7 @@ void UninstallResultsWindow::applyTexts() {
   heading_.setText(tr(5317));
   text1_.setText(tr(5318));
   text2_.setText(tr(5319));
-  remove.setText(tr(5143));
-  markAll.setText(tr(23));
-  unmarkAll.setText(tr(24));
-  cancel.setText(tr(5147));
+  applyFindingListButtonTexts({remove, markAll, unmarkAll, cancel});
 }
 
 void UninstallResultsWindow::setFindings(UninstallFindings found) {
