@@ -15,6 +15,14 @@ bool CleanupSession::scan(CleanupId id, const DriveScanInputs& inputs, ProcessFl
   return true;
 }
 
+CombinedWalkOutcome CleanupSession::scanTogether(const std::vector<CleanupId>& ids,
+                                                 const DriveScanInputs& inputs,
+                                                 ProcessFlag& cancel, WalkProgress* progress) {
+  CombinedWalkOutcome outcome = runCombinedWalk(ids, inputs, list_, cancel, progress);
+  list_.copyRawMarksToRows();
+  return outcome;
+}
+
 RemovalOutcome CleanupSession::remove(const RemovalSettings& settings, RemovalParts& parts) {
   RemovalOutcome outcome = removeMarkedEntries(list_, settings, parts);
   if (outcome.end == RemovalEnd::done)
