@@ -1,4 +1,5 @@
-// The multi-clean chooser: one check box per clean-up, choosing those of a multi-clean run.
+// The multi-clean chooser: one check box per clean-up, choosing those of a multi-clean run, and
+// "go on", which runs them.
 #pragma once
 #include <array>
 
@@ -12,6 +13,8 @@ class ChooserWindow : public Window {
   static constexpr int kBoxes = DoneMarks::kCount;  // one box per clean-up
   ChooserWindow();
   void applyTexts() override;
+  // "go on": runs the checked clean-ups as one multi-clean run.
+  void goOn();
 
   std::array<CheckBox, kBoxes> boxes;  // box n is boxes[n - 1]
 

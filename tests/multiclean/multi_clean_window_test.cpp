@@ -1,0 +1,97 @@
+// The multi-clean run from the chooser's "go on" with the real clean-ups on the test drives: a
+// run cancelled during its walk marks only the steps that ran and leaves the later ones undone,
+// and with the backup option off the files removed in the walk stay in the recycle bin.
+#include <gtest/gtest.h>
+
+#include "base/recycle.h"
+#include "scan/cancel_flag.h"
+#include "support/scratch.h"
+#include "ui/framework/timer.h"
+#include "ui/test_program.h"
+
+using namespace scrubwell;
+
+namespace {
+
+const char* const kTexts =
+    "[1]\r\nScrubwell\r\n[234]\r\nThe run has finished.\r\n[235]\r\nThe run stops.\r\n"
+    "[241]\r\nNothing found.\r\n";
+
+// The windows of a computer with drive D:, chosen as `chosen` says, and the chooser's boxes
+// `boxes` checked (all others cleared).
+struct Program : test::TestProgram {
+  Program(bool chosen, std::initializer_list<int> boxes) : TestProgram(kTexts) {
+    w.results.offerDrives(offerDrives({{'D', DriveType::fixed}}));
+    w.results.driveChecks[0].setChecked(chosen);
+    for (auto& box : w.chooser.boxes) box.setChecked(false);
+    for (int b : boxes) w.chooser.boxes[b - 1].setChecked(true);
+  }
+};
+
+bool marked(Program& p, DoneMark m) {
+  return p.w.results.doneMark(static_cast<int>(m)) && p.w.main.mark(static_cast<int>(m));
+}
+
+}  // namespace
+
+TEST(MultiCleanWindow, ACancelDuringTheWalkSkipsTheLaterStepsAndTheirMarks) {
+  // Recent documents, zero-byte files (the walk), own folders and the registry; no drive is
+  // chosen, so the walk finds nothing, and the user cancels while its message is up.
+  Program p(false, {7, 3, 14, 5});
+  test::ScratchFolder own('D', "own");
+  ASSERT_TRUE(test::writeFile(own / "draft.txt", "keep me"));
+  p.w.ownFolders.folders.setItems({own / ""});
+  p.seams.prompts.answerModal("message", [&p] {
+    p.w.multiCleanStatus.cancel.click();
+    p.w.multiCleanStatus.cancel.click();
+    return IDOK;
+  });
+  p.w.main.show();
+  p.w.chooser.goOn();
+
+  const auto& asked = p.seams.prompts.asked();
+  ASSERT_EQ(p.seams.prompts.countOf("message"), 1) << "a second cancel says nothing";
+  ASSERT_EQ(p.seams.prompts.countOf("modal"), 2) << "nothing found, then the end of the run";
+  EXPECT_EQ(p.w.message.lines[0].text(), "The run has finished.");
+  EXPECT_EQ(asked[1].text, "The run stops.");
+  EXPECT_TRUE(marked(p, DoneMark::recentDocuments));
+  EXPECT_TRUE(marked(p, DoneMark::zeroByteFiles));
+  EXPECT_FALSE(marked(p, DoneMark::ownFolders)) << "never started";
+  EXPECT_FALSE(marked(p, DoneMark::registry));
+  EXPECT_FALSE(marked(p, DoneMark::junkSearch)) << "its box was not checked";
+  EXPECT_EQ(test::readFile(own / "draft.txt"), "keep me");
+  EXPECT_EQ(appState().registryCleanBusy, 0);
+  EXPECT_FALSE(cancelFlag().isSet()) << "the next scan is not stopped before it starts";
+  EXPECT_FALSE(p.w.multiCleanStatus.visible());
+  EXPECT_FALSE(p.w.report.visible()) << "the unattended steps removed nothing";
+  EXPECT_TRUE(p.w.main.visible()) << "the run ends in the results window's search mode";
+}
+
+TEST(MultiCleanWindow, WithoutBackupTheFilesRemovedInTheWalkStayInTheRecycleBin) {
+  const std::string trash = test::runTrashFolder();
+  ASSERT_FALSE(trash.empty()) << "the recycle bin is not the test run's own: not emptying it";
+  Program p(true, {3, 13});  // zero-byte files and the recycle bin
+  p.w.backup.backupOption.setChecked(false);
+  test::ScratchFolder d('D', "bin");
+  ASSERT_TRUE(test::writeFile(d / "thrown away before.txt", "old"));
+  ASSERT_TRUE(sendToRecycleBin(d / "thrown away before.txt"));
+  ASSERT_TRUE(test::writeFile(d / "empty.tmp", ""));
+
+  // The user removes what the walk found, then leaves the report.
+  ui::Timer user(10, false);
+  user.onTimer = [&p, &user] {
+    if (!p.w.results.resultMode()) return;
+    user.setEnabled(false);
+    p.w.results.removeMarked();
+    p.w.report.back();
+  };
+  user.setEnabled(true);
+  p.w.chooser.goOn();
+
+  EXPECT_FALSE(test::fileExists(trash + "thrown away before.txt")) << "the bin was emptied";
+  EXPECT_FALSE(test::fileExists(d / "empty.tmp"));
+  EXPECT_TRUE(test::fileExists(trash + "empty.tmp")) << "removed in the walk, still in the bin";
+  EXPECT_TRUE(marked(p, DoneMark::zeroByteFiles));
+  EXPECT_TRUE(marked(p, DoneMark::windowsTools));
+  EXPECT_EQ(emptyRecycleBin(nullptr), RecycleBinEmptying::emptied);
+}
