@@ -24,6 +24,47 @@
 namespace scrubwell::ui {
 namespace {
 
+// While an unattended step runs nobody is asked anything: a message of the clean-up's engines
+// (a backup that could not be written, say) becomes a line of the run's report and gets the
+// cautious answer. The status window's own message, about its "cancel", still shows.
+class UnattendedStepPrompts : public Prompts {
+ public:
+  UnattendedStepPrompts(MultiCleanReport& report, HWND statusWindow)
+      : report_(report), statusWindow_(statusWindow), previous_(setPrompts(this)) {}
+  ~UnattendedStepPrompts() override { setPrompts(previous_); }
+  UnattendedStepPrompts(const UnattendedStepPrompts&) = delete;
+  UnattendedStepPrompts& operator=(const UnattendedStepPrompts&) = delete;
+
+  int messageBox(HWND owner, const std::string& text, const std::string& caption,
+                 UINT flags) override {
+    if (owner && owner == statusWindow_) return previous_->messageBox(owner, text, caption, flags);
+    report_.note(text);
+    return cautiousAnswer(flags);
+  }
+  std::string saveFileName(HWND, const std::string&, const std::string&,
+                           const std::string&) override {
+    return {};
+  }
+  bool browseForFolder(HWND, const std::string&, std::string&) override { return false; }
+  int popupMenu(HWND, const std::vector<std::pair<int, std::string>>&, POINT) override {
+    return 0;
+  }
+  int modal(const std::string&, const std::function<int()>&) override { return IDCANCEL; }
+
+ private:
+  MultiCleanReport& report_;
+  HWND statusWindow_;
+  Prompts* previous_;
+};
+
+// `step` run with nobody asked.
+std::function<void()> unattended(MultiCleanReport& report, std::function<void()> step) {
+  return [&report, step = std::move(step)] {
+    UnattendedStepPrompts quiet(report, appWindows().multiCleanStatus.hwnd());
+    step();
+  };
+}
+
 // The user's removal options without the question: the chooser's "go on" was the consent.
 RemovalSettings unattendedSettings() {
   RemovalSettings settings = appWindows().results.removalSettings();
@@ -114,15 +155,15 @@ void handOverToRegistry() {
 MultiCleanSteps windowSteps(MultiCleanReport& report) {
   AppWindows& w = appWindows();
   MultiCleanSteps steps;
-  steps.recycleBin = [&w] { emptyRecycleBin(w.chooser.hwnd()); };
-  steps.recentDocuments = [] { clearShellRecentList(); };
-  steps.prefetchAndDownloads = [&w, &report] {
+  steps.recycleBin = unattended(report, [&w] { emptyRecycleBin(w.chooser.hwnd()); });
+  steps.recentDocuments = unattended(report, [] { clearShellRecentList(); });
+  steps.prefetchAndDownloads = unattended(report, [&w, &report] {
     const ListingScope scope(w.options.exceptions.items(), appState().backupFolder);
     const FolderEmptying done = emptyPrefetchAndDownloadFolders(scope, {});
     freed(report, done.freedBytes);
     noteLeftovers(report, CleanupId::prefetchAndDownloads, done.leftovers);
-  };
-  steps.minidumps = [&w, &report] {
+  });
+  steps.minidumps = unattended(report, [&w, &report] {
     const MinidumpCleaning done =
         cleanMinidumpFolder(minidumpLocatorPath(), unattendedSettings(), w.backupProgress);
     // Said in the report, not in a message box: nobody is asked anything during the run.
@@ -130,26 +171,26 @@ MultiCleanSteps windowSteps(MultiCleanReport& report) {
     freed(report, done.emptied.freedBytes);
     noteLeftovers(report, CleanupId::minidumps, done.emptied.leftovers);
     w.backupProgress.closeWindow();
-  };
-  steps.uninstallEntries = [&report] { removeUninstallEntries(report); };
-  steps.browserCache = [&report] { cleanBrowsers(report); };
-  steps.updateUninstallFolders = [&w, &report] {
+  });
+  steps.uninstallEntries = unattended(report, [&report] { removeUninstallEntries(report); });
+  steps.browserCache = unattended(report, [&report] { cleanBrowsers(report); });
+  steps.updateUninstallFolders = unattended(report, [&w, &report] {
     // With no such folders there is nothing to do.
     const std::vector<std::string> folders = findUpdateUninstallFolders();
     if (folders.empty()) return;
     RemovalParts parts{report, w.deleting, w.backupProgress, nullptr};
     removeTrees(report, removeUpdateUninstallFolders(folders, unattendedSettings(), parts));
     showUnattendedProgress();
-  };
+  });
   steps.beforeDriveWalk = hideUnattendedProgress;
   steps.driveWalk = walkDrives;
-  steps.ownFolders = [&w, &report] {
+  steps.ownFolders = unattended(report, [&w, &report] {
     const std::vector<std::string> folders = w.ownFolders.folders.items();
     if (folders.empty()) return;
     RemovalParts parts{report, w.deleting, w.backupProgress, nullptr};
     removeTrees(report, cleanOwnFolders(folders, unattendedSettings(), parts));
     w.deleting.stop();
-  };
+  });
   steps.registry = handOverToRegistry;
   steps.finished = [&w] {
     pumpMessages();

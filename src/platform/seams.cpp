@@ -161,6 +161,19 @@ Launcher* currentLauncher = &systemLauncher;
 }  // namespace
 
 Prompts& prompts() { return *currentPrompts; }
+
+int cautiousAnswer(UINT flags) {
+  switch (flags & MB_TYPEMASK) {
+    case MB_YESNO:
+    case MB_YESNOCANCEL:
+      return IDNO;
+    case MB_OKCANCEL:
+    case MB_RETRYCANCEL:
+      return IDCANCEL;
+    default:
+      return IDOK;
+  }
+}
 Clock& theClock() { return *currentClock; }
 Launcher& launcher() { return *currentLauncher; }
 

@@ -64,6 +64,10 @@ class FileWrites {
   virtual bool write(HANDLE file, const void* data, DWORD count, DWORD& written) = 0;
 };
 
+// The answer of a message box that nobody is there to answer: No to a question, Cancel where it
+// is offered, else OK.
+int cautiousAnswer(UINT flags);
+
 Prompts& prompts();
 Clock& theClock();
 Launcher& launcher();

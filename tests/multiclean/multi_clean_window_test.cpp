@@ -15,7 +15,7 @@ namespace {
 
 const char* const kTexts =
     "[1]\r\nScrubwell\r\n[234]\r\nThe run has finished.\r\n[235]\r\nThe run stops.\r\n"
-    "[241]\r\nNothing found.\r\n";
+    "[241]\r\nNothing found.\r\n[5261]\r\n - leftovers\r\n";
 
 // The windows of a computer with drive D:, chosen as `chosen` says, and the chooser's boxes
 // `boxes` checked (all others cleared).
@@ -94,4 +94,48 @@ TEST(MultiCleanWindow, WithoutBackupTheFilesRemovedInTheWalkStayInTheRecycleBin)
   EXPECT_TRUE(marked(p, DoneMark::zeroByteFiles));
   EXPECT_TRUE(marked(p, DoneMark::windowsTools));
   EXPECT_EQ(emptyRecycleBin(nullptr), RecycleBinEmptying::emptied);
+}
+
+TEST(MultiCleanWindow, TheUnattendedStepsAskNothingAndWhatStayedIsReportedAtTheEnd) {
+  Program p(false, {14});  // own folders
+  p.w.options.askBeforeRemoving.setChecked(true);
+  p.w.backup.backupOption.setChecked(false);
+  test::ScratchFolder e('E', "held");  // a removable drive: deleted for good, no bin
+  ASSERT_TRUE(test::writeFile(e / "locked.log", "in use"));
+  ASSERT_TRUE(test::writeFile(e / "free.log", "free"));
+  p.w.ownFolders.folders.setItems({e / ""});
+  HANDLE lock = CreateFileA((e / "locked.log").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                            0, nullptr);
+  ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+  p.w.chooser.goOn();
+  CloseHandle(lock);
+
+  EXPECT_EQ(p.seams.prompts.countOf("message"), 0) << "\"go on\" was the consent";
+  EXPECT_FALSE(test::fileExists(e / "free.log"));
+  EXPECT_TRUE(test::fileExists(e / "locked.log"));
+  ASSERT_TRUE(p.w.report.visible()) << "the run's report comes after its end";
+  EXPECT_TRUE(p.w.results.reportOpen());
+  bool told = false;
+  for (const std::string& line : p.w.report.lines())
+    told = told || (line.find(e.path()) != std::string::npos &&
+                        line.find(" - leftovers") != std::string::npos);
+  EXPECT_TRUE(told) << "the folder that kept a file is reported";
+  EXPECT_EQ(p.w.report.unremovable.text().back(), '1');
+  EXPECT_TRUE(p.w.results.doneMark(static_cast<int>(DoneMark::ownFolders)));
+}
+
+TEST(MultiCleanWindow, AnEngineMessageDuringAnUnattendedStepGoesIntoTheReportNotABox) {
+  Program p(false, {14});  // own folders, backed up first
+  test::ScratchFolder e('E', "unbacked");
+  ASSERT_TRUE(test::writeFile(e / "draft.txt", "draft"));
+  ASSERT_TRUE(test::writeFile(e / "not a folder", "a file where the backup folder would go"));
+  appState().backupFolder = e / "not a folder\\BACKUP\\";
+  p.w.backup.backupOption.setChecked(true);
+  p.w.ownFolders.folders.setItems({e / ""});
+  p.w.chooser.goOn();
+
+  EXPECT_EQ(p.seams.prompts.countOf("message"), 0) << "nobody is asked during the step";
+  EXPECT_EQ(test::readFile(e / "draft.txt"), "draft") << "no backup point, nothing deleted";
+  ASSERT_TRUE(p.w.report.visible());
+  EXPECT_GE(p.w.report.lines().size(), 1u) << "the backup's complaint is in the report";
 }
