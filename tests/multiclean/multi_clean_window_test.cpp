@@ -5,6 +5,7 @@
 
 #include "base/recycle.h"
 #include "scan/cancel_flag.h"
+#include "support/registry_override.h"
 #include "support/scratch.h"
 #include "ui/framework/timer.h"
 #include "ui/test_program.h"
@@ -138,4 +139,51 @@ TEST(MultiCleanWindow, AnEngineMessageDuringAnUnattendedStepGoesIntoTheReportNot
   EXPECT_EQ(test::readFile(e / "draft.txt"), "draft") << "no backup point, nothing deleted";
   ASSERT_TRUE(p.w.report.visible());
   EXPECT_GE(p.w.report.lines().size(), 1u) << "the backup's complaint is in the report";
+}
+
+TEST(MultiCleanWindow, UninstallEntriesGoIntoAPointAndTheRegistryHoldsTheEndUntilLeft) {
+  const std::string dlls = "Software\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs";
+  const std::string gone = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\gone";
+  Program p(false, {5, 8});  // the registry and the uninstall entries
+  test::RegistryOverride lm{HKEY_LOCAL_MACHINE}, cr{HKEY_CLASSES_ROOT}, cu{HKEY_CURRENT_USER};
+  test::ScratchFolder backup('D', "backup");
+  appState().backupFolder = backup.path();
+  test::setRegString(HKEY_LOCAL_MACHINE, gone, "DisplayName", "Gone App");
+  test::setRegString(HKEY_LOCAL_MACHINE, gone, "UninstallString", "C:\\gone\\un.exe");
+  test::setRegDword(HKEY_LOCAL_MACHINE, dlls, "C:\\gone\\shared.dll", 1);
+  p.w.registrySearch.startTimer.setInterval(10);
+
+  // The user looks at the registry findings, then leaves them with "cancel process" (first run)
+  // or, with nothing found, with "back" (second run).
+  int endsShownWhileOpen = -1;
+  ui::Timer user(10, false);
+  user.onTimer = [&] {
+    ui::Button* leave = p.w.registryCheck.visible()    ? &p.w.registryCheck.cancel
+                        : p.w.registryResult.visible() ? &p.w.registryResult.back
+                                                       : nullptr;
+    if (!leave) return;
+    user.setEnabled(false);
+    endsShownWhileOpen = p.seams.prompts.countOf("modal");
+    leave->click();
+  };
+  user.setEnabled(true);
+  p.w.chooser.goOn();
+  EXPECT_EQ(endsShownWhileOpen, 0) << "no final message while the registry windows are open";
+  EXPECT_EQ(p.seams.prompts.countOf("modal"), 1);
+  EXPECT_EQ(p.w.message.lines[0].text(), "The run has finished.");
+  EXPECT_FALSE(test::regKeyExists(HKEY_LOCAL_MACHINE, gone)) << "removed unattended";
+  EXPECT_TRUE(test::fileExists(backup / "1.bck")) << "after its export went into a point";
+  EXPECT_TRUE(test::regValueExists(HKEY_LOCAL_MACHINE, dlls, "C:\\gone\\shared.dll"));
+  EXPECT_TRUE(p.w.results.doneMark(static_cast<int>(DoneMark::registry)));
+  EXPECT_TRUE(p.w.results.doneMark(static_cast<int>(DoneMark::uninstallEntries)));
+
+  RegDeleteKeyA(HKEY_LOCAL_MACHINE, dlls.c_str());
+  p.w.chooser.boxes[7].setChecked(false);
+  p.w.report.back();
+  endsShownWhileOpen = -1;
+  user.setEnabled(true);
+  p.w.chooser.goOn();
+  EXPECT_EQ(endsShownWhileOpen, 1) << "only the first run's end before \"back\"";
+  EXPECT_EQ(p.seams.prompts.countOf("modal"), 2);
+  EXPECT_EQ(appState().registryCleanBusy, 0);
 }
