@@ -67,7 +67,8 @@ std::vector<CleanupId> runMultiClean(const MultiCleanChoice& choice, const Multi
   std::vector<CleanupId> ran;
   for (const MultiCleanStep& step : multiCleanSteps()) {
     if (step.driveWalk && steps.beforeDriveWalk) steps.beforeDriveWalk();
-    if (cancel.isSet()) continue;
+    // Once the program is ending, nothing more is started either.
+    if (cancel.isSet() || quitRequested()) continue;
     const std::vector<CleanupId> ids =
         step.driveWalk ? chosenWalkCleanups(choice) : std::vector<CleanupId>{step.id};
     if (ids.empty() || (!step.driveWalk && !chosen(choice, step.id))) continue;

@@ -58,7 +58,7 @@ const std::vector<MultiCleanStep>& multiCleanSteps();
 std::vector<CleanupId> chosenWalkCleanups(const MultiCleanChoice& choice);
 
 // Clears `cancel`, then runs every step whose box is checked, in order, while `cancel` stays
-// clear: the status hears the step's text, messages are pumped, the step runs, and the pause
+// clear and the program is not ending: the status hears the step's text, messages are pumped, the step runs, and the pause
 // after it (none once cancelled) passes through the clock seam. Returns the clean-ups whose steps ran (for their done
 // marks); a step skipped by a cancel is not among them.
 std::vector<CleanupId> runMultiClean(const MultiCleanChoice& choice, const MultiCleanSteps& steps,
