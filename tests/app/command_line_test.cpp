@@ -70,7 +70,6 @@ TEST(CommandLine, BadCommandLinesSayWhy) {
       {{"/preview", "/scans:"}, "scans"},
       {{"/preview", "/scans:junk,"}, "scans"},
       {{"/preview", "/scans:uninstall"}, "uninstall"},  // a clean-up that cannot run unattended yet
-      {{"/preview", "/scans:multi"}, "multi"},
       {{"/preview", "/drives:"}, "drives"},
       {{"/preview", "/drives:CD"}, "CD"},
       {{"/preview", "/drives:1"}, "1"},
