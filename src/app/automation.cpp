@@ -96,9 +96,7 @@ class UnattendedPrompts : public Prompts {
     return {};
   }
   bool browseForFolder(HWND, const std::string&, std::string&) override { return false; }
-  int popupMenu(HWND, const std::vector<std::pair<int, std::string>>&, POINT) override {
-    return 0;
-  }
+  int popupMenu(HWND, const std::vector<std::pair<int, std::string>>&, POINT) override { return 0; }
   int modal(const std::string&, const std::function<int()>&) override { return IDCANCEL; }
 };
 
@@ -201,8 +199,7 @@ int runRegistry(const AutomationRequest& request, const RemovalSettings& windowS
   RegistryFindings findings;
   ScanProblems problems;
   fullRegistryCheck(findings, problems);
-  for (const std::string& source : problems.unreadable)
-    printError(tr(5309) + " " + source);
+  for (const std::string& source : problems.unreadable) printError(tr(5309) + " " + source);
   if (findings.empty()) return kExitNothingFound;
   if (request.action != AutomationAction::autoClean) {
     for (const RegistryFinding& f : findings.lines()) out.line(previewLine(f));
@@ -262,13 +259,24 @@ int run(const AutomationRequest& request, Output& out) {
   if (!request.drives.empty()) chooseDrives(w.results, request.drives);
 
   bool registry = false, browser = false;
+  std::vector<CleanupId> fileScans;
   for (CleanupId scan : request.scans) {
-    if (scan == CleanupId::registry || scan == CleanupId::browserCache) {
-      registry = registry || scan == CleanupId::registry;
-      browser = browser || scan == CleanupId::browserCache;
-      continue;
+    registry = registry || scan == CleanupId::registry;
+    browser = browser || scan == CleanupId::browserCache;
+    if (scan != CleanupId::registry && scan != CleanupId::browserCache) fileScans.push_back(scan);
+  }
+  if (request.multi) {
+    // The file scans of the multi-clean's saved boxes join the named ones in one walk; its
+    // other steps need the user or change the system and never run from here.
+    for (int box = 1; box <= ui::ChooserWindow::kBoxes; ++box) {
+      const Cleanup* c = cleanupOfChooserBox(box);
+      if (c && joinsCombinedWalk(c->id) && w.chooser.boxes[box - 1].checked())
+        fileScans.push_back(c->id);
     }
-    w.results.session().scan(scan, w.results.driveScanInputs(), cancelFlag(), nullptr);
+    w.results.session().scanTogether(fileScans, w.results.driveScanInputs(), cancelFlag(), nullptr);
+  } else {
+    for (CleanupId scan : fileScans)
+      w.results.session().scan(scan, w.results.driveScanInputs(), cancelFlag(), nullptr);
   }
   int code = kExitNothingFound;
   ResultList& list = w.results.results();

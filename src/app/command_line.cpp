@@ -10,12 +10,15 @@
 namespace scrubwell {
 namespace {
 
+// The name of the multi-clean's file scans, which is not one clean-up's.
+constexpr std::string_view kMultiScanName = "multi";
+
 // The command-line names of the clean-ups that can run unattended, comma-separated.
 std::string knownScanNames() {
   std::string names;
   for (const Cleanup& c : cleanups())
     if (!c.commandName.empty()) names += (names.empty() ? "" : ", ") + std::string(c.commandName);
-  return names;
+  return names + ", " + std::string(kMultiScanName);
 }
 
 // The switch name (lower case, without the prefix) and its value after ':'; false when the
@@ -41,11 +44,15 @@ std::vector<std::string> splitList(const std::string& value) {
   }
 }
 
-std::string parseScans(const std::string& value, std::vector<CleanupId>& scans) {
+std::string parseScans(const std::string& value, std::vector<CleanupId>& scans, bool& multi) {
   scans.clear();
   for (const std::string& part : splitList(value)) {
     std::string name = toLower(trimmed(part));
     if (name.empty()) return "/scans: needs a list of scans, such as /scans:junk";
+    if (name == kMultiScanName) {
+      multi = true;
+      continue;
+    }
     const Cleanup* found = cleanupByCommandName(name);
     if (!found) return "unknown scan \"" + name + "\"; known scans: " + knownScanNames();
     bool already = false;
@@ -122,7 +129,7 @@ AutomationRequest parseAutomationArguments(const std::vector<std::string>& argum
     if (!option) return fail("unknown switch \"" + argument + "\"; /? shows the usage");
     if (!hasValue || trimmed(value).empty()) return fail("/" + name + ": needs a value");
     std::string problem;
-    if (name == "scans") problem = parseScans(value, r.scans);
+    if (name == "scans") problem = parseScans(value, r.scans, r.multi);
     if (name == "drives") problem = parseDrives(value, r.drives);
     if (name == "out") r.outFile = value;
     if (name == "report") r.reportFile = value;
@@ -164,7 +171,10 @@ std::string automationUsage() {
       "tab-separated:\r\n"
       "                 kind, key, value name, missing target;\r\n"
       "                 browser empties the browser caches: one line per URL cache\r\n"
-      "                 entry or profile file)\r\n"
+      "                 entry or profile file;\r\n"
+      "                 multi runs the file scans the multi-clean's saved choice holds,\r\n"
+      "                 with the file scans named beside it, in one walk of the drives,\r\n"
+      "                 each file listed once)\r\n"
       "  /cookies       with browser: cookies go too\r\n"
       "  /history       with browser: the visited-links history goes too\r\n"
       "  /drives:C,D    the drives to walk for this run only (the saved choice is kept)\r\n"

@@ -13,6 +13,7 @@ enum class AutomationAction { none, usage, preview, autoClean };
 struct AutomationRequest {
   AutomationAction action = AutomationAction::none;
   std::vector<CleanupId> scans{CleanupId::junkSearch};  // clean-ups with a command-line name
+  bool multi = false;        // /scans: names "multi": the multi-clean's file scans in one walk
   std::vector<char> drives;  // upper-case letters; empty keeps the saved selection
   std::string outFile;       // empty: standard output
   std::string reportFile;    // empty: the report is not saved

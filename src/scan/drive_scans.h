@@ -3,18 +3,19 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "scan/cleanup_table.h"
+#include "scan/drive_walk.h"
 #include "scan/result_list.h"
 
 namespace scrubwell {
 
-class FolderRules;
-class ProcessFlag;
-class SearchExceptions;
-class WalkProgress;
+class ListingScope;
 
 struct DriveScanInputs {
   std::vector<std::string> driveRoots;  // as chosenDriveRoots() gives them, e.g. "C:\\"
@@ -30,6 +31,22 @@ using DriveScan = void (*)(const DriveScanInputs& inputs, ResultList& list, Proc
 
 // The drive scan of a clean-up; nullptr when it has none (yet).
 DriveScan driveScanOf(CleanupId id);
+
+// Where a scan's rules put each file they list: its path, its size when the walk learnt it (else
+// ResultList::kUnknownSize) and the mark it starts with.
+using FoundFile = std::function<void(std::string path, int64_t size, bool marked)>;
+// Appends each file found to `list`.
+FoundFile appendTo(ResultList& list);
+
+// A drive scan's rules for one walk, and whether that scan walks network drives.
+struct ScanRules {
+  std::unique_ptr<FolderRules> rules;
+  bool withNetworkDrives = true;
+};
+// The rules the drive scan of `id` runs on a walk over the drives of `inputs`, listing within
+// `scope` (which must outlive them) into `found`; no rules when `id` has no drive scan.
+ScanRules driveScanRulesOf(CleanupId id, const DriveScanInputs& inputs, const ListingScope& scope,
+                           FoundFile found);
 
 // How every drive scan ends: the rows are rebuilt from what was found (sizes the walk did not
 // know are asked of the system) and the cancel flag is cleared.

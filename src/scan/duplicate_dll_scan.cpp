@@ -23,8 +23,8 @@ bool containsIgnoringCase(std::string_view text, std::string_view part) {
 
 class DuplicateDllRules : public FolderRules {
  public:
-  DuplicateDllRules(const ListingScope& scope, WindowsCopies& copies, ResultList& list)
-      : scope_(scope), copies_(copies), list_(list) {}
+  DuplicateDllRules(const ListingScope& scope, WindowsCopies& copies, FoundFile found)
+      : scope_(scope), copies_(copies), found_(std::move(found)) {}
 
   void beginFolder(const std::string& folder) override {
     entersBelow_ = duplicateDllScanReads(folder);
@@ -44,7 +44,7 @@ class DuplicateDllRules : public FolderRules {
   // The setup-folder test needs every entry of the folder: its duplicates are listed here.
   bool endFolder(const std::string& folder, WalkPacer&) override {
     if (!duplicates_.empty() && setupTest_.holdsNoInstallationFiles(folder))
-      for (auto& [path, size] : duplicates_) list_.add(std::move(path), size, true);
+      for (auto& [path, size] : duplicates_) found_(std::move(path), size, true);
     return true;
   }
   bool entersFolder(const WIN32_FIND_DATAA&) const override { return entersBelow_; }
@@ -52,13 +52,29 @@ class DuplicateDllRules : public FolderRules {
  private:
   const ListingScope& scope_;
   WindowsCopies& copies_;
-  ResultList& list_;
+  FoundFile found_;
   bool entersBelow_ = true;
   SetupFolderTest setupTest_;
   std::vector<std::pair<std::string, int64_t>> duplicates_;  // of the folder being read
 };
 
+struct SystemCopies {
+  WindowsCopies systemCopies = WindowsCopies::ofSystem();
+};
+
+// The rules with the system's Windows copies of their own (a base made first, so they exist
+// before the rules keep them).
+class SystemDuplicateDllRules : private SystemCopies, public DuplicateDllRules {
+ public:
+  SystemDuplicateDllRules(const ListingScope& scope, FoundFile found)
+      : DuplicateDllRules(scope, systemCopies, std::move(found)) {}
+};
+
 }  // namespace
+
+std::unique_ptr<FolderRules> duplicateDllRules(const ListingScope& scope, FoundFile found) {
+  return std::make_unique<SystemDuplicateDllRules>(scope, std::move(found));
+}
 
 bool isDuplicateOfWindowsCopy(const std::string& folder, std::string_view name,
                               WindowsCopies& copies, int64_t sizeFromFind) {
@@ -127,7 +143,7 @@ bool duplicateDllScanReads(const std::string& folder) {
 void runDuplicateDllScan(const DriveScanInputs& inputs, WindowsCopies& copies, ResultList& list,
                          ProcessFlag& cancel, WalkProgress* progress, DWORD sliceMs) {
   const ListingScope scope(inputs.exceptions, inputs.backupFolder);
-  DuplicateDllRules rules(scope, copies, list);
+  DuplicateDllRules rules(scope, copies, appendTo(list));
   runDriveScanRules(rules, scope.exceptions(), inputs, true, list, cancel, progress, sliceMs);
 }
 

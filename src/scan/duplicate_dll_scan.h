@@ -53,6 +53,9 @@ bool isListableDll(const std::string& folder, const WIN32_FIND_DATAA& entry,
 // contain "C:\WIN" (so C:\WINDOWS\ is read from the drive root but yields nothing).
 bool duplicateDllScanReads(const std::string& folder);
 
+// The scan's rules for one walk against the system's Windows copies; `scope` must outlive them.
+std::unique_ptr<FolderRules> duplicateDllRules(const ListingScope& scope, FoundFile found);
+
 void runDuplicateDllScan(const DriveScanInputs& inputs, WindowsCopies& copies, ResultList& list,
                          ProcessFlag& cancel, WalkProgress* progress, DWORD sliceMs = 15);
 

@@ -24,11 +24,8 @@ std::string plainEnding(const std::string& mask) {
 
 }  // namespace
 
-MaskWalk::MaskWalk(std::vector<std::string> masks, const SearchExceptions& exceptions,
-                   std::string backupFolder, const ProcessFlag& cancel, WalkProgress* progress)
-    : masks_(std::move(masks)),
-      scope_(exceptions, std::move(backupFolder)),
-      walk_(scope_.exceptions(), cancel, progress) {
+MaskRules::MaskRules(std::vector<std::string> masks, const ListingScope& scope, Found found)
+    : masks_(std::move(masks)), scope_(scope), found_(std::move(found)) {
   prefilters_.reserve(masks_.size());
   for (const auto& m : masks_) {
     prefilters_.emplace_back(m);
@@ -37,9 +34,16 @@ MaskWalk::MaskWalk(std::vector<std::string> masks, const SearchExceptions& excep
   listedByEnding_.resize(masks_.size());
 }
 
+MaskWalk::MaskWalk(std::vector<std::string> masks, const SearchExceptions& exceptions,
+                   std::string backupFolder, const ProcessFlag& cancel, WalkProgress* progress)
+    : scope_(exceptions, std::move(backupFolder)),
+      rules_(std::move(masks), scope_,
+             [this](const std::string& path, int64_t size) { found_(path, size); }),
+      walk_(scope_.exceptions(), cancel, progress) {}
+
 bool MaskWalk::walk(const std::string& folder, const Found& found) {
-  found_ = &found;
-  return walk_.walk(folder, *this);
+  found_ = found;
+  return walk_.walk(folder, rules_);
 }
 
 bool MaskWalk::walk(const std::string& folder, ResultList& list) {
@@ -48,25 +52,22 @@ bool MaskWalk::walk(const std::string& folder, ResultList& list) {
 
 void MaskWalk::walkDrives(const std::vector<std::string>& driveRoots, ResultList& list) {
   // Every file the junk search finds starts marked.
-  const Found found = [&list](const std::string& path, int64_t size) {
-    list.add(path, size, true);
-  };
-  found_ = &found;
-  walk_.walkDrives(driveRoots, true, *this);
+  found_ = [&list](const std::string& path, int64_t size) { list.add(path, size, true); };
+  walk_.walkDrives(driveRoots, true, rules_);
 }
 
 MaskWalk::Stats MaskWalk::stats() const {
   Stats s;
   s.folders = walk_.stats().folders;
-  s.entries = walk_.stats().entries + matchEntries_;
-  s.maskFinds = maskFinds_;
-  s.found = reported_;
+  s.entries = walk_.stats().entries + rules_.matchEntries();
+  s.maskFinds = rules_.maskFinds();
+  s.found = rules_.reported();
   return s;
 }
 
-void MaskWalk::beginFolder(const std::string& folder) {
+void MaskRules::beginFolder(const std::string& folder) {
   listing_ = scope_.listsFilesIn(folder);
-  const bool once = strategy_ == Strategy::enumerateOnce;
+  const bool once = strategy_ == MaskStrategy::enumerateOnce;
   possible_.assign(masks_.size(), !once);
   stillOpen_ = 0;
   for (size_t m = 0; m < masks_.size(); ++m) {
@@ -78,8 +79,8 @@ void MaskWalk::beginFolder(const std::string& folder) {
   }
 }
 
-void MaskWalk::entry(const std::string& folder, const WIN32_FIND_DATAA& entry) {
-  if (!listing_ || isFolder(entry) || strategy_ != Strategy::enumerateOnce) return;
+void MaskRules::entry(const std::string& folder, const WIN32_FIND_DATAA& entry) {
+  if (!listing_ || isFolder(entry) || strategy_ != MaskStrategy::enumerateOnce) return;
   for (size_t m = 0; m < masks_.size(); ++m)
     if (!endings_[m].empty() && endsWithIgnoringCase(entry.cFileName, endings_[m]) &&
         scope_.allowsFile(folder, entry.cFileName, masks_[m]))
@@ -99,19 +100,20 @@ void MaskWalk::entry(const std::string& folder, const WIN32_FIND_DATAA& entry) {
   }
 }
 
-bool MaskWalk::endFolder(const std::string& folder, WalkPacer& pacer) {
+bool MaskRules::endFolder(const std::string& folder, WalkPacer& pacer) {
   for (size_t m = 0; m < masks_.size(); ++m) {
     currentMask_ = masks_[m];
     for (const auto& [name, size] : listedByEnding_[m]) {
       ++reported_;
-      (*found_)(folder + name, size);
+      found_(folder + name, size);
     }
     if (possible_[m] && !reportMatches(folder, masks_[m], pacer)) return false;
   }
   return true;
 }
 
-bool MaskWalk::reportMatches(const std::string& folder, const std::string& mask, WalkPacer& pacer) {
+bool MaskRules::reportMatches(const std::string& folder, const std::string& mask,
+                              WalkPacer& pacer) {
   ++maskFinds_;
   FindFiles hits(folder + mask, kFilePassMask);
   while (hits.next()) {
@@ -119,7 +121,7 @@ bool MaskWalk::reportMatches(const std::string& folder, const std::string& mask,
     ++matchEntries_;
     if (listing_ && scope_.allowsFile(folder, hits.name(), mask)) {
       ++reported_;
-      (*found_)(folder + hits.name(), hits.size());
+      found_(folder + hits.name(), hits.size());
     }
     if (!pacer.afterEntry(folder)) return false;
   }

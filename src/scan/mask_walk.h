@@ -27,14 +27,59 @@
 
 namespace scrubwell {
 
-class MaskWalk : private FolderRules {
+// How the file pass finds the matches of each mask.
+enum class MaskStrategy {
+  enumerateOnce,  // one enumeration per folder, the system asked only for possible masks
+  findPerMask,    // a find per mask in every folder
+};
+
+// The junk search's rules for one walk: the masks in list order in each folder, each match
+// reported with its size.
+class MaskRules : public FolderRules {
  public:
-  // How the file pass finds the matches of each mask.
-  enum class Strategy {
-    enumerateOnce,  // one enumeration per folder, the system asked only for possible masks
-    findPerMask,    // a find per mask in every folder
-  };
   using Found = std::function<void(const std::string& path, int64_t size)>;
+
+  // `scope` must outlive the rules.
+  MaskRules(std::vector<std::string> masks, const ListingScope& scope, Found found);
+
+  void setStrategy(MaskStrategy s) { strategy_ = s; }
+  // The mask the last file pass used.
+  const std::string& currentMask() const { return currentMask_; }
+  uint64_t matchEntries() const { return matchEntries_; }
+  uint64_t maskFinds() const { return maskFinds_; }
+  uint64_t reported() const { return reported_; }
+
+  void beginFolder(const std::string& folder) override;
+  void entry(const std::string& folder, const WIN32_FIND_DATAA& entry) override;
+  bool endFolder(const std::string& folder, WalkPacer& pacer) override;
+
+ private:
+  // Reports the system's matches of `mask` in `folder`; false when cancelled.
+  bool reportMatches(const std::string& folder, const std::string& mask, WalkPacer& pacer);
+
+  std::vector<std::string> masks_;
+  std::vector<MaskPrefilter> prefilters_;
+  const ListingScope& scope_;
+  Found found_;
+  MaskStrategy strategy_ = MaskStrategy::enumerateOnce;
+  std::string currentMask_;
+  // The folder being read: whether its files may be listed, and for each mask whether some
+  // file of it could match.
+  bool listing_ = false;
+  std::vector<bool> possible_;
+  size_t stillOpen_ = 0;
+  // Per mask: its ending (".xyz") when the enumeration answers it, else empty; and the files of
+  // the folder being read that it lists, with their sizes, in find order.
+  std::vector<std::string> endings_;
+  std::vector<std::vector<std::pair<std::string, int64_t>>> listedByEnding_;
+  uint64_t matchEntries_ = 0, maskFinds_ = 0, reported_ = 0;
+};
+
+// The junk search's walk: the mask rules on the shared drive walk.
+class MaskWalk {
+ public:
+  using Strategy = MaskStrategy;
+  using Found = MaskRules::Found;
   struct Stats {
     uint64_t folders = 0;    // folders whose entries were read
     uint64_t entries = 0;    // directory entries seen (all finds)
@@ -45,7 +90,7 @@ class MaskWalk : private FolderRules {
   MaskWalk(std::vector<std::string> masks, const SearchExceptions& exceptions,
            std::string backupFolder, const ProcessFlag& cancel, WalkProgress* progress);
 
-  void setStrategy(Strategy s) { strategy_ = s; }
+  void setStrategy(Strategy s) { rules_.setStrategy(s); }
   // 0 shows progress and pumps after every entry (tests).
   void setSliceMs(DWORD ms) { walk_.setSliceMs(ms); }
 
@@ -58,33 +103,14 @@ class MaskWalk : private FolderRules {
   void walkDrives(const std::vector<std::string>& driveRoots, ResultList& list);
 
   // The mask the last file pass used.
-  const std::string& currentMask() const { return currentMask_; }
+  const std::string& currentMask() const { return rules_.currentMask(); }
   Stats stats() const;
 
  private:
-  void beginFolder(const std::string& folder) override;
-  void entry(const std::string& folder, const WIN32_FIND_DATAA& entry) override;
-  bool endFolder(const std::string& folder, WalkPacer& pacer) override;
-  // Reports the system's matches of `mask` in `folder`; false when cancelled.
-  bool reportMatches(const std::string& folder, const std::string& mask, WalkPacer& pacer);
-
-  std::vector<std::string> masks_;
-  std::vector<MaskPrefilter> prefilters_;
   ListingScope scope_;
+  Found found_;
+  MaskRules rules_;
   DriveWalk walk_;
-  Strategy strategy_ = Strategy::enumerateOnce;
-  std::string currentMask_;
-  const Found* found_ = nullptr;
-  // The folder being read: whether its files may be listed, and for each mask whether some
-  // file of it could match.
-  bool listing_ = false;
-  std::vector<bool> possible_;
-  size_t stillOpen_ = 0;
-  // Per mask: its ending (".xyz") when the enumeration answers it, else empty; and the files of
-  // the folder being read that it lists, with their sizes, in find order.
-  std::vector<std::string> endings_;
-  std::vector<std::vector<std::pair<std::string, int64_t>>> listedByEnding_;
-  uint64_t matchEntries_ = 0, maskFinds_ = 0, reported_ = 0;
 };
 
 }  // namespace scrubwell

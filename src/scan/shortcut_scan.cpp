@@ -25,22 +25,27 @@ std::string_view shortcutMask(std::string_view name) {
 
 class BrokenShortcutRules : public FolderRules {
  public:
-  BrokenShortcutRules(const ListingScope& scope, ResultList& list) : scope_(scope), list_(list) {}
+  BrokenShortcutRules(const ListingScope& scope, FoundFile found)
+      : scope_(scope), found_(std::move(found)) {}
 
   void entry(const std::string& folder, const WIN32_FIND_DATAA& entry) override {
     if (!isListableShortcut(folder, entry, scope_)) return;
     std::string path = folder + entry.cFileName;
     if (!test_.isBroken(path)) return;
-    list_.add(std::move(path), fileSizeOf(entry), true);
+    found_(std::move(path), fileSizeOf(entry), true);
   }
 
  private:
   const ListingScope& scope_;
-  ResultList& list_;
+  FoundFile found_;
   BrokenShortcutTest test_;  // one shell link object and one drive-type table for the scan
 };
 
 }  // namespace
+
+std::unique_ptr<FolderRules> brokenShortcutRules(const ListingScope& scope, FoundFile found) {
+  return std::make_unique<BrokenShortcutRules>(scope, std::move(found));
+}
 
 bool isListableShortcut(const std::string& folder, const WIN32_FIND_DATAA& entry,
                         const ListingScope& scope) {
@@ -54,8 +59,8 @@ bool isListableShortcut(const std::string& folder, const WIN32_FIND_DATAA& entry
 void runBrokenShortcutScan(const DriveScanInputs& inputs, ResultList& list, ProcessFlag& cancel,
                            WalkProgress* progress, DWORD sliceMs) {
   const ListingScope scope(inputs.exceptions, inputs.backupFolder);
-  BrokenShortcutRules rules(scope, list);
-  runDriveScanRules(rules, scope.exceptions(), inputs, false, list, cancel, progress, sliceMs);
+  BrokenShortcutRules rules(scope, appendTo(list));
+  runDriveScanRules(rules, scope.exceptions(), inputs, kShortcutScanWalksNetworkDrives, list, cancel, progress, sliceMs);
 }
 
 }  // namespace scrubwell

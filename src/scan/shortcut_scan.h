@@ -16,6 +16,11 @@ namespace scrubwell {
 bool isListableShortcut(const std::string& folder, const WIN32_FIND_DATAA& entry,
                         const ListingScope& scope);
 
+// The scan's rules for one walk; `scope` must outlive them.
+std::unique_ptr<FolderRules> brokenShortcutRules(const ListingScope& scope, FoundFile found);
+// A shortcut on a network drive points across the network: the scan leaves those drives alone.
+inline constexpr bool kShortcutScanWalksNetworkDrives = false;
+
 void runBrokenShortcutScan(const DriveScanInputs& inputs, ResultList& list, ProcessFlag& cancel,
                            WalkProgress* progress, DWORD sliceMs = 15);
 

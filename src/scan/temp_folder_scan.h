@@ -19,6 +19,11 @@ namespace scrubwell {
 bool isListedTemporaryFile(const std::string& folder, const WIN32_FIND_DATAA& entry,
                            const ListingScope& scope);
 
+// The scan's rules for one walk: they list the files at or below `temporaryFolders` (each ending
+// with "\", as temporaryScanFolders() gives them). `scope` must outlive them.
+std::unique_ptr<FolderRules> temporaryFileRules(const ListingScope& scope, FoundFile found,
+                                                const std::vector<std::string>& temporaryFolders);
+
 // Walks each of `folders` (ending with "\"), then ends as endDriveScan does. The walked folders
 // become the pending sweep of the next removal.
 void runTemporaryFolderScan(const std::vector<std::string>& folders, const DriveScanInputs& inputs,

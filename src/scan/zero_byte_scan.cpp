@@ -23,13 +23,14 @@ constexpr std::array<std::string_view, 32> kMarkedEndings = {
 
 class ZeroByteRules : public FolderRules {
  public:
-  ZeroByteRules(const ListingScope& scope, ResultList& list) : scope_(scope), list_(list) {}
+  ZeroByteRules(const ListingScope& scope, FoundFile found)
+      : scope_(scope), found_(std::move(found)) {}
 
   void entry(const std::string& folder, const WIN32_FIND_DATAA& entry) override {
     if (!isListedZeroByteFile(folder, entry, scope_)) return;
     std::string path = folder + entry.cFileName;
     const bool marked = zeroByteFileStartsMarked(path);
-    list_.add(std::move(path), 0, marked);
+    found_(std::move(path), 0, marked);
   }
   bool entersFolder(const WIN32_FIND_DATAA& entry) const override {
     return zeroByteScanEnters(entry);
@@ -37,10 +38,14 @@ class ZeroByteRules : public FolderRules {
 
  private:
   const ListingScope& scope_;
-  ResultList& list_;
+  FoundFile found_;
 };
 
 }  // namespace
+
+std::unique_ptr<FolderRules> zeroByteRules(const ListingScope& scope, FoundFile found) {
+  return std::make_unique<ZeroByteRules>(scope, std::move(found));
+}
 
 bool isListedZeroByteFile(const std::string& folder, const WIN32_FIND_DATAA& entry,
                           const ListingScope& scope) {
@@ -65,7 +70,7 @@ bool zeroByteFileStartsMarked(std::string_view path) {
 void runZeroByteScan(const DriveScanInputs& inputs, ResultList& list, ProcessFlag& cancel,
                      WalkProgress* progress, DWORD sliceMs) {
   const ListingScope scope(inputs.exceptions, inputs.backupFolder);
-  ZeroByteRules rules(scope, list);
+  ZeroByteRules rules(scope, appendTo(list));
   runDriveScanRules(rules, scope.exceptions(), inputs, true, list, cancel, progress, sliceMs);
 }
 

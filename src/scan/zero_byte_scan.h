@@ -22,6 +22,9 @@ bool zeroByteScanEnters(const WIN32_FIND_DATAA& entry);
 // leftover's ending, or the third-last is "~".
 bool zeroByteFileStartsMarked(std::string_view path);
 
+// The scan's rules for one walk; `scope` must outlive them.
+std::unique_ptr<FolderRules> zeroByteRules(const ListingScope& scope, FoundFile found);
+
 void runZeroByteScan(const DriveScanInputs& inputs, ResultList& list, ProcessFlag& cancel,
                      WalkProgress* progress, DWORD sliceMs = 15);
 

@@ -51,6 +51,13 @@ TEST(CommandLine, DriveListTakesLettersAndRootsOnce) {
             std::vector<CleanupId>{CleanupId::junkSearch});
   EXPECT_EQ(parse({"/auto", "/scans:Registry,junk"}).scans,
             (std::vector<CleanupId>{CleanupId::registry, CleanupId::junkSearch}));
+  // "multi" is the multi-clean's file scans, not a clean-up of its own.
+  const AutomationRequest multi = parse({"/preview", "/scans:zero,Multi,multi"});
+  EXPECT_EQ(multi.error, "");
+  EXPECT_TRUE(multi.multi);
+  EXPECT_EQ(multi.scans, std::vector<CleanupId>{CleanupId::zeroByteFiles});
+  EXPECT_TRUE(parse({"/auto", "/scans:multi"}).scans.empty());
+  EXPECT_FALSE(parse({"/auto"}).multi);
 }
 
 TEST(CommandLine, BadCommandLinesSayWhy) {
@@ -63,7 +70,6 @@ TEST(CommandLine, BadCommandLinesSayWhy) {
       {{"/preview", "/scans:"}, "scans"},
       {{"/preview", "/scans:junk,"}, "scans"},
       {{"/preview", "/scans:uninstall"}, "uninstall"},  // a clean-up that cannot run unattended yet
-      {{"/preview", "/scans:multi"}, "multi"},
       {{"/preview", "/drives:"}, "drives"},
       {{"/preview", "/drives:CD"}, "CD"},
       {{"/preview", "/drives:1"}, "1"},

@@ -32,6 +32,19 @@ bool contains(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;
 }
 
+// Restores `files` from the one backup point that is in `data` now and was not in `before`.
+void restoreFromTheNewPoint(const std::string& data, const std::set<std::string>& before,
+                            const std::vector<std::string>& files) {
+  const std::set<std::string> after = backupPoints(data);
+  std::vector<std::string> added;
+  std::set_difference(after.begin(), after.end(), before.begin(), before.end(),
+                      std::back_inserter(added));
+  ASSERT_EQ(added.size(), 1u) << "one new backup point";
+  MyBackup restore;
+  for (const auto& f : files) restore.AddRestoreFile(f);
+  EXPECT_TRUE(restore.RestorePoint(data + "BACKUP\\" + added[0]));
+}
+
 }  // namespace
 
 TEST(Automation, PreviewListsWhatTheWindowFindsAndChangesNothing) {
@@ -111,15 +124,7 @@ TEST(Automation, AutoRemovesIntoABackupPointThatRestoresTheFiles) {
   EXPECT_EQ(saved.substr(0, f.out.size()), f.out) << "the saved report starts with the same text";
   EXPECT_GT(saved.size(), f.out.size()) << "and ends with the date block";
 
-  std::set<std::string> after = backupPoints(data);
-  std::vector<std::string> added;
-  std::set_difference(after.begin(), after.end(), before.begin(), before.end(),
-                      std::back_inserter(added));
-  ASSERT_EQ(added.size(), 1u) << "one new backup point";
-  MyBackup restore;
-  restore.AddRestoreFile(dir / "setup.tmp");
-  restore.AddRestoreFile(dir / "docs\\letter.bak");
-  EXPECT_TRUE(restore.RestorePoint(data + "BACKUP\\" + added[0]));
+  restoreFromTheNewPoint(data, before, {dir / "setup.tmp", dir / "docs\\letter.bak"});
   EXPECT_EQ(readFile(dir / "setup.tmp"), setup);
   EXPECT_EQ(readFile(dir / "docs\\letter.bak"), letter);
 
@@ -197,14 +202,9 @@ TEST(Automation, AutoRemovesExactlyTheLinesPreviewShowsMarked) {
   for (const char* f : {"config.sys", "full.tmp"}) EXPECT_TRUE(fileExists(dir / f)) << f;
   EXPECT_FALSE(contains(removed.out, "readme.me")) << "an unmarked line is not even reported";
 
-  std::set<std::string> after = backupPoints(data);
-  std::vector<std::string> added;
-  std::set_difference(after.begin(), after.end(), before.begin(), before.end(),
-                      std::back_inserter(added));
-  ASSERT_EQ(added.size(), 1u);
-  MyBackup restore;
-  for (const auto& f : marked) restore.AddRestoreFile(dir / f);
-  EXPECT_TRUE(restore.RestorePoint(data + "BACKUP\\" + added[0]));
+  std::vector<std::string> paths;
+  for (const auto& f : marked) paths.push_back(dir / f);
+  restoreFromTheNewPoint(data, before, paths);
   for (const auto& f : marked) EXPECT_TRUE(fileExists(dir / f)) << f << " restored";
 }
 
@@ -237,6 +237,44 @@ TEST(Automation, PreviewAndAutoOfDllsTakeTheDuplicateAndLeaveTheWindowsCopy) {
   const auto after = openedFileFacts(windowsCopy);
   ASSERT_TRUE(after) << "the Windows copy stays";
   EXPECT_EQ(after->size, copy->size);
+}
+
+// "multi" runs the file scans of the multi-clean's saved boxes (here only the junk search) in one
+// walk; a scan named beside it joins that walk, and a file both find is listed once.
+TEST(Automation, MultiRunsTheChoosersFileScansInOneWalkEachFileOnce) {
+  std::string exe = installProgram() + "Scrubwell.exe";
+  ASSERT_TRUE(languageChosenWithSettings(
+      std::string(kSettingsOnD) +
+      "[MultiOption]\r\nChk1=1\r\nChk2=0\r\nChk3=0\r\nChk4=0\r\nChk10=0\r\n"));
+  const std::string data = programDataFolder();
+  ScratchFolder dir('D', "multi");
+  ASSERT_TRUE(writeFile(dir / "empty.tmp", ""));     // junk and zero-byte
+  ASSERT_TRUE(writeFile(dir / "empty.log", ""));     // zero-byte only
+  ASSERT_TRUE(writeFile(dir / "full.bak", "data"));  // junk only
+  ScratchFolder outputs('D', "multi-out");
+  auto listed = [&dir](const Finished& f) {
+    std::vector<std::string> below;
+    for (const std::string& line : linesOf(f.out))
+      if (line.rfind(dir.path(), 0) == 0) below.push_back(line.substr(dir.path().size()));
+    return below;
+  };
+
+  Finished junkOnly = runToEnd(exe, "/preview /scans:multi /drives:D", outputs.path());
+  ASSERT_EQ(junkOnly.exitCode, 0) << junkOnly.err;
+  EXPECT_EQ(listed(junkOnly), (std::vector<std::string>{"empty.tmp", "full.bak"}));
+
+  Finished withZero = runToEnd(exe, "/preview /scans:zero,multi /drives:D", outputs.path());
+  ASSERT_EQ(withZero.exitCode, 0) << withZero.err;
+  EXPECT_EQ(listed(withZero), (std::vector<std::string>{"empty.log", "empty.tmp", "full.bak"}));
+
+  const std::set<std::string> before = backupPoints(data);
+  Finished removed = runToEnd(exe, "/auto /scans:multi,zero /drives:D", outputs.path());
+  ASSERT_EQ(removed.exitCode, 0) << removed.err;
+  for (const char* f : {"empty.tmp", "empty.log", "full.bak"})
+    EXPECT_FALSE(fileExists(dir / f)) << f;
+  restoreFromTheNewPoint(data, before, {dir / "empty.tmp", dir / "empty.log", dir / "full.bak"});
+  EXPECT_EQ(readFile(dir / "full.bak"), "data");
+  EXPECT_TRUE(fileExists(dir / "empty.log"));
 }
 
 TEST(Automation, BadCommandLinesExitTwoAndChangeNothing) {

@@ -17,26 +17,10 @@
 
 using namespace scrubwell;
 namespace test = scrubwell::test;
-using test::ScratchFolder, test::writeFile, test::makeFolders, test::removeTree,
-    test::makeFolderLink, test::makeSparseFile, test::RemovalSandbox;
+using test::ScratchFolder, test::EnvironmentVariable, test::writeFile, test::makeFolders,
+    test::removeTree, test::makeFolderLink, test::makeSparseFile, test::RemovalSandbox;
 
 namespace {
-
-// Sets TEMP for the test's lifetime.
-class TempVariable {
- public:
-  explicit TempVariable(const std::string& value) {
-    char old[MAX_PATH] = {};
-    had_ = GetEnvironmentVariableA("TEMP", old, MAX_PATH) > 0;
-    old_ = old;
-    SetEnvironmentVariableA("TEMP", value.c_str());
-  }
-  ~TempVariable() { SetEnvironmentVariableA("TEMP", had_ ? old_.c_str() : nullptr); }
-
- private:
-  bool had_;
-  std::string old_;
-};
 
 std::string longForm(const std::string& path) {
   char buffer[MAX_PATH] = {};
@@ -94,7 +78,7 @@ TEST(TemporaryFolderScan, ATempNamingARootOrTheWindowsFolderWalksOnlyTheWindowsT
         std::string("D:"), std::string("C:\\"), std::string("D:\\"), std::string("C:\\windows\\"),
         shortForm(windows), windows + "\\."}) {
     SCOPED_TRACE("TEMP=" + temp);
-    TempVariable variable(temp);
+    EnvironmentVariable variable("TEMP", temp);
     EXPECT_EQ(temporaryScanFolders(), std::vector<std::string>{windowsTemp()});
     ResultList list = scanTemporaryFolders();
     for (size_t i = 0; i < list.size(); ++i)
@@ -103,7 +87,7 @@ TEST(TemporaryFolderScan, ATempNamingARootOrTheWindowsFolderWalksOnlyTheWindowsT
     EXPECT_EQ(pendingTemporarySweep(), std::vector<std::string>{windowsTemp()});
   }
   // The removal: only what the scan listed goes, and only the Windows temp folder is swept.
-  TempVariable variable("C:");
+  EnvironmentVariable variable("TEMP", "C:");
   ResultList list = scanTemporaryFolders();
   list.copyRawMarksToRows();
   RemovalOutcome outcome = removeMarkedEntries(list, sandbox.settings, sandbox.parts);
@@ -138,7 +122,7 @@ TEST(TemporaryFolderScan, ListsEveryFileOfTheUsersTempMarkedAndLeavesBrowserFold
   ASSERT_TRUE(makeFolderLink(temp + "link", elsewhere.path()));
   for (const std::string& spelling : {temp, shortForm(temp), temp + "sub\\..\\"}) {
     SCOPED_TRACE("TEMP=" + spelling);
-    TempVariable variable(spelling);
+    EnvironmentVariable variable("TEMP", spelling);
     const std::vector<std::string> folders = temporaryScanFolders();
     ASSERT_FALSE(folders.empty());
     EXPECT_EQ(folders[0], longForm(temp));
@@ -153,7 +137,7 @@ TEST(TemporaryFolderScan, ListsEveryFileOfTheUsersTempMarkedAndLeavesBrowserFold
   }
   // A TEMP inside the Windows temp folder is walked as part of it, not a second time.
   ASSERT_TRUE(makeFolders(windowsTemp() + "nested"));
-  TempVariable nested(windowsTemp() + "nested");
+  EnvironmentVariable nested("TEMP", windowsTemp() + "nested");
   EXPECT_EQ(temporaryScanFolders(), std::vector<std::string>{windowsTemp()});
   removeTree(windowsTemp() + "nested");
 }

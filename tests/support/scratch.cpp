@@ -228,4 +228,17 @@ ULONGLONG lastWriteTicks(const std::string& path) {
   return (ULONGLONG(d.ftLastWriteTime.dwHighDateTime) << 32) | d.ftLastWriteTime.dwLowDateTime;
 }
 
+EnvironmentVariable::EnvironmentVariable(std::string name, const std::string& value)
+    : name_(std::move(name)) {
+  char old[32768] = {};
+  const DWORD n = GetEnvironmentVariableA(name_.c_str(), old, sizeof old);
+  had_ = n > 0 && n < sizeof old;
+  if (had_) old_.assign(old, n);
+  SetEnvironmentVariableA(name_.c_str(), value.c_str());
+}
+
+EnvironmentVariable::~EnvironmentVariable() {
+  SetEnvironmentVariableA(name_.c_str(), had_ ? old_.c_str() : nullptr);
+}
+
 }  // namespace scrubwell::test

@@ -26,6 +26,19 @@ class ScratchFolder {
   std::string path_;
 };
 
+// Sets an environment variable of this process for the object's lifetime, then restores it.
+class EnvironmentVariable {
+ public:
+  EnvironmentVariable(std::string name, const std::string& value);
+  ~EnvironmentVariable();
+  EnvironmentVariable(const EnvironmentVariable&) = delete;
+  EnvironmentVariable& operator=(const EnvironmentVariable&) = delete;
+
+ private:
+  std::string name_, old_;
+  bool had_;
+};
+
 // Writes `content` to `path`, creating missing parent folders. Returns false on failure.
 bool writeFile(const std::string& path, const std::string& content);
 // A file of `size` bytes that takes no room on the host: the end is set, nothing written.
@@ -36,7 +49,7 @@ std::string readFile(const std::string& path);  // empty when missing
 bool fileExists(const std::string& path);
 bool folderExists(const std::string& path);
 bool makeFolders(const std::string& path);  // creates every missing level
-void removeTree(const std::string& path);    // best effort, clears read-only attributes
+void removeTree(const std::string& path);   // best effort, clears read-only attributes
 // Makes `link` a symbolic link to the folder `target`; true when the system made one and
 // reports it as a link (FILE_ATTRIBUTE_REPARSE_POINT).
 bool makeFolderLink(const std::string& link, const std::string& target);
