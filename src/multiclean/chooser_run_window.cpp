@@ -128,7 +128,7 @@ void cleanBrowsers(MultiCleanReport& report) {
 }
 
 // A removal of folder trees inside the run: its lines and counts go into the run's report.
-void removeTrees(MultiCleanReport& report, const FolderTreesOutcome& outcome) {
+void addTreeRemoval(MultiCleanReport& report, const FolderTreesOutcome& outcome) {
   report.addCounts(outcome.run.counts);
   appWindows().backupProgress.closeWindow();
 }
@@ -179,7 +179,7 @@ MultiCleanSteps windowSteps(MultiCleanReport& report) {
     const std::vector<std::string> folders = findUpdateUninstallFolders();
     if (folders.empty()) return;
     RemovalParts parts{report, w.deleting, w.backupProgress, nullptr};
-    removeTrees(report, removeUpdateUninstallFolders(folders, unattendedSettings(), parts));
+    addTreeRemoval(report, removeUpdateUninstallFolders(folders, unattendedSettings(), parts));
     showUnattendedProgress();
   });
   steps.beforeDriveWalk = hideUnattendedProgress;
@@ -188,7 +188,7 @@ MultiCleanSteps windowSteps(MultiCleanReport& report) {
     const std::vector<std::string> folders = w.ownFolders.folders.items();
     if (folders.empty()) return;
     RemovalParts parts{report, w.deleting, w.backupProgress, nullptr};
-    removeTrees(report, cleanOwnFolders(folders, unattendedSettings(), parts));
+    addTreeRemoval(report, cleanOwnFolders(folders, unattendedSettings(), parts));
     w.deleting.stop();
   });
   steps.registry = handOverToRegistry;

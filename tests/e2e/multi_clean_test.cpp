@@ -79,6 +79,7 @@ TEST(MultiClean, ARunFromTheMainWindowEndsInTheResultsAndKeepsTheRemovedFilesInT
   ASSERT_TRUE(writeFile(d / "docs\\multi letter.bak", std::string(20000, 'x')));
   ASSERT_TRUE(writeFile(d / "docs\\multi empty.txt", ""));
   ASSERT_TRUE(writeFile(d / "multi nothing.doc", ""));
+  ASSERT_TRUE(writeFile(d / "multi zero.tmp", ""));  // a junk mask and zero bytes: listed once
   ASSERT_TRUE(writeFile(d / "docs\\multi notes.txt", "kept"));
 
   RunningProgram p(exe);
@@ -100,9 +101,9 @@ TEST(MultiClean, ARunFromTheMainWindowEndsInTheResultsAndKeepsTheRemovedFilesInT
 
   HWND results = p.waitForWindow(IDC_RES_REMOVE, 60000);
   ASSERT_NE(results, nullptr) << "the walk ends in the results window";
-  EXPECT_EQ(SendDlgItemMessageA(results, IDC_RES_RESULTLIST, LVM_GETITEMCOUNT, 0, 0), 4);
+  EXPECT_EQ(SendDlgItemMessageA(results, IDC_RES_RESULTLIST, LVM_GETITEMCOUNT, 0, 0), 5);
   const std::string line = controlText(results, IDC_RES_STATUSLINE);
-  EXPECT_EQ(line.substr(0, line.find(' ')), "4") << line;
+  EXPECT_EQ(line.substr(0, line.find(' ')), "5") << line;
   saveScreenshot(results, "multi-clean-results");
   clickButton(results, IDC_RES_REMOVE);
   HWND report = p.waitForWindow(IDC_REP_SAVE);
@@ -129,7 +130,7 @@ TEST(MultiClean, ARunFromTheMainWindowEndsInTheResultsAndKeepsTheRemovedFilesInT
   }
   EXPECT_FALSE(fileExists(trash + "binned earlier.txt")) << "the bin was emptied first";
   for (const char* name : {"multi setup.tmp", "multi letter.bak", "multi empty.txt",
-                           "multi nothing.doc"}) {
+                           "multi nothing.doc", "multi zero.tmp"}) {
     EXPECT_TRUE(fileExists(trash + name)) << name << ": removed in the walk, still in the bin";
     EXPECT_FALSE(fileExists(d / name));
   }
