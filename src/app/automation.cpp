@@ -76,28 +76,13 @@ class Output {
 
 // Nobody is there to answer: messages go to standard error and every question gets the
 // cautious answer (no, cancel), so an unattended run never waits on a window.
-class UnattendedPrompts : public Prompts {
+class UnattendedPrompts : public QuietPrompts {
  public:
-  int messageBox(HWND, const std::string& text, const std::string& caption, UINT flags) override {
+  int messageBox(HWND owner, const std::string& text, const std::string& caption,
+                 UINT flags) override {
     printError(caption + ": " + text);
-    switch (flags & MB_TYPEMASK) {
-      case MB_YESNO:
-      case MB_YESNOCANCEL:
-        return IDNO;
-      case MB_OKCANCEL:
-      case MB_RETRYCANCEL:
-        return IDCANCEL;
-      default:
-        return IDOK;
-    }
+    return QuietPrompts::messageBox(owner, text, caption, flags);
   }
-  std::string saveFileName(HWND, const std::string&, const std::string&,
-                           const std::string&) override {
-    return {};
-  }
-  bool browseForFolder(HWND, const std::string&, std::string&) override { return false; }
-  int popupMenu(HWND, const std::vector<std::pair<int, std::string>>&, POINT) override { return 0; }
-  int modal(const std::string&, const std::function<int()>&) override { return IDCANCEL; }
 };
 
 class PromptsInstalled {

@@ -27,7 +27,7 @@ namespace {
 // While an unattended step runs nobody is asked anything: a message of the clean-up's engines
 // (a backup that could not be written, say) becomes a line of the run's report and gets the
 // cautious answer. The status window's own message, about its "cancel", still shows.
-class UnattendedStepPrompts : public Prompts {
+class UnattendedStepPrompts : public QuietPrompts {
  public:
   UnattendedStepPrompts(MultiCleanReport& report, HWND statusWindow)
       : report_(report), statusWindow_(statusWindow), previous_(setPrompts(this)) {}
@@ -39,17 +39,8 @@ class UnattendedStepPrompts : public Prompts {
                  UINT flags) override {
     if (owner && owner == statusWindow_) return previous_->messageBox(owner, text, caption, flags);
     report_.note(text);
-    return cautiousAnswer(flags);
+    return QuietPrompts::messageBox(owner, text, caption, flags);
   }
-  std::string saveFileName(HWND, const std::string&, const std::string&,
-                           const std::string&) override {
-    return {};
-  }
-  bool browseForFolder(HWND, const std::string&, std::string&) override { return false; }
-  int popupMenu(HWND, const std::vector<std::pair<int, std::string>>&, POINT) override {
-    return 0;
-  }
-  int modal(const std::string&, const std::function<int()>&) override { return IDCANCEL; }
 
  private:
   MultiCleanReport& report_;
@@ -88,8 +79,7 @@ void hideUnattendedProgress() {
 
 // "<clean-up>: some files could not be deleted ..." when a step left any behind.
 void noteLeftovers(MultiCleanReport& report, CleanupId id, int32_t leftovers) {
-  if (leftovers > 0)
-    report.note(tr(cleanup(id).chooserText) + ": " + tr(5228) + " " + tr(5229));
+  if (leftovers > 0) report.note(tr(cleanup(id).chooserText) + ": " + tr(5228) + " " + tr(5229));
 }
 
 void freed(MultiCleanReport& report, int64_t bytes) {
@@ -220,9 +210,8 @@ void ChooserWindow::goOn() {
   pumpMessages();
 
   MultiCleanReport report;
-  const std::vector<CleanupId> ran =
-      runMultiClean(choiceOf(*this), windowSteps(report), w.multiCleanStatus,
-                    multiCleanCancelFlag());
+  const std::vector<CleanupId> ran = runMultiClean(choiceOf(*this), windowSteps(report),
+                                                   w.multiCleanStatus, multiCleanCancelFlag());
 
   w.multiCleanStatus.stop();
   hideUnattendedProgress();

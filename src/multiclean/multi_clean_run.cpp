@@ -10,21 +10,6 @@ namespace {
 
 using enum CleanupId;
 
-std::function<void()> MultiCleanSteps::*stepFunction(CleanupId id) {
-  switch (id) {
-    case windowsTools: return &MultiCleanSteps::recycleBin;
-    case recentDocuments: return &MultiCleanSteps::recentDocuments;
-    case prefetchAndDownloads: return &MultiCleanSteps::prefetchAndDownloads;
-    case minidumps: return &MultiCleanSteps::minidumps;
-    case uninstallEntries: return &MultiCleanSteps::uninstallEntries;
-    case browserCache: return &MultiCleanSteps::browserCache;
-    case updateUninstallFolders: return &MultiCleanSteps::updateUninstallFolders;
-    case ownFolders: return &MultiCleanSteps::ownFolders;
-    case registry: return &MultiCleanSteps::registry;
-    default: return nullptr;
-  }
-}
-
 bool chosen(const MultiCleanChoice& choice, CleanupId id) {
   const int box = cleanup(id).chooserBox;
   return box >= 1 && box <= static_cast<int>(choice.size()) && choice[box - 1];
@@ -39,17 +24,19 @@ ProcessFlag& multiCleanCancelFlag() {
 
 const std::vector<MultiCleanStep>& multiCleanSteps() {
   // The recycle bin and the own folders are announced by their boxes' captions.
+  // The recycle bin and the own folders are announced by their boxes' captions.
+  using S = MultiCleanSteps;
   static const std::vector<MultiCleanStep> steps = {
-      {windowsTools, cleanup(windowsTools).chooserText, 0},
-      {recentDocuments, 220, 2000},
-      {prefetchAndDownloads, 268, 2000},
-      {minidumps, 330, 2000},
-      {uninstallEntries, 221, 2000},
-      {browserCache, 222, 1500},
-      {updateUninstallFolders, 263, 1500},
-      {junkSearch, 99, 0, true},
-      {ownFolders, cleanup(ownFolders).chooserText, 0},
-      {registry, 218, 0},
+      {windowsTools, cleanup(windowsTools).chooserText, 0, &S::recycleBin},
+      {recentDocuments, 220, 2000, &S::recentDocuments},
+      {prefetchAndDownloads, 268, 2000, &S::prefetchAndDownloads},
+      {minidumps, 330, 2000, &S::minidumps},
+      {uninstallEntries, 221, 2000, &S::uninstallEntries},
+      {browserCache, 222, 1500, &S::browserCache},
+      {updateUninstallFolders, 263, 1500, &S::updateUninstallFolders},
+      {junkSearch, 99, 0, nullptr},  // the combined walk
+      {ownFolders, cleanup(ownFolders).chooserText, 0, &S::ownFolders},
+      {registry, 218, 0, &S::registry},
   };
   return steps;
 }
@@ -66,18 +53,18 @@ std::vector<CleanupId> runMultiClean(const MultiCleanChoice& choice, const Multi
   cancel.clear();
   std::vector<CleanupId> ran;
   for (const MultiCleanStep& step : multiCleanSteps()) {
-    if (step.driveWalk && steps.beforeDriveWalk) steps.beforeDriveWalk();
+    if (step.driveWalk() && steps.beforeDriveWalk) steps.beforeDriveWalk();
     // Once the program is ending, nothing more is started either.
     if (cancel.isSet() || quitRequested()) continue;
     const std::vector<CleanupId> ids =
-        step.driveWalk ? chosenWalkCleanups(choice) : std::vector<CleanupId>{step.id};
-    if (ids.empty() || (!step.driveWalk && !chosen(choice, step.id))) continue;
+        step.driveWalk() ? chosenWalkCleanups(choice) : std::vector<CleanupId>{step.id};
+    if (ids.empty() || (!step.driveWalk() && !chosen(choice, step.id))) continue;
     status.setStep(tr(step.text));
     pumpMessages();
-    if (step.driveWalk) {
+    if (step.driveWalk()) {
       if (steps.driveWalk) steps.driveWalk(ids);
-    } else if (auto member = stepFunction(step.id); member && steps.*member) {
-      (steps.*member)();
+    } else if (steps.*step.run) {
+      (steps.*step.run)();
     }
     pumpMessages();
     ran.insert(ran.end(), ids.begin(), ids.end());

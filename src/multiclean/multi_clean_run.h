@@ -41,13 +41,15 @@ struct MultiCleanSteps {
   std::function<void()> finished;
 };
 
-// One step of the run: the clean-up whose box chooses it, its status text and the pause after it.
-// The drive walk's entry stands for every clean-up that joins the combined walk.
+// One step of the run: the clean-up whose box chooses it, its status text, the pause after it
+// and its function among the steps. The drive walk's entry (no function) stands for every
+// clean-up that joins the combined walk.
 struct MultiCleanStep {
   CleanupId id;
-  int text;      // the status text's number
+  int text;  // the status text's number
   DWORD pauseMs;
-  bool driveWalk = false;
+  std::function<void()> MultiCleanSteps::*run;
+  bool driveWalk() const { return run == nullptr; }
 };
 
 // The steps in the order they run. The recycle bin comes first: with the backup option off the
@@ -58,9 +60,10 @@ const std::vector<MultiCleanStep>& multiCleanSteps();
 std::vector<CleanupId> chosenWalkCleanups(const MultiCleanChoice& choice);
 
 // Clears `cancel`, then runs every step whose box is checked, in order, while `cancel` stays
-// clear and the program is not ending: the status hears the step's text, messages are pumped, the step runs, and the pause
-// after it (none once cancelled) passes through the clock seam. Returns the clean-ups whose steps ran (for their done
-// marks); a step skipped by a cancel is not among them.
+// clear and the program is not ending: the status hears the step's text, messages are pumped, the
+// step runs, and the pause after it (none once cancelled) passes through the clock seam. Returns
+// the clean-ups whose steps ran (for their done marks); a step skipped by a cancel is not among
+// them.
 std::vector<CleanupId> runMultiClean(const MultiCleanChoice& choice, const MultiCleanSteps& steps,
                                      MultiCleanStatus& status, ProcessFlag& cancel);
 

@@ -12,9 +12,7 @@
 namespace scrubwell::ui {
 
 MultiCleanStatusWindow::MultiCleanStatusWindow()
-    : Window("multicleanstatus", IDD_MULTICLEANSTATUS),
-      step(IDC_MCS_STEP),
-      cancel(IDC_MCS_CANCEL) {
+    : Window("multicleanstatus", IDD_MULTICLEANSTATUS), step(IDC_MCS_STEP), cancel(IDC_MCS_CANCEL) {
   bind({&step, &cancel});
   blink.onTimer = [this] { step.setVisible(!step.visible()); };
   cancel.onClick = [this] {
@@ -56,8 +54,8 @@ void MultiCleanStatusWindow::cancelRun() {
 
 void MultiCleanStatusWindow::onCreated() {
   // The button's hint as a tooltip.
-  tip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0,
-                         0, 0, hwnd(), nullptr, GetModuleHandleA(nullptr), nullptr);
+  tip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0,
+                         0, hwnd(), nullptr, GetModuleHandleA(nullptr), nullptr);
   if (!tip_) return;
   TOOLINFOA tool{};
   tool.cbSize = sizeof tool;

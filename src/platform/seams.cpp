@@ -162,7 +162,7 @@ Launcher* currentLauncher = &systemLauncher;
 
 Prompts& prompts() { return *currentPrompts; }
 
-int cautiousAnswer(UINT flags) {
+int QuietPrompts::messageBox(HWND, const std::string&, const std::string&, UINT flags) {
   switch (flags & MB_TYPEMASK) {
     case MB_YESNO:
     case MB_YESNOCANCEL:
@@ -174,6 +174,7 @@ int cautiousAnswer(UINT flags) {
       return IDOK;
   }
 }
+
 Clock& theClock() { return *currentClock; }
 Launcher& launcher() { return *currentLauncher; }
 

@@ -32,11 +32,8 @@ std::string settingsWith(const std::string& language, const std::string& boxes) 
                     "[Suchausnahmen]\r\nAnzahl=0\r\n[Markiert]\r\nBox6=0\r\nBox7=0\r\n"
                     "[Sicherheit]\r\nSicherheitsoption=0\r\n[MultiOption]\r\n";
   for (int n = 1; n <= 14; ++n)
-    ini += "Chk" + std::to_string(n) + "=" + (boxes.find("," + std::to_string(n) + ",") !=
-                                                      std::string::npos
-                                                  ? "1"
-                                                  : "0") +
-           "\r\n";
+    ini += "Chk" + std::to_string(n) + "=" +
+           (boxes.find("," + std::to_string(n) + ",") != std::string::npos ? "1" : "0") + "\r\n";
   return ini;
 }
 

@@ -76,10 +76,11 @@ TEST(MultiCleanRun, EveryBoxRunsEachStepInOrderWithItsTextAndPauseAndNoRealSleep
   const std::vector<CleanupId> ran = runMultiClean(all(), r.steps(), r, cancel);
   EXPECT_LT(GetTickCount() - started, 1000u) << "the pauses are the clock seam's";
   const std::vector<std::string> expected = {
-      "0 bin", "bin",  // the bin is emptied before anything this run removes goes there
-      "0 220", "recent", "2000 268", "prefetch", "4000 330", "minidump", "6000 221", "uninstall",
-      "8000 222", "browser", "9500 263", "service packs", "progress aside", "11000 99",
-      "walk of 5", "11000 own", "own folders", "11000 218", "registry", "finished"};
+      "0 bin",     "bin",  // the bin is emptied before anything this run removes goes there
+      "0 220",     "recent",        "2000 268",       "prefetch", "4000 330",
+      "minidump",  "6000 221",      "uninstall",      "8000 222", "browser",
+      "9500 263",  "service packs", "progress aside", "11000 99", "walk of 5",
+      "11000 own", "own folders",   "11000 218",      "registry", "finished"};
   EXPECT_EQ(r.events, expected);
   EXPECT_EQ(p.seams.clock.slept(), 11000u);
   EXPECT_EQ(ran.size(), 14u) << "every clean-up ran, so every done mark is due";

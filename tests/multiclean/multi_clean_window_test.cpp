@@ -105,8 +105,8 @@ TEST(MultiCleanWindow, TheUnattendedStepsAskNothingAndWhatStayedIsReportedAtTheE
   ASSERT_TRUE(test::writeFile(e / "locked.log", "in use"));
   ASSERT_TRUE(test::writeFile(e / "free.log", "free"));
   p.w.ownFolders.folders.setItems({e / ""});
-  HANDLE lock = CreateFileA((e / "locked.log").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                            0, nullptr);
+  HANDLE lock =
+      CreateFileA((e / "locked.log").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(lock, INVALID_HANDLE_VALUE);
   p.w.chooser.goOn();
   CloseHandle(lock);
@@ -119,7 +119,7 @@ TEST(MultiCleanWindow, TheUnattendedStepsAskNothingAndWhatStayedIsReportedAtTheE
   bool told = false;
   for (const std::string& line : p.w.report.lines())
     told = told || (line.find(e.path()) != std::string::npos &&
-                        line.find(" - leftovers") != std::string::npos);
+                    line.find(" - leftovers") != std::string::npos);
   EXPECT_TRUE(told) << "the folder that kept a file is reported";
   EXPECT_EQ(p.w.report.unremovable.text().back(), '1');
   EXPECT_TRUE(p.w.results.doneMark(static_cast<int>(DoneMark::ownFolders)));
