@@ -100,6 +100,34 @@ int main() {
                 round, b, j, b / j, c, b / c);
   }
 
+  // Where the time goes: each scan's rules alone on the same walk, and the list of the combined
+  // walk's findings built on its own (sort keys, rows).
+  std::printf("\nwhere the time goes (one run each; ratio = best bare / piece):\n");
+  for (CleanupId id : all) {
+    ProcessFlag cancel;
+    ResultList alone = makeSystemResultList();
+    t.restart();
+    runCombinedWalk({id}, inputs, alone, cancel, nullptr, kSliceMs);
+    const double seconds = t.seconds();
+    std::printf("  %-28s %7zu found %7.3f s  ratio %.2f\n",
+                std::string(cleanup(id).commandName).c_str(), alone.size(), seconds,
+                bareBest.seconds / seconds);
+  }
+  {
+    ProcessFlag cancel;
+    ResultList combined = makeSystemResultList();
+    runCombinedWalk(all, inputs, combined, cancel, nullptr, kSliceMs);
+    std::vector<std::pair<std::string, int64_t>> found;
+    for (size_t i = 0; i < combined.size(); ++i)
+      found.emplace_back(combined.path(i), combined.fileSize(i));
+    t.restart();
+    ResultList rebuilt = makeSystemResultList();
+    for (const auto& [path, size] : found) rebuilt.add(path, size, true);
+    rebuilt.rebuildRows(systemFileSize);
+    std::printf("  %-28s %7zu rows  %7.3f s\n", "the list alone (add, rows)", found.size(),
+                t.seconds());
+  }
+
   // 100,000 unique adds: each path new, then each once more (found again by another scan).
   std::vector<std::string> paths;
   for (int i = 0; i < 100000; ++i)
