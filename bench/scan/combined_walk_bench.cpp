@@ -26,6 +26,7 @@
 #include "scan/unique_findings.h"
 
 using namespace scrubwell;
+using bench::Best;
 
 namespace {
 
@@ -35,11 +36,6 @@ constexpr int kRounds = 3;
 constexpr DWORD kSliceMs = 15;  // the walks' default progress slice
 const char kDrive[] = "D:\\";
 const char kRoot[] = "D:\\bench-tree\\";
-
-struct Best {
-  double seconds = 1e30;
-  void take(double s) { seconds = std::min(seconds, s); }
-};
 
 // 500 files in a temporary folder of the tree, which TEMP then names.
 std::string makeTemporaryFolder() {
@@ -76,10 +72,7 @@ int main() {
   bench::Bare bare;
   size_t junkFound = 0, combinedFound = 0;
   for (int round = 1; round <= kRounds; ++round) {
-    bare = bench::Bare{};
-    t.restart();
-    bench::bareWalk(kDrive, bare);
-    const double b = t.seconds();
+    const double b = bench::timedBareWalk(kDrive, bare);
     bareBest.take(b);
 
     ProcessFlag cancel;
