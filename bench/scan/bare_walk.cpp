@@ -5,6 +5,8 @@
 
 #include <cstring>
 
+#include "bench_timer.h"
+
 namespace scrubwell::bench {
 
 void bareWalk(const std::string& folder, Bare& b) {
@@ -27,6 +29,13 @@ void bareWalk(const std::string& folder, Bare& b) {
   } while (FindNextFileA(h, &d));
   FindClose(h);
   for (const auto& s : subs) bareWalk(folder + s + "\\", b);
+}
+
+double timedBareWalk(const std::string& folder, Bare& b) {
+  b = Bare{};
+  Stopwatch t;
+  bareWalk(folder, b);
+  return t.seconds();
 }
 
 }  // namespace scrubwell::bench

@@ -19,4 +19,10 @@ class Stopwatch {
   LARGE_INTEGER freq_, start_;
 };
 
+// The best (lowest) time of a measurement over the rounds of a benchmark.
+struct Best {
+  double seconds = 1e30;
+  void take(double s) { seconds = s < seconds ? s : seconds; }
+};
+
 }  // namespace scrubwell::bench

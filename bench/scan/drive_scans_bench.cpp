@@ -39,6 +39,7 @@
 #include "scan/zero_byte_scan.h"
 
 using namespace scrubwell;
+using bench::Best;
 
 namespace {
 
@@ -61,12 +62,6 @@ bool driveIsEmpty(const std::string& drive) {
   FindClose(h);
   return empty;
 }
-
-// The best (lowest) time of a measurement over the rounds.
-struct Best {
-  double seconds = 1e30;
-  void take(double s) { seconds = std::min(seconds, s); }
-};
 
 using Scan = std::function<void(const DriveScanInputs&, ResultList&, ProcessFlag&)>;
 
@@ -311,10 +306,7 @@ int main(int argc, char** argv) {
   size_t prefilterPassed = 0;
   std::vector<std::string> junkPaths, junkFinds;
   for (int round = 1; round <= kRounds; ++round) {
-    bare = bench::Bare{};
-    t.restart();
-    bench::bareWalk(kDrive, bare);
-    const double b = t.seconds();
+    const double b = bench::timedBareWalk(kDrive, bare);
     bareBest.take(b);
     runScan(junk, inputs, junkRun);
     junkBest.take(junkRun.seconds);

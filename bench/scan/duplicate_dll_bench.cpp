@@ -28,6 +28,7 @@
 #include "scan/system_result_list.h"
 
 using namespace scrubwell;
+using bench::Best;
 
 namespace {
 
@@ -128,11 +129,6 @@ struct NoRules : FolderRules {
   void entry(const std::string&, const WIN32_FIND_DATAA&) override {}
 };
 
-struct Best {
-  double seconds = 1e30;
-  void take(double s) { seconds = std::min(seconds, s); }
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -160,10 +156,7 @@ int main(int argc, char** argv) {
   size_t found = 0, copiesKnown = 0;
   bench::Bare bare;
   for (int round = 1; round <= kRounds; ++round) {
-    bare = bench::Bare{};
-    t.restart();
-    bench::bareWalk(kDrive, bare);
-    const double b = t.seconds();
+    const double b = bench::timedBareWalk(kDrive, bare);
     bareBest.take(b);
 
     // The scan as the product runs it: the Windows copies read once, then the drive walked.
