@@ -21,6 +21,7 @@
 #include "platform/seams.h"
 #include "backup/my_backup.h"
 #include "browser/browser_cleanup.h"
+#include "multiclean/multi_clean_run.h"
 #include "registry/registry_removal.h"
 #include "registry/registry_scan.h"
 #include "scan/cancel_flag.h"
@@ -253,11 +254,7 @@ int run(const AutomationRequest& request, Output& out) {
   if (request.multi) {
     // The file scans of the multi-clean's saved boxes join the named ones in one walk; its
     // other steps need the user or change the system and never run from here.
-    for (int box = 1; box <= ui::ChooserWindow::kBoxes; ++box) {
-      const Cleanup* c = cleanupOfChooserBox(box);
-      if (c && joinsCombinedWalk(c->id) && w.chooser.boxes[box - 1].checked())
-        fileScans.push_back(c->id);
-    }
+    for (CleanupId id : chosenWalkCleanups(w.chooser.choice())) fileScans.push_back(id);
     w.results.session().scanTogether(fileScans, w.results.driveScanInputs(), cancelFlag(), nullptr);
   } else {
     for (CleanupId scan : fileScans)

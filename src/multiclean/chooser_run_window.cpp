@@ -191,12 +191,6 @@ MultiCleanSteps windowSteps(MultiCleanReport& report) {
   return steps;
 }
 
-MultiCleanChoice choiceOf(const ChooserWindow& chooser) {
-  MultiCleanChoice choice{};
-  for (size_t i = 0; i < choice.size(); ++i) choice[i] = chooser.boxes[i].checked();
-  return choice;
-}
-
 }  // namespace
 
 void ChooserWindow::goOn() {
@@ -210,7 +204,7 @@ void ChooserWindow::goOn() {
   pumpMessages();
 
   MultiCleanReport report;
-  const std::vector<CleanupId> ran = runMultiClean(choiceOf(*this), windowSteps(report),
+  const std::vector<CleanupId> ran = runMultiClean(choice(), windowSteps(report),
                                                    w.multiCleanStatus, multiCleanCancelFlag());
 
   w.multiCleanStatus.stop();

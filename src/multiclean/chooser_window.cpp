@@ -28,6 +28,12 @@ ChooserWindow::ChooserWindow()
   goOn_.onClick = [this] { goOn(); };
 }
 
+MultiCleanChoice ChooserWindow::choice() const {
+  MultiCleanChoice chosen{};
+  for (size_t i = 0; i < chosen.size(); ++i) chosen[i] = boxes[i].checked();
+  return chosen;
+}
+
 void ChooserWindow::onClose() {
   hide();
   appWindows().main.show();

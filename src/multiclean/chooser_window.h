@@ -3,6 +3,7 @@
 #pragma once
 #include <array>
 
+#include "multiclean/multi_clean_run.h"
 #include "scan/done_marks.h"
 #include "ui/framework/window.h"
 
@@ -15,6 +16,8 @@ class ChooserWindow : public Window {
   void applyTexts() override;
   // "go on": runs the checked clean-ups as one multi-clean run.
   void goOn();
+  // The boxes as they stand.
+  MultiCleanChoice choice() const;
 
   std::array<CheckBox, kBoxes> boxes;  // box n is boxes[n - 1]
 
