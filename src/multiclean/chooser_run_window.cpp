@@ -204,8 +204,8 @@ void ChooserWindow::goOn() {
   pumpMessages();
 
   MultiCleanReport report;
-  const std::vector<CleanupId> ran = runMultiClean(choice(), windowSteps(report),
-                                                   w.multiCleanStatus, multiCleanCancelFlag());
+  const std::vector<CleanupId> ran =
+      runMultiClean(choice(), windowSteps(report), w.multiCleanStatus, multiCleanCancelFlag());
 
   w.multiCleanStatus.stop();
   hideUnattendedProgress();

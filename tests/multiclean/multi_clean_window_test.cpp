@@ -187,3 +187,35 @@ TEST(MultiCleanWindow, UninstallEntriesGoIntoAPointAndTheRegistryHoldsTheEndUnti
   EXPECT_EQ(p.seams.prompts.countOf("modal"), 2);
   EXPECT_EQ(appState().registryCleanBusy, 0);
 }
+
+TEST(MultiCleanWindow, ACancelInTheWalkShowsWhatItFoundSoFarAndSkipsTheLaterSteps) {
+  Program p(true, {1, 14});  // the junk search and the own folders
+  test::ScratchFolder d('D', "walk");
+  constexpr int kFolders = 200;
+  for (int i = 0; i < kFolders; ++i)
+    ASSERT_TRUE(test::writeFile(d / ("f" + std::to_string(i) + "\\old.tmp"), "x"));
+  test::ScratchFolder own('E', "own");
+  ASSERT_TRUE(test::writeFile(own / "draft.txt", "keep me"));
+  p.w.ownFolders.folders.setItems({own / ""});
+
+  // The user presses "cancel" as soon as the walk lets a message through (and again), then looks
+  // at what was found and leaves it with "cancel process".
+  size_t shown = 0;
+  ui::Timer user(10, false);
+  user.onTimer = [&] {
+    if (p.w.searchProgress.visible()) p.w.multiCleanStatus.cancel.click();
+    if (!p.w.results.resultMode()) return;
+    user.setEnabled(false);
+    shown = p.w.results.results().size();
+    p.w.results.cancelProcess();
+  };
+  user.setEnabled(true);
+  p.w.chooser.goOn();
+
+  EXPECT_GT(shown, 0u) << "what was found until the cancel is shown";
+  EXPECT_LT(shown, static_cast<size_t>(kFolders)) << "the walk stopped early";
+  EXPECT_EQ(test::readFile(own / "draft.txt"), "keep me") << "no later step ran";
+  EXPECT_EQ(p.seams.prompts.countOf("message"), 1);
+  EXPECT_TRUE(p.w.results.doneMark(static_cast<int>(DoneMark::junkSearch)));
+  EXPECT_FALSE(p.w.results.doneMark(static_cast<int>(DoneMark::ownFolders)));
+}
