@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "scan/combined_walk.h"
 #include "support/fake_seams.h"
 #include "ui/test_program.h"
 
@@ -101,14 +100,6 @@ TEST(MultiCleanRun, OnlyTheCheckedBoxesRun) {
   ran = runMultiClean(MultiCleanChoice{}, r.steps(), r, cancel);
   EXPECT_EQ(r.events, (std::vector<std::string>{"progress aside", "finished"}));
   EXPECT_TRUE(ran.empty());
-
-  // Two walk boxes: one walk over both, and their clean-ups as the table names them.
-  r.events.clear();
-  ran = runMultiClean(only({3, 10}), r.steps(), r, cancel);
-  EXPECT_EQ(r.events,
-            (std::vector<std::string>{"progress aside", "1500 99", "walk of 2", "finished"}));
-  EXPECT_EQ(ran, (std::vector<CleanupId>{CleanupId::zeroByteFiles, CleanupId::duplicateFiles}));
-  for (CleanupId id : ran) EXPECT_TRUE(joinsCombinedWalk(id));
 }
 
 TEST(MultiCleanRun, ACancelDuringAStepSkipsEveryLaterStepButNotTheEnd) {
