@@ -24,7 +24,6 @@ ProcessFlag& multiCleanCancelFlag() {
 
 const std::vector<MultiCleanStep>& multiCleanSteps() {
   // The recycle bin and the own folders are announced by their boxes' captions.
-  // The recycle bin and the own folders are announced by their boxes' captions.
   using S = MultiCleanSteps;
   static const std::vector<MultiCleanStep> steps = {
       {windowsTools, cleanup(windowsTools).chooserText, 0, &S::recycleBin},

@@ -54,9 +54,10 @@ void MultiCleanStatusWindow::cancelRun() {
 
 void MultiCleanStatusWindow::onCreated() {
   // The button's hint as a tooltip.
-  tip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0,
-                         0, hwnd(), nullptr, GetModuleHandleA(nullptr), nullptr);
-  if (!tip_) return;
+  const HWND tip =
+      CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
+                      hwnd(), nullptr, GetModuleHandleA(nullptr), nullptr);
+  if (!tip) return;
   TOOLINFOA tool{};
   tool.cbSize = sizeof tool;
   tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -64,7 +65,7 @@ void MultiCleanStatusWindow::onCreated() {
   tool.uId = reinterpret_cast<UINT_PTR>(cancel.hwnd());
   std::string text = cancel.hint();
   tool.lpszText = text.data();
-  SendMessageA(tip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void MultiCleanStatusWindow::onShown() {

@@ -30,9 +30,6 @@ class MultiCleanStatusWindow : public Window, public MultiCleanStatus {
   void onCreated() override;
   void onShown() override;
   void onClose() override {}  // only "cancel" ends a run early
-
- private:
-  HWND tip_ = nullptr;
 };
 
 }  // namespace scrubwell::ui
