@@ -2,6 +2,7 @@
 // it is the application's main window) and living until exit. Adding a window is one member here.
 #pragma once
 #include "multiclean/chooser_window.h"
+#include "multiclean/multi_clean_status_window.h"
 #include "multiclean/own_folder_window.h"
 #include "multiclean/update_uninstall_selection_window.h"
 #include "multiclean/update_uninstall_window.h"
@@ -41,6 +42,7 @@ struct AppWindows {
   ui::RemoveAllPointsWindow removeAllPoints;
   ui::BackupNoticeWindow backupNotice;
   ui::ChooserWindow chooser;
+  ui::MultiCleanStatusWindow multiCleanStatus;
   ui::OwnFolderWindow ownFolders;
   ui::LanguageWindow language;
   ui::SearchProgressWindow searchProgress;

@@ -21,6 +21,7 @@
 #include "platform/seams.h"
 #include "backup/my_backup.h"
 #include "browser/browser_cleanup.h"
+#include "multiclean/multi_clean_run.h"
 #include "registry/registry_removal.h"
 #include "registry/registry_scan.h"
 #include "scan/cancel_flag.h"
@@ -76,28 +77,13 @@ class Output {
 
 // Nobody is there to answer: messages go to standard error and every question gets the
 // cautious answer (no, cancel), so an unattended run never waits on a window.
-class UnattendedPrompts : public Prompts {
+class UnattendedPrompts : public QuietPrompts {
  public:
-  int messageBox(HWND, const std::string& text, const std::string& caption, UINT flags) override {
+  int messageBox(HWND owner, const std::string& text, const std::string& caption,
+                 UINT flags) override {
     printError(caption + ": " + text);
-    switch (flags & MB_TYPEMASK) {
-      case MB_YESNO:
-      case MB_YESNOCANCEL:
-        return IDNO;
-      case MB_OKCANCEL:
-      case MB_RETRYCANCEL:
-        return IDCANCEL;
-      default:
-        return IDOK;
-    }
+    return QuietPrompts::messageBox(owner, text, caption, flags);
   }
-  std::string saveFileName(HWND, const std::string&, const std::string&,
-                           const std::string&) override {
-    return {};
-  }
-  bool browseForFolder(HWND, const std::string&, std::string&) override { return false; }
-  int popupMenu(HWND, const std::vector<std::pair<int, std::string>>&, POINT) override { return 0; }
-  int modal(const std::string&, const std::function<int()>&) override { return IDCANCEL; }
 };
 
 class PromptsInstalled {
@@ -268,11 +254,7 @@ int run(const AutomationRequest& request, Output& out) {
   if (request.multi) {
     // The file scans of the multi-clean's saved boxes join the named ones in one walk; its
     // other steps need the user or change the system and never run from here.
-    for (int box = 1; box <= ui::ChooserWindow::kBoxes; ++box) {
-      const Cleanup* c = cleanupOfChooserBox(box);
-      if (c && joinsCombinedWalk(c->id) && w.chooser.boxes[box - 1].checked())
-        fileScans.push_back(c->id);
-    }
+    for (CleanupId id : chosenWalkCleanups(w.chooser.choice())) fileScans.push_back(id);
     w.results.session().scanTogether(fileScans, w.results.driveScanInputs(), cancelFlag(), nullptr);
   } else {
     for (CleanupId scan : fileScans)

@@ -1,4 +1,5 @@
-// The multi-clean chooser's boxes (all checked by default) and its "back" button.
+// The multi-clean chooser's boxes (all checked by default) and its buttons; the run "go on"
+// starts is in chooser_run_window.cpp.
 #include "multiclean/chooser_window.h"
 
 #include "app/app_windows.h"
@@ -24,8 +25,13 @@ ChooserWindow::ChooserWindow()
     playClick();
     onClose();
   };
-  // The multi-clean run comes with the clean-ups it runs.
-  goOn_.setEnabled(false);
+  goOn_.onClick = [this] { goOn(); };
+}
+
+MultiCleanChoice ChooserWindow::choice() const {
+  MultiCleanChoice chosen{};
+  for (size_t i = 0; i < chosen.size(); ++i) chosen[i] = boxes[i].checked();
+  return chosen;
 }
 
 void ChooserWindow::onClose() {

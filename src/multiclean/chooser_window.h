@@ -1,7 +1,9 @@
-// The multi-clean chooser: one check box per clean-up, choosing those of a multi-clean run.
+// The multi-clean chooser: one check box per clean-up, choosing those of a multi-clean run, and
+// "go on", which runs them.
 #pragma once
 #include <array>
 
+#include "multiclean/multi_clean_run.h"
 #include "scan/done_marks.h"
 #include "ui/framework/window.h"
 
@@ -12,6 +14,10 @@ class ChooserWindow : public Window {
   static constexpr int kBoxes = DoneMarks::kCount;  // one box per clean-up
   ChooserWindow();
   void applyTexts() override;
+  // "go on": runs the checked clean-ups as one multi-clean run.
+  void goOn();
+  // The boxes as they stand.
+  MultiCleanChoice choice() const;
 
   std::array<CheckBox, kBoxes> boxes;  // box n is boxes[n - 1]
 

@@ -161,6 +161,20 @@ Launcher* currentLauncher = &systemLauncher;
 }  // namespace
 
 Prompts& prompts() { return *currentPrompts; }
+
+int QuietPrompts::messageBox(HWND, const std::string&, const std::string&, UINT flags) {
+  switch (flags & MB_TYPEMASK) {
+    case MB_YESNO:
+    case MB_YESNOCANCEL:
+      return IDNO;
+    case MB_OKCANCEL:
+    case MB_RETRYCANCEL:
+      return IDCANCEL;
+    default:
+      return IDOK;
+  }
+}
+
 Clock& theClock() { return *currentClock; }
 Launcher& launcher() { return *currentLauncher; }
 

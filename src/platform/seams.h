@@ -33,6 +33,22 @@ class Prompts {
   virtual int modal(const std::string& window, const std::function<int()>& show) = 0;
 };
 
+// Prompts for when nobody is there to answer: a message box gets the cautious answer (No to a
+// question, Cancel where it is offered, else OK) and no dialog, menu or modal window opens.
+// Unattended runs derive from it to say where their messages go.
+class QuietPrompts : public Prompts {
+ public:
+  int messageBox(HWND owner, const std::string& text, const std::string& caption,
+                 UINT flags) override;
+  std::string saveFileName(HWND, const std::string&, const std::string&,
+                           const std::string&) override {
+    return {};
+  }
+  bool browseForFolder(HWND, const std::string&, std::string&) override { return false; }
+  int popupMenu(HWND, const std::vector<std::pair<int, std::string>>&, POINT) override { return 0; }
+  int modal(const std::string&, const std::function<int()>&) override { return IDCANCEL; }
+};
+
 class Clock {
  public:
   virtual ~Clock() = default;

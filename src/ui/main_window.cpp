@@ -201,6 +201,13 @@ void MainWindow::wireButtons() {
       refreshMarks();
     };
   }
+  Button& multiClean = misc_[1];
+  multiClean.setEnabled(true);
+  multiClean.onClick = [] {
+    playClick();
+    appWindows().results.hideWindow();
+    appWindows().chooser.show();
+  };
   Button& manageFolders = misc_[3];
   manageFolders.setEnabled(true);
   manageFolders.onClick = [] {

@@ -36,11 +36,25 @@ DriveScanInputs TForm1::driveScanInputs() const {
 }
 
 void TForm1::runDriveScan(CleanupId id) {
-  AppWindows& w = appWindows();
   playClick();
+  walkAndShow([this, id](WalkProgress* progress) {
+    session_.scan(id, driveScanInputs(), cancelFlag(), progress);
+  });
+  setDoneMark(cleanup(id).mark);
+}
+
+void TForm1::scanTogether(const std::vector<CleanupId>& ids) {
+  cancelProcess();  // the walk starts from an empty list
+  walkAndShow([this, &ids](WalkProgress* progress) {
+    session_.scanTogether(ids, driveScanInputs(), cancelFlag(), progress);
+  });
+}
+
+void TForm1::walkAndShow(const std::function<void(WalkProgress*)>& walk) {
+  AppWindows& w = appWindows();
   hideWindow();
   w.searchProgress.start();
-  session_.scan(id, driveScanInputs(), cancelFlag(), &w.searchProgress);
+  walk(&w.searchProgress);
   rows.refresh();
   refreshClassPictures();
   w.searchProgress.stop();
@@ -48,7 +62,6 @@ void TForm1::runDriveScan(CleanupId id) {
   // The rows start with the marks the scan gave; when it marked everything the status line
   // reads as after "mark all".
   if (resultMode_ && results_.countMarkedRows() == results_.rowCount()) markEverything(true);
-  setDoneMark(cleanup(id).mark);
 }
 
 }  // namespace scrubwell::ui

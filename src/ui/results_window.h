@@ -3,6 +3,7 @@
 // found files. It scans and removes through the window-free clean-up session.
 #pragma once
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -85,6 +86,9 @@ class TForm1 : public Window {
   void emptyStartMenuFolders();
   // "go on" of the temp-folder window: the temp-folder scan into this window.
   void startTemporaryFolderScan();
+  // The multi-clean's drive walk: the drive scans of `ids` on one walk into an empty list, shown
+  // as any scan's results are.
+  void scanTogether(const std::vector<CleanupId>& ids);
   // "Search for junk files" of this window's own toolbar: the junk search.
   void junkSearchLauncher() { startCleanup(CleanupId::junkSearch); }
   // What every drive scan walks and matches: the chosen drives, the masks, the exceptions.
@@ -121,6 +125,8 @@ class TForm1 : public Window {
   // Walks the chosen drives with the clean-up's drive scan, the search progress window shown,
   // and shows what it found.
   void runDriveScan(CleanupId id);
+  // Hides the window, runs `walk` with the search progress window shown, and shows the results.
+  void walkAndShow(const std::function<void(WalkProgress*)>& walk);
 
   Label driveFrame_, foundCaption_;
   std::array<Picture, 20> classPictures_;

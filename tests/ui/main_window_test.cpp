@@ -293,3 +293,40 @@ TEST(MainWindow, TheCaptionMeasureSeesACaptionTooWide) {
   p.w.main.help.setText("Help");
   EXPECT_EQ(overflowOf(p.w.main.help.hwnd()), "");
 }
+
+// "check multiple items" steps the results window aside for the chooser; the chooser's "back"
+// brings the main window again.
+TEST(MainWindow, CheckMultipleItemsOpensTheChooser) {
+  test::TestProgram p("");
+  p.w.main.show();
+  p.w.main.showPage(3);
+  const HWND button = GetDlgItem(p.w.main.hwnd(), IDC_MAIN_MISC1 + 1);
+  ASSERT_TRUE(IsWindowEnabled(button));
+  SendMessageA(p.w.main.hwnd(), WM_COMMAND, MAKEWPARAM(IDC_MAIN_MISC1 + 1, BN_CLICKED),
+               reinterpret_cast<LPARAM>(button));
+  EXPECT_TRUE(p.w.chooser.visible());
+  EXPECT_FALSE(p.w.main.visible());
+  p.w.chooser.hide();
+}
+
+// The multi-clean status window with its longest step text, in both shipped languages.
+TEST(MainWindow, TheMultiCleanStatusCaptionsFitInBothLanguages) {
+  for (const char* file : {"Scrubwell.t00", "Scrubwell.t01"}) {
+    SCOPED_TRACE(file);
+    test::TestProgram p("");
+    translation().loadFromText(readAll(std::string(SCRUBWELL_LANG_DIR) + "\\" + file));
+    ui::MultiCleanStatusWindow& status = p.w.multiCleanStatus;
+    status.applyTexts();
+    status.start();
+    for (int text : {99, 218, 220, 221, 222, 263, 268, 330, 5194, 5195}) {
+      ASSERT_FALSE(tr(text).empty()) << text;
+      status.setStep(tr(text));
+      EXPECT_EQ(overflowOf(status.step.hwnd()), "") << text;
+    }
+    EXPECT_EQ(overflowOf(status.cancel.hwnd()), "");
+    RECT r;
+    GetWindowRect(status.hwnd(), &r);
+    EXPECT_EQ(r.top, 0) << "at the top edge of the screen";
+    status.stop();
+  }
+}
