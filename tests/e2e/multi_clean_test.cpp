@@ -69,6 +69,18 @@ TEST(MultiClean, ARunFromTheMainWindowEndsInTheResultsAndKeepsTheRemovedFilesInT
   ASSERT_TRUE(writeFile(d / "multi nothing.doc", ""));
   ASSERT_TRUE(writeFile(d / "multi zero.tmp", ""));  // a junk mask and zero bytes: listed once
   ASSERT_TRUE(writeFile(d / "docs\\multi notes.txt", "kept"));
+  const std::vector<std::string> walked = {"docs\\multi empty.txt", "docs\\multi letter.bak",
+                                           "multi nothing.doc", "multi setup.tmp",
+                                           "multi zero.tmp"};
+  // The command line's combined walk with the same saved boxes lists what the window will (its
+  // output on C:, which the walk leaves alone).
+  ScratchFolder outputs('C', "multi-out");
+  const Finished preview = runToEnd(exe, "/preview /scans:multi", outputs.path());
+  ASSERT_EQ(preview.exitCode, 0) << preview.err;
+  std::vector<std::string> previewed;
+  for (const std::string& line : linesOf(preview.out))
+    if (line.rfind(d.path(), 0) == 0) previewed.push_back(line.substr(d.path().size()));
+  EXPECT_EQ(previewed, walked);
 
   RunningProgram p(exe);
   HWND main = p.waitForWindow(IDC_MAIN_SIDE1);
@@ -120,10 +132,11 @@ TEST(MultiClean, ARunFromTheMainWindowEndsInTheResultsAndKeepsTheRemovedFilesInT
     for (int mark : page.hidden) EXPECT_FALSE(markShown(main, mark)) << mark;
   }
   EXPECT_FALSE(fileExists(trash + "binned earlier.txt")) << "the bin was emptied first";
-  for (const char* name : {"multi setup.tmp", "multi letter.bak", "multi empty.txt",
-                           "multi nothing.doc", "multi zero.tmp"}) {
+  // The window listed five and removed them all: the very files the command line listed.
+  for (const std::string& path : walked) {
+    const std::string name = path.substr(path.find_last_of('\\') + 1);
     EXPECT_TRUE(fileExists(trash + name)) << name << ": removed in the walk, still in the bin";
-    EXPECT_FALSE(fileExists(d / name));
+    EXPECT_FALSE(fileExists(d / path));
   }
   EXPECT_TRUE(fileExists(d / "docs\\multi notes.txt"));
   PostMessageA(main, WM_CLOSE, 0, 0);
