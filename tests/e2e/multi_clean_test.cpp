@@ -20,6 +20,7 @@
 #include "report_windows_res.h"
 #include "results_window_res.h"
 #include "support/scratch.h"
+#include "support/shortcuts.h"
 
 using namespace scrubwell::test;
 
@@ -58,9 +59,22 @@ TEST(MultiClean, ARunFromTheMainWindowEndsInTheResultsAndKeepsTheRemovedFilesInT
   const std::string trash = runTrashFolder();
   ASSERT_FALSE(trash.empty()) << "the recycle bin is not the test run's own: not emptying it";
   const std::string exe = installProgram() + "Scrubwell.exe";
-  // Junk masks, zero-byte files, recent documents, browser caches and the recycle bin.
-  ASSERT_TRUE(languageChosenWithSettings(settingsWith(",1,3,7,9,13,")));
+  // Every file scan of the combined walk, recent documents, browser caches and the recycle bin.
+  const std::string chosen = ",1,2,3,4,7,9,10,13,";
+  ASSERT_TRUE(languageChosenWithSettings(settingsWith(chosen)));
   ScratchFolder d('D', "multi");
+  // Clutter for the walk's other rules: a broken shortcut, a file in the temporary folder (TEMP
+  // of the programs this test starts) and a duplicate of a Windows library.
+  scrubwell::ComScope com;
+  ASSERT_TRUE(makeFolders(d / "links") && makeFolders(d / "tools") && makeFolders(d / "Temp"));
+  ASSERT_TRUE(writeShortcut(wide(d / "links\\multi broken.lnk"), wide(d / "gone.exe")));
+  ASSERT_TRUE(writeFile(d / "Temp\\multi leftover.xyz", "installer leftovers"));
+  const EnvironmentVariable temp("TEMP", d / "Temp");
+  char system[MAX_PATH] = {};
+  GetSystemDirectoryA(system, MAX_PATH);
+  const std::string kernel = readFile(std::string(system) + "\\kernel32.dll");
+  ASSERT_FALSE(kernel.empty());
+  ASSERT_TRUE(makeSparseFile(d / "tools\\kernel32.dll", static_cast<int64_t>(kernel.size())));
   ASSERT_TRUE(writeFile(d / "binned earlier.txt", "old"));
   ASSERT_TRUE(scrubwell::sendToRecycleBin(d / "binned earlier.txt"));
   ASSERT_TRUE(writeFile(d / "multi setup.tmp", std::string(3000, 'x')));
@@ -69,9 +83,10 @@ TEST(MultiClean, ARunFromTheMainWindowEndsInTheResultsAndKeepsTheRemovedFilesInT
   ASSERT_TRUE(writeFile(d / "multi nothing.doc", ""));
   ASSERT_TRUE(writeFile(d / "multi zero.tmp", ""));  // a junk mask and zero bytes: listed once
   ASSERT_TRUE(writeFile(d / "docs\\multi notes.txt", "kept"));
-  const std::vector<std::string> walked = {"docs\\multi empty.txt", "docs\\multi letter.bak",
-                                           "multi nothing.doc", "multi setup.tmp",
-                                           "multi zero.tmp"};
+  const std::vector<std::string> walked = {"docs\\multi empty.txt",    "docs\\multi letter.bak",
+                                           "links\\multi broken.lnk",  "multi nothing.doc",
+                                           "multi setup.tmp",          "multi zero.tmp",
+                                           "Temp\\multi leftover.xyz", "tools\\kernel32.dll"};
   // The command line's combined walk with the same saved boxes lists what the window will (its
   // output on C:, which the walk leaves alone).
   ScratchFolder outputs('C', "multi-out");
@@ -90,7 +105,8 @@ TEST(MultiClean, ARunFromTheMainWindowEndsInTheResultsAndKeepsTheRemovedFilesInT
   HWND chooser = p.waitForWindow(IDC_CHO_GOON);
   ASSERT_NE(chooser, nullptr) << "\"check multiple items\" opens the chooser";
   for (int box = 1; box <= 14; ++box)
-    EXPECT_EQ(boxChecked(chooser, box), box == 1 || box == 3 || box == 7 || box == 9 || box == 13)
+    EXPECT_EQ(boxChecked(chooser, box),
+              chosen.find("," + std::to_string(box) + ",") != std::string::npos)
         << box;
   saveScreenshot(chooser, "multi-clean-chooser");
   clickButton(chooser, IDC_CHO_GOON);
@@ -105,9 +121,9 @@ TEST(MultiClean, ARunFromTheMainWindowEndsInTheResultsAndKeepsTheRemovedFilesInT
 
   HWND results = p.waitForWindow(IDC_RES_REMOVE, 60000);
   ASSERT_NE(results, nullptr) << "the walk ends in the results window";
-  EXPECT_EQ(SendDlgItemMessageA(results, IDC_RES_RESULTLIST, LVM_GETITEMCOUNT, 0, 0), 5);
+  EXPECT_EQ(SendDlgItemMessageA(results, IDC_RES_RESULTLIST, LVM_GETITEMCOUNT, 0, 0), 8);
   const std::string line = controlText(results, IDC_RES_STATUSLINE);
-  EXPECT_EQ(line.substr(0, line.find(' ')), "5") << line;
+  EXPECT_EQ(line.substr(0, line.find(' ')), "8") << line;
   saveScreenshot(results, "multi-clean-results");
   clickButton(results, IDC_RES_REMOVE);
   HWND report = p.waitForWindow(IDC_REP_SAVE);
@@ -125,14 +141,14 @@ TEST(MultiClean, ARunFromTheMainWindowEndsInTheResultsAndKeepsTheRemovedFilesInT
   const struct {
     int page;
     std::vector<int> shown, hidden;
-  } kMarks[] = {{1, {1, 3}, {4, 6, 10, 12}}, {2, {7, 9}, {2, 5, 8}}, {3, {11}, {13, 14}}};
+  } kMarks[] = {{1, {1, 3, 4, 6}, {10, 12}}, {2, {2, 7, 9}, {5, 8}}, {3, {11}, {13, 14}}};
   for (const auto& page : kMarks) {
     clickButton(main, IDC_MAIN_SIDE1 + page.page);
     for (int mark : page.shown) EXPECT_TRUE(markShown(main, mark)) << mark;
     for (int mark : page.hidden) EXPECT_FALSE(markShown(main, mark)) << mark;
   }
   EXPECT_FALSE(fileExists(trash + "binned earlier.txt")) << "the bin was emptied first";
-  // The window listed five and removed them all: the very files the command line listed.
+  // The window listed eight and removed them all: the very files the command line listed.
   for (const std::string& path : walked) {
     const std::string name = path.substr(path.find_last_of('\\') + 1);
     EXPECT_TRUE(fileExists(trash + name)) << name << ": removed in the walk, still in the bin";
