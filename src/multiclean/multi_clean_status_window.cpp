@@ -1,8 +1,6 @@
 // The multi-clean status window.
 #include "multiclean/multi_clean_status_window.h"
 
-#include <commctrl.h>
-
 #include "base/texts.h"
 #include "multi_clean_status_window_res.h"
 #include "platform/seams.h"
@@ -50,22 +48,6 @@ void MultiCleanStatusWindow::cancelRun() {
   if (!run.isSet()) prompts().messageBox(hwnd(), tr(235), tr(1), MB_OK | MB_ICONINFORMATION);
   run.set();
   cancelFlag().set();
-}
-
-void MultiCleanStatusWindow::onCreated() {
-  // The button's hint as a tooltip.
-  const HWND tip =
-      CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
-                      hwnd(), nullptr, GetModuleHandleA(nullptr), nullptr);
-  if (!tip) return;
-  TOOLINFOA tool{};
-  tool.cbSize = sizeof tool;
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  tool.hwnd = hwnd();
-  tool.uId = reinterpret_cast<UINT_PTR>(cancel.hwnd());
-  std::string text = cancel.hint();
-  tool.lpszText = text.data();
-  SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void MultiCleanStatusWindow::onShown() {

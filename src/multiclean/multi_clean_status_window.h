@@ -27,7 +27,6 @@ class MultiCleanStatusWindow : public Window, public MultiCleanStatus {
   Timer blink{1000};  // toggles the step label's visibility
 
  protected:
-  void onCreated() override;
   void onShown() override;
   void onClose() override {}  // only "cancel" ends a run early
 };

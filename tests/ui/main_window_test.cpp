@@ -1,6 +1,8 @@
 // The main window as the user meets it: page switching with the side buttons' styles, the drive
 // guard on the boxes and the list, the addresses it opens, every clean-up button and its marks,
 // and every caption of both shipped languages fitting its control.
+#include <windows.h>
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -309,7 +311,36 @@ TEST(MainWindow, CheckMultipleItemsOpensTheChooser) {
   p.w.chooser.hide();
 }
 
-// The multi-clean status window with its longest step text, in both shipped languages.
+// The tooltip text a window shows for one of its controls; empty when it has none.
+std::string tooltipOf(HWND window, HWND control) {
+  struct Search {
+    HWND window, control;
+    std::string text;
+  } search{window, control, {}};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND tip, LPARAM l) -> BOOL {
+        auto& s = *reinterpret_cast<Search*>(l);
+        char cls[64] = {};
+        GetClassNameA(tip, cls, sizeof cls);
+        if (lstrcmpiA(cls, TOOLTIPS_CLASSA) != 0 || GetWindow(tip, GW_OWNER) != s.window)
+          return TRUE;
+        char text[256] = {};
+        TOOLINFOA tool{};
+        tool.cbSize = sizeof tool;
+        tool.hwnd = s.window;
+        tool.uId = reinterpret_cast<UINT_PTR>(s.control);
+        tool.lpszText = text;
+        SendMessageA(tip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
+        s.text = text;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.text;
+}
+
+// The multi-clean status window with its longest step text and its hint, in both shipped
+// languages.
 TEST(MainWindow, TheMultiCleanStatusCaptionsFitInBothLanguages) {
   for (const char* file : {"Scrubwell.t00", "Scrubwell.t01"}) {
     SCOPED_TRACE(file);
@@ -324,6 +355,7 @@ TEST(MainWindow, TheMultiCleanStatusCaptionsFitInBothLanguages) {
       EXPECT_EQ(overflowOf(status.step.hwnd()), "") << text;
     }
     EXPECT_EQ(overflowOf(status.cancel.hwnd()), "");
+    EXPECT_EQ(tooltipOf(status.hwnd(), status.cancel.hwnd()), tr(5421)) << "cancel's hint";
     RECT r;
     GetWindowRect(status.hwnd(), &r);
     EXPECT_EQ(r.top, 0) << "at the top edge of the screen";

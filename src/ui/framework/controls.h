@@ -32,6 +32,7 @@ class Control {
   bool enabled() const { return enabled_; }
   void setEnabled(bool e);
   const std::string& hint() const { return hint_; }
+  // Shown as the control's tooltip; set before the window's native window is made.
   void setHint(const std::string& h) { hint_ = h; }
 
   // Called by the window once its native window exists (or is gone: nullptr).

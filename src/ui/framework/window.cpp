@@ -2,6 +2,8 @@
 // messages routed to the controls and to the window's handlers, modal runs.
 #include "ui/framework/window.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 
 #include "platform/message_pump.h"
@@ -39,6 +41,26 @@ void Window::destroyNative() {
   SetWindowLongPtrA(h, DWLP_USER, 0);
   for (Control* c : controls_) c->attach(nullptr);
   DestroyWindow(h);
+}
+
+void Window::showHints() {
+  // One tooltip for the window (it goes with the window), one tool per control with a hint.
+  HWND tip = nullptr;
+  for (Control* c : controls_) {
+    if (c->hint().empty() || !c->hwnd()) continue;
+    if (!tip)
+      tip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0,
+                            0, 0, hwnd_, nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (!tip) return;
+    TOOLINFOA tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = hwnd_;
+    tool.uId = reinterpret_cast<UINT_PTR>(c->hwnd());
+    std::string text = c->hint();  // the tooltip keeps its own copy
+    tool.lpszText = text.data();
+    SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  }
 }
 
 void Window::controlGone(Control& c) {
@@ -219,6 +241,7 @@ INT_PTR Window::handle(UINT msg, WPARAM wp, LPARAM lp) {
         height_ = r.bottom - r.top;
       }
       for (Control* c : controls_) c->attach(GetDlgItem(hwnd_, c->id()));
+      showHints();
       onCreated();
       return TRUE;
     }

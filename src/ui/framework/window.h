@@ -77,6 +77,8 @@ class Window {
   INT_PTR handle(UINT msg, WPARAM wp, LPARAM lp);
   HBRUSH pictureBehind(HWND control, HDC dc) const;
   Control* controlById(int id) const;
+  // Shows each control's hint as its tooltip (hints set before the native window exists).
+  void showHints();
 
   std::string name_;
   int templateId_;
